@@ -1,0 +1,100 @@
+#include "app/Startup.h"
+
+#include "ui/AppContext.h"
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace dp {
+
+namespace {
+template <class T> QWidget* make(AppContext& ctx)
+{
+    return new T(ctx);
+}
+} // namespace
+
+const std::vector<ScreenEntry>& screenTable()
+{
+    // The order is the program's start-up order; the login screen comes first.
+    static const std::vector<ScreenEntry> table = {
+        {"TfrmPassword", nullptr},
+        {"TfrmAvvio", nullptr},
+        {"TfrmCambiaPassword", nullptr},
+        {"TfrmGuida", nullptr},
+        {"TfrmInfo", nullptr},
+        {"TfrmSplash", nullptr},
+        {"TfrmClienti", nullptr},
+        {"TfrmCodFisc", nullptr},
+        {"TfrmPartitaIva", nullptr},
+        {"TfrmCarta", nullptr},
+        {"TfrmIban", nullptr},
+        {"TfrmAllegaCartella", nullptr},
+        {"TfrmRicontatta", nullptr},
+        {"TfrmTrovaClienti", nullptr},
+        {"TfrmExpClienti", nullptr},
+        {"TfrmFornitori", nullptr},
+        {"TfrmTrovaFornitori", nullptr},
+        {"TfrmExpFornitori", nullptr},
+        {"TfrmRicontattaFor", nullptr},
+        {"TfrmMagazzino", nullptr},
+        {"TfrmZoom", nullptr},
+        {"TfrmWebCam", nullptr},
+        {"TfrmCalendario", nullptr},
+        {"TfrmGiacenza", nullptr},
+        {"TfrmExpMagazzino", nullptr},
+        {"TfrmTrovaMagazzino", nullptr},
+        {"TfrmSottoscorta", nullptr},
+        {"TfrmDaSaldare", nullptr},
+        {"TfrmAnteprimaMag", nullptr},
+        {"TfrmStampaMag", nullptr},
+        {"TfrmMenuRiepilogo", nullptr},
+        {"TfrmRiepilogo", nullptr},
+        {"TfrmIstruzioni", nullptr},
+        {"TfrmMenuRiepilogoCarico", nullptr},
+        {"TfrmRiepilogoCarico", nullptr},
+        {"TfrmExpCarico", nullptr},
+        {"TfrmMenuRiepilogoScarico", nullptr},
+        {"TfrmRiepilogoScarico", nullptr},
+        {"TfrmExpScarico", nullptr},
+    };
+    return table;
+}
+
+std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx)
+{
+    std::vector<std::unique_ptr<QWidget>> screens;
+    for (const auto& e : screenTable()) {
+        if (!e.create)
+            continue;
+        QWidget* w = e.create(ctx);
+        w->setObjectName(QString::fromLatin1(e.className));
+        ctx.registerScreen(w);
+        screens.emplace_back(w);
+    }
+    return screens;
+}
+
+int runApplication(QApplication& app)
+{
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslator);
+
+    QtPlatform platform(QCoreApplication::applicationDirPath());
+    AppContext ctx(platform);
+    auto screens = createScreens(ctx);
+    if (QWidget* login = ctx.screen(QStringLiteral("TfrmPassword")))
+        login->show();
+    const int rc = app.exec();
+    // Destroy in reverse order of creation, the main window last.
+    while (!screens.empty())
+        screens.pop_back();
+    return rc;
+}
+
+} // namespace dp

@@ -1,0 +1,1 @@
+# sources of src/checks are listed here

@@ -1,0 +1,1 @@
+# sources of src/registry are listed here

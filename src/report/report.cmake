@@ -1,0 +1,1 @@
+# sources of src/report are listed here

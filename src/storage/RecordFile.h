@@ -1,0 +1,61 @@
+#pragma once
+
+#include "storage/Record.h"
+#include "storage/RecordLayout.h"
+#include "storage/StorageError.h"
+
+#include <QFile>
+#include <QString>
+
+namespace dp {
+
+// A file of fixed-size records, opened for reading and writing (created when missing) for
+// the life of one object: one user action opens, does its operation or scan, and closes.
+// Positions are 1-based. Every failure throws StorageError.
+class RecordFile {
+public:
+    RecordFile(const QString& path, const RecordLayout& layout);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Records in the file; a short last record is not counted.
+    qint64 count() const;
+    Record read(qint64 position);
+    qint64 rewrite(qint64 position, const Record& record);
+    qint64 append(const Record& record);
+
+    // Calls visit(view, position) for every record in file order, reading in large blocks.
+    // visit returns false to stop early.
+    template <class Visit> void scan(Visit&& visit);
+
+    void close();
+
+private:
+    void seekTo(qint64 index);
+    qint64 readBlock(char* into, qint64 maxRecords);
+    [[noreturn]] void fail(const char* what) const;
+
+    QFile m_file;
+    const RecordLayout& m_layout;
+};
+
+template <class Visit> void RecordFile::scan(Visit&& visit)
+{
+    const qint64 size = m_layout.size();
+    const qint64 perBlock = qMax<qint64>(1, (4 << 20) / size);
+    QByteArray block(perBlock * size, Qt::Uninitialized);
+    seekTo(0);
+    const qint64 total = count();
+    qint64 position = 0;
+    while (position < total) {
+        const qint64 n = readBlock(block.data(), qMin(perBlock, total - position));
+        for (qint64 i = 0; i < n; ++i) {
+            ++position;
+            if (!visit(RecordView(m_layout, block.constData() + i * size), position))
+                return;
+        }
+    }
+}
+
+} // namespace dp

@@ -1,0 +1,10 @@
+add_library(dp_storage STATIC
+  src/storage/FixedText.cpp
+  src/storage/Record.cpp
+  src/storage/RecordFile.cpp
+  src/storage/RecordLayout.cpp
+  src/storage/TextValues.cpp
+  src/storage/Win1252.cpp
+)
+target_link_libraries(dp_storage PUBLIC depotta_policy Qt6::Core)
+target_link_libraries(depotta_core INTERFACE dp_storage)

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+namespace dp {
+
+// The kind of a notice tells the user what happened: input blocks the action (Warning),
+// a file operation failed (Error), or an action completed (Information).
+enum class NoticeKind { Warning, Error, Information };
+
+// Everything that leaves the process or waits for a person goes through here, so that
+// tests can record messages and script answers instead of blocking on modal boxes.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Plain message: no icon, a single OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // Notice: icon of its kind, OK and Cancel, OK the default; the answer is not used.
+    virtual void notice(QWidget* parent, NoticeKind kind, const QString& text) = 0;
+    // Question with Yes and No; true means Yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
+
+    // Hands a path, web address or "mailto:" address to the desktop; failures are ignored.
+    virtual void shellOpen(const QString& command) = 0;
+
+    virtual QDateTime now() const = 0;
+    // The folder of the running program, with a trailing slash.
+    virtual QString programDir() const = 0;
+
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) = 0;
+};
+
+} // namespace dp

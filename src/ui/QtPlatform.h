@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+namespace dp {
+
+// The production seam: Qt's message boxes, file dialogs, desktop services and clock.
+class QtPlatform final : public Platform {
+public:
+    explicit QtPlatform(QString programDir);
+
+    void message(QWidget* parent, const QString& text) override;
+    void notice(QWidget* parent, NoticeKind kind, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
+    void shellOpen(const QString& command) override;
+    QDateTime now() const override;
+    QString programDir() const override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+
+    // Turns the shell command into what the desktop opens: a quoted path becomes a file URL.
+    static QString unquote(const QString& command);
+
+private:
+    QString m_dir;
+};
+
+} // namespace dp

@@ -1,0 +1,1 @@
+# sources of src/warehouse are listed here

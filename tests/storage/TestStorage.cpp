@@ -1,0 +1,212 @@
+#include "storage/FixedText.h"
+#include "storage/Layouts.h"
+#include "storage/RecordFile.h"
+#include "storage/Win1252.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dp;
+using dp::test::field;
+
+class TestStorage : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void codecStore_data();
+    void codecStore();
+    void codecReadsDamagedLength();
+    void codecReadsFlagBytes();
+    void win1252RoundTrip();
+    void layoutOffsetsByName();
+    void appendReadRewrite();
+    void missingFileIsCreatedEmpty();
+    void strayBytesAreOverwrittenByAppend();
+    void readBeyondEndFails();
+    void scanVisitsEveryRecordAcrossBlocks();
+    void unwritableDirectoryFailsEveryOperation();
+};
+
+void TestStorage::codecStore_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("readBack");
+
+    QTest::newRow("trimmed both ends") << 10 << QStringLiteral("  mario  ") << field(10, "mario")
+                                       << QStringLiteral("mario");
+    QTest::newRow("control chars trimmed") << 10 << QStringLiteral("\t\r\nab\x01") << field(10, "ab")
+                                           << QStringLiteral("ab");
+    QTest::newRow("cut to width") << 5 << QStringLiteral("abcdefgh") << field(5, "abcde")
+                                  << QStringLiteral("abcde");
+    QTest::newRow("cut ends in blank") << 4 << QStringLiteral("abc def") << field(4, "abc ")
+                                       << QStringLiteral("abc");
+    QTest::newRow("flag Si") << 2 << QStringLiteral("S\u00EC") << field(2, "S\xEC")
+                             << QStringLiteral("S\u00EC");
+    QTest::newRow("euro is 0x80") << 5 << QStringLiteral("\u20AC 5") << field(5, "\x80 5")
+                                  << QStringLiteral("\u20AC 5");
+    QTest::newRow("unmappable becomes ?") << 5 << QStringLiteral("a\u0141b") << field(5, "a?b")
+                                          << QStringLiteral("a?b");
+    QTest::newRow("surrogate pair one ?") << 5 << QStringLiteral("x\U0001F600y")
+                                          << field(5, "x?y") << QStringLiteral("x?y");
+    QTest::newRow("empty") << 3 << QString() << field(3, "") << QString();
+}
+
+void TestStorage::codecStore()
+{
+    QFETCH(int, width);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, readBack);
+    QByteArray buf(width + 1, '\x55');
+    fixedtext::store(buf.data(), width, text);
+    QCOMPARE(buf, bytes);
+    QCOMPARE(fixedtext::load(buf.constData(), width), readBack);
+}
+
+void TestStorage::codecReadsDamagedLength()
+{
+    // Length byte 200 in a field of width 3, followed by the next field: read only 3 bytes.
+    QByteArray rec = field(3, "abc", 200) + field(2, "zz");
+    QCOMPARE(fixedtext::load(rec.constData(), 3), QStringLiteral("abc"));
+    QCOMPARE(fixedtext::load(rec.constData() + 4, 2), QStringLiteral("zz"));
+}
+
+void TestStorage::codecReadsFlagBytes()
+{
+    const QByteArray si("\x02\x53\xEC", 3);
+    const QByteArray no("\x02\x4E\x6F", 3);
+    QCOMPARE(fixedtext::load(si.constData(), 2), kSi);
+    QCOMPARE(fixedtext::load(no.constData(), 2), kNo);
+}
+
+void TestStorage::win1252RoundTrip()
+{
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+    QCOMPARE(win1252::encode(win1252::decode(all.constData(), all.size())), all);
+    QCOMPARE(win1252::decode("\x9C\xE0", 2), QStringLiteral("\u0153\u00E0"));
+}
+
+void TestStorage::layoutOffsetsByName()
+{
+    Record r(TSchedaProdotto);
+    r.setText(QStringLiteral("Prezzo"), QStringLiteral("12,50"));
+    QCOMPARE(r.bytes().mid(980, 6), field(12, "12,50").left(6));
+    QCOMPARE(r.text(Prodotto::Prezzo), QStringLiteral("12,50"));
+    QCOMPARE(TSchedaCliente.indexOf(u"CodiceDest"), int(Cliente::CodiceDest));
+    QCOMPARE(TSchedaFornitore.indexOf(u"Nope"), -1);
+}
+
+void TestStorage::appendReadRewrite()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Clienti.pro"));
+    Record a(TSchedaCliente);
+    a.setText(Cliente::Cognome, u"Rossi");
+    {
+        RecordFile f(path, TSchedaCliente);
+        QCOMPARE(f.append(a), 1);
+        a.setText(Cliente::Cognome, u"Bianchi");
+        QCOMPARE(f.append(a), 2);
+        a.setText(Cliente::Cognome, u"Verdi");
+        QCOMPARE(f.rewrite(1, a), 1);
+    }
+    QCOMPARE(QFileInfo(path).size(), 2 * 3151);
+    RecordFile f(path, TSchedaCliente);
+    QCOMPARE(f.count(), 2);
+    QCOMPARE(f.read(1).text(Cliente::Cognome), QStringLiteral("Verdi"));
+    QCOMPARE(f.read(2).text(Cliente::Cognome), QStringLiteral("Bianchi"));
+}
+
+void TestStorage::missingFileIsCreatedEmpty()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
+    {
+        RecordFile f(path, TSchedaProdotto);
+        QCOMPARE(f.count(), 0);
+    }
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QFileInfo(path).size(), 0);
+}
+
+void TestStorage::strayBytesAreOverwrittenByAppend()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("j.pro"));
+    Record m(TMovimento);
+    m.setText(Movimento::Codice, u"A");
+    QByteArray content = m.bytes() + m.bytes() + QByteArray(100, 'x');
+    test::writeFile(path, content);
+    RecordFile f(path, TMovimento);
+    QCOMPARE(f.count(), 2);
+    m.setText(Movimento::Codice, u"B");
+    QCOMPARE(f.append(m), 3);
+    f.close();
+    const QByteArray after = test::readFile(path);
+    QCOMPARE(after.size(), 3 * 462);
+    QCOMPARE(after.mid(2 * 462), m.bytes());
+}
+
+void TestStorage::readBeyondEndFails()
+{
+    QTemporaryDir dir;
+    RecordFile f(dir.filePath(QStringLiteral("x.pro")), TMovimento);
+    QVERIFY_THROWS_EXCEPTION(StorageError, f.read(1));
+    QVERIFY_THROWS_EXCEPTION(StorageError, f.rewrite(1, Record(TMovimento)));
+}
+
+void TestStorage::scanVisitsEveryRecordAcrossBlocks()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.pro"));
+    // Enough records to span several read blocks, plus a short tail that must be ignored.
+    const int n = 20000;
+    QByteArray content;
+    content.reserve(qsizetype(n) * 462 + 10);
+    Record m(TMovimento);
+    for (int i = 0; i < n; ++i) {
+        m.setText(Movimento::Aggiunta, QString::number(i));
+        content += m.bytes();
+    }
+    content += QByteArray(10, 'z');
+    test::writeFile(path, content);
+    RecordFile f(path, TMovimento);
+    qint64 seen = 0;
+    bool ordered = true;
+    f.scan([&](const RecordView& v, qint64 pos) {
+        ordered = ordered && v.text(Movimento::Aggiunta) == QString::number(pos - 1);
+        ++seen;
+        return true;
+    });
+    QCOMPARE(seen, n);
+    QVERIFY(ordered);
+}
+
+void TestStorage::unwritableDirectoryFailsEveryOperation()
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("Magazzino.pro"));
+    test::writeFile(existing, Record(TSchedaProdotto).bytes());
+    QFile::setPermissions(existing, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    {
+        test::Unprivileged asUser;
+        // A missing file cannot be created, an existing one cannot be opened for writing.
+        QVERIFY_THROWS_EXCEPTION(StorageError,
+                                 RecordFile(dir.filePath(QStringLiteral("Clienti.pro")),
+                                            TSchedaCliente));
+        QVERIFY_THROWS_EXCEPTION(StorageError, RecordFile(existing, TSchedaProdotto));
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Clienti.pro"))));
+}
+
+QTEST_GUILESS_MAIN(TestStorage)
+#include "TestStorage.moc"
