@@ -1,5 +1,17 @@
-add_library(dp_app_ui STATIC
-  src/app/Startup.cpp
+# Login, main menu and password store.
+add_library(dp_app_core STATIC
+  src/app/PasswordStore.cpp
 )
-target_link_libraries(dp_app_ui PUBLIC depotta_policy dp_ui_base)
+target_link_libraries(dp_app_core PUBLIC depotta_policy dp_storage Qt6::Core)
+target_link_libraries(depotta_core INTERFACE dp_app_core)
+
+add_library(dp_app_ui STATIC
+  src/app/TfrmAvvio.cpp
+  src/app/TfrmPassword.cpp
+)
+target_link_libraries(dp_app_ui PUBLIC depotta_policy dp_ui_base dp_app_core)
 target_link_libraries(depotta_ui INTERFACE dp_app_ui)
+
+# The start-up table creates every screen, so it alone links all of them.
+add_library(dp_startup STATIC src/app/Startup.cpp)
+target_link_libraries(dp_startup PUBLIC depotta_policy depotta_ui)
