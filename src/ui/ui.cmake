@@ -1,5 +1,6 @@
 add_library(dp_ui_base STATIC
   src/ui/AppContext.cpp
+  src/ui/ArchiveSheet.cpp
   src/ui/AreaScreen.cpp
   src/ui/Messages.cpp
   src/ui/FieldConventions.cpp

@@ -1,0 +1,180 @@
+#include "ui/ArchiveSheet.h"
+
+#include "storage/Layouts.h"
+#include "storage/RecordFile.h"
+#include "ui/AppContext.h"
+#include "ui/Messages.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace dp {
+
+namespace {
+const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+
+QString stem(const FieldDef& f)
+{
+    return QString::fromLatin1(f.name.data(), qsizetype(f.name.size()));
+}
+} // namespace
+
+ArchiveSheet::ArchiveSheet(AppContext& ctx, QWidget* screen, const RecordLayout& layout,
+                           QLabel* lblPosizione)
+    : QObject(screen), m_ctx(ctx), m_screen(screen), m_layout(layout), m_position(lblPosizione)
+{
+}
+
+QString ArchiveSheet::filePath() const
+{
+    return m_ctx.path(m_layout.file());
+}
+
+qint64 ArchiveSheet::position() const
+{
+    bool ok = false;
+    const qint64 p = m_position->text().trimmed().toLongLong(&ok);
+    return ok && p > 0 ? p : 0;
+}
+
+void ArchiveSheet::setPosition(qint64 position)
+{
+    m_position->setText(position > 0 ? QString::number(position) : QString());
+}
+
+void ArchiveSheet::showRecord(const Record& record, qint64 position)
+{
+    for (int i = 0; i < m_layout.fieldCount(); ++i) {
+        const QString name = stem(m_layout.fields[i]);
+        const QString value = record.text(i);
+        if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name)) {
+            e->setText(value);
+        } else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name)) {
+            p->setPlainText(value);
+        } else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name)) {
+            // Anything but the two flag texts leaves the box as it was.
+            if (value == kSi)
+                c->setChecked(true);
+            else if (value == kNo)
+                c->setChecked(false);
+        } else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name)) {
+            l->setText(value);
+        }
+    }
+    setPosition(position);
+    if (afterShow)
+        afterShow(position);
+}
+
+Record ArchiveSheet::buildRecord() const
+{
+    Record r(m_layout);
+    for (int i = 0; i < m_layout.fieldCount(); ++i) {
+        const QString name = stem(m_layout.fields[i]);
+        if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name))
+            r.setText(i, e->text());
+        else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name))
+            r.setText(i, p->toPlainText());
+        else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name))
+            r.setText(i, c->isChecked() ? kSi : kNo);
+        else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name))
+            r.setText(i, l->text());
+    }
+    return r;
+}
+
+void ArchiveSheet::clearAttachments()
+{
+    for (const char* n : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
+                          "lblDesc03"})
+        if (auto* l = m_screen->findChild<QLabel*>(QLatin1String(n)))
+            l->clear();
+}
+
+void ArchiveSheet::emptyArchive()
+{
+    m_ctx.platform().notice(m_screen, NoticeKind::Information, kEmptyArchive);
+}
+
+void ArchiveSheet::browse(Step step)
+{
+    try {
+        qint64 target = 0;
+        {
+            RecordFile file(filePath(), m_layout);
+            const qint64 count = file.count();
+            const qint64 p = position();
+            const bool atFirst = m_position->text() == QLatin1String("1");
+            if (count == 0) {
+                file.close();
+                if (step == Step::Next)
+                    setPosition(0);
+                if (!(step == Step::Previous && atFirst))
+                    emptyArchive();
+                return;
+            }
+            switch (step) {
+            case Step::First:
+                target = 1;
+                break;
+            case Step::Last:
+                target = count;
+                break;
+            case Step::Next:
+                if (p >= count)
+                    return; // at the end: nothing happens
+                target = p + 1;
+                break;
+            case Step::Previous:
+                if (atFirst)
+                    return;
+                target = (p == 0 || p == 2) ? 1 : p - 1;
+                break;
+            }
+            const Record r = file.read(target);
+            file.close();
+            showRecord(r, target);
+        }
+    } catch (const StorageError&) {
+        reportArchiveError(m_ctx, m_screen);
+    }
+}
+
+void ArchiveSheet::first() { browse(Step::First); }
+void ArchiveSheet::previous() { browse(Step::Previous); }
+void ArchiveSheet::next() { browse(Step::Next); }
+void ArchiveSheet::last() { browse(Step::Last); }
+
+ArchiveSheet::Saved ArchiveSheet::save()
+{
+    try {
+        const Record r = buildRecord();
+        RecordFile file(filePath(), m_layout);
+        const qint64 p = position();
+        if (p == 0) {
+            setPosition(file.append(r));
+            return Saved::Appended;
+        }
+        setPosition(file.rewrite(p, r));
+        return Saved::Rewritten;
+    } catch (const StorageError&) {
+        reportArchiveError(m_ctx, m_screen);
+        return Saved::Failed;
+    }
+}
+
+void ArchiveSheet::reportSaved(Saved outcome)
+{
+    if (outcome == Saved::Appended)
+        m_ctx.platform().notice(m_screen, NoticeKind::Information,
+                                QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    else if (outcome == Saved::Rewritten)
+        m_ctx.platform().notice(
+            m_screen, NoticeKind::Information,
+            QStringLiteral(
+                "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+}
+
+} // namespace dp

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+namespace dp {
+
+class AppContext;
+
+// What the product, customer and supplier sheets share: the controls bound to the record's
+// fields by their stem (txtCodice <-> Codice, chkPagato <-> Pagato, lblFile01 <-> File01),
+// the archive position in lblPosizione, browsing and saving.
+class ArchiveSheet : public QObject {
+    Q_OBJECT
+public:
+    enum class Saved { Appended, Rewritten, Failed };
+
+    ArchiveSheet(AppContext& ctx, QWidget* screen, const RecordLayout& layout,
+                 QLabel* lblPosizione);
+
+    QString filePath() const;
+    // The position on display; 0 for a new sheet.
+    qint64 position() const;
+    void setPosition(qint64 position); // 0 empties the label
+
+    // The one way a record reaches the sheet: browsing, searches and lists all come here.
+    void showRecord(const Record& record, qint64 position);
+    Record buildRecord() const;
+    // Runs after every record shown (the product sheet loads its photo).
+    std::function<void(qint64 position)> afterShow;
+
+    void first();
+    void previous();
+    void next();
+    void last();
+
+    // Appends a new sheet or rewrites the stored one, and sets the position. A failure is
+    // reported with the archive error and changes nothing. The caller reports success with
+    // reportSaved once its own after-save steps are done.
+    Saved save();
+    void reportSaved(Saved outcome);
+
+    // Empties the six attachment labels.
+    void clearAttachments();
+
+private:
+    enum class Step { First, Previous, Next, Last };
+    void browse(Step step);
+    void emptyArchive();
+
+    AppContext& m_ctx;
+    QWidget* m_screen;
+    const RecordLayout& m_layout;
+    QLabel* m_position;
+};
+
+} // namespace dp
