@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,6 +54,8 @@ void ArchiveSheet::showRecord(const Record& record, qint64 position)
             e->setText(value);
         } else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name)) {
             p->setPlainText(value);
+        } else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name)) {
+            cb->setEditText(value);
         } else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name)) {
             // Anything but the two flag texts leaves the box as it was.
             if (value == kSi)
@@ -77,6 +80,8 @@ Record ArchiveSheet::buildRecord() const
             r.setText(i, e->text());
         else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name))
             r.setText(i, p->toPlainText());
+        else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name))
+            r.setText(i, cb->currentText());
         else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name))
             r.setText(i, c->isChecked() ? kSi : kNo);
         else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name))

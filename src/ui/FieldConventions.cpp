@@ -3,6 +3,7 @@
 #include "storage/TextValues.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -149,15 +150,22 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
     for (const FieldSpec& spec : fields) {
         const QString name = QString::fromLatin1(spec.name);
         auto* edit = screen->findChild<QLineEdit*>(name);
+        QWidget* framed = edit;
+        // An editable combo box (the province boxes) behaves through its line edit.
+        if (!edit)
+            if (auto* combo = screen->findChild<QComboBox*>(name); combo && combo->lineEdit()) {
+                edit = combo->lineEdit();
+                framed = combo;
+            }
         if (!edit) {
             qWarning("FieldConventions: no field %s", spec.name);
             continue;
         }
-        Bound b{edit, spec, nullptr, nullptr};
+        Bound b{edit, framed, spec, nullptr, nullptr};
         if (spec.next)
             b.next = screen->findChild<QWidget*>(QString::fromLatin1(spec.next));
-        if (spec.highlight && edit->parentWidget()) {
-            auto* rect = new QFrame(edit->parentWidget());
+        if (spec.highlight && framed->parentWidget()) {
+            auto* rect = new QFrame(framed->parentWidget());
             rect->setObjectName(QStringLiteral("eff") + stemOf(name));
             rect->setAttribute(Qt::WA_TransparentForMouseEvents);
             rect->setStyleSheet(QStringLiteral(
@@ -167,6 +175,8 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
             b.rect = rect;
         }
         edit->installEventFilter(fc);
+        if (framed != edit)
+            framed->installEventFilter(fc);
         const QPointer<QLineEdit> guard(edit);
         if (spec.rewrite != Rewrite::None || spec.maxLength > 0) {
             QObject::connect(edit, &QLineEdit::textEdited, fc, [guard, spec](const QString& t) {
@@ -190,16 +200,16 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
 const FieldConventions::Bound* FieldConventions::find(QObject* o) const
 {
     for (const auto& b : m_fields)
-        if (b.edit == o)
+        if (b.edit == o || b.framed == o)
             return &b;
     return nullptr;
 }
 
 void FieldConventions::placeRect(const Bound& b) const
 {
-    if (b.rect && b.edit) {
-        b.rect->setGeometry(b.edit->geometry().adjusted(-4, -4, 4, 4));
-        b.rect->stackUnder(b.edit);
+    if (b.rect && b.framed) {
+        b.rect->setGeometry(b.framed->geometry().adjusted(-4, -4, 4, 4));
+        b.rect->stackUnder(b.framed);
     }
 }
 
@@ -209,6 +219,7 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
     if (!b || !b->edit)
         return false;
     QLineEdit* edit = b->edit;
+    // In a combo box, focus and keys arrive at the combo and reach its line edit directly.
     switch (event->type()) {
     case QEvent::FocusIn:
         placeRect(*b);
@@ -226,7 +237,7 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::Move:
     case QEvent::Resize:
-        if (b->rect && b->rect->isVisible())
+        if (watched == b->framed && b->rect && b->rect->isVisible())
             placeRect(*b);
         break;
     case QEvent::KeyPress: {

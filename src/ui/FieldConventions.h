@@ -30,7 +30,7 @@ enum class Normalise { None, Whole, Amount };
 
 // How one edit field behaves, declared once per field in a screen's table.
 struct FieldSpec {
-    const char* name;              // objectName of the QLineEdit, "txtCodice"
+    const char* name;              // objectName of the QLineEdit (or editable QComboBox)
     int maxLength = 0;             // typing limit (0: none); text set by the program is not cut
     const char* next = nullptr;    // Enter moves the focus to this control; null: Enter ignored
     Filter filter = Filter::None;
@@ -67,6 +67,7 @@ public:
 private:
     struct Bound {
         QPointer<QLineEdit> edit;
+        QPointer<QWidget> framed; // the field itself, or the combo box holding the line edit
         FieldSpec spec;
         QPointer<QWidget> rect;
         QPointer<QWidget> next;
