@@ -1,1 +1,14 @@
-# sources of src/report are listed here
+# Report engine: document model, list layout and PDF output (dp_report_core, QtGui only);
+# print dialog and preview (dp_report_ui).
+add_library(dp_report_core STATIC
+  src/report/ListReport.cpp
+  src/report/ReportDocument.cpp
+)
+target_link_libraries(dp_report_core PUBLIC depotta_policy Qt6::Core Qt6::Gui)
+target_link_libraries(depotta_core INTERFACE dp_report_core)
+
+add_library(dp_report_ui STATIC
+  src/report/ReportOutput.cpp
+)
+target_link_libraries(dp_report_ui PUBLIC depotta_policy dp_report_core dp_ui_base Qt6::PrintSupport)
+target_link_libraries(depotta_ui INTERFACE dp_report_ui)

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace dp {
@@ -36,6 +37,9 @@ public:
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) = 0;
+
+    // Print dialog: lets the user choose and set up the printer; false means cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 } // namespace dp

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace dp {
@@ -85,6 +87,12 @@ QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const 
                                  const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace dp

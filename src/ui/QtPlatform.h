@@ -19,6 +19,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
     // Turns the shell command into what the desktop opens: a quoted path becomes a file URL.
     static QString unquote(const QString& command);

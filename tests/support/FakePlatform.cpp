@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include <QPrinter>
+
 namespace dp::test {
 
 FakePlatform::FakePlatform(QString programDir) : m_dir(std::move(programDir))
@@ -47,6 +49,16 @@ QString FakePlatform::openFileName(QWidget*, const QString&, const QString&, con
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString&)
 {
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer)
+{
+    ++printDialogs;
+    if (!printToPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+    }
+    return printAnswer;
 }
 
 } // namespace dp::test

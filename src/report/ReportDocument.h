@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+namespace dp::report {
+
+// Report geometry is kept in millimetres; layouts given in 1/96-inch units convert here.
+constexpr qreal kMmPerInch = 25.4;
+constexpr qreal unitsToMm(qreal units96) { return units96 * kMmPerInch / 96.0; }
+constexpr qreal mmToUnits(qreal mm) { return mm * 96.0 / kMmPerInch; }
+
+// One object placed on a page. Objects that the program fills (a title, a value row, a
+// photo) carry a name by which they are found; decorations may stay unnamed.
+struct ReportItem {
+    enum class Kind {
+        Text,    // text in `rect`, optionally several lines at a fixed pitch
+        Line,    // a straight line from rect.topLeft() to rect.bottomRight()
+        Frame,   // the outline of `rect`
+        Picture, // `picture` scaled into `rect` keeping its proportions, centred
+    };
+
+    Kind kind = Kind::Text;
+    QString name;
+    QRectF rect; // mm, from the top-left corner of the printable area
+
+    // Text
+    QString text; // lines separated by '\n'
+    QFont font;   // point size; resolved against the device it is painted on
+    QColor color = Qt::black;
+    QColor fill;  // invalid: no background
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    qreal linePitch = 0; // mm from one line's top to the next; 0: the font's line spacing
+    // A single line wider than its rect is drawn in a smaller font (down to 60 %) and, if
+    // still too wide, elided: text is never cut mid-glyph or drawn over its neighbours.
+    bool shrinkToFit = true;
+
+    // Line and frame
+    qreal penWidth = 0.2; // mm
+
+    // Picture
+    QImage picture;
+
+    QStringList lines() const;
+};
+
+struct ReportPage {
+    QList<ReportItem> items;
+};
+
+// A prepared document: page format and every page with its positioned objects. It is
+// built apart from printing, so tests inspect it and any QPagedPaintDevice can paint it
+// (printer, PDF writer, print preview).
+//
+// Fixed-position layouts (one-page record sheets) are documents too: build the page once
+// with named objects, then fill them through findText()/findPicture() before output.
+class ReportDocument {
+public:
+    explicit ReportDocument(QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                            const QMarginsF& marginsMm = QMarginsF(10, 10, 10, 10));
+
+    // Document name: the print job's name and the default PDF title.
+    QString name() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
+
+    // A4 in the given orientation, margins in millimetres.
+    QPageLayout pageLayout() const { return m_layout; }
+    void setOrientation(QPageLayout::Orientation orientation);
+    // Size of the printable area (page minus margins) in millimetres.
+    QSizeF contentSize() const;
+
+    int pageCount() const { return int(m_pages.size()); }
+    const ReportPage& page(int index) const { return m_pages.at(index); }
+    ReportPage& page(int index) { return m_pages[index]; }
+    const QList<ReportPage>& pages() const { return m_pages; }
+    ReportPage& addPage();
+    // Discards the prepared pages, keeping name and page format.
+    void clearPages() { m_pages.clear(); }
+
+    // The first object with this name, looking through the pages in order; nullptr if none
+    // (or, for the typed finders, if the object found is of another kind).
+    ReportItem* find(const QString& name);
+    const ReportItem* find(const QString& name) const;
+    ReportItem* findText(const QString& name);
+    ReportItem* findPicture(const QString& name);
+
+    // Every line of text on a page, object by object in page order (top to bottom, then
+    // left to right), each multi-line text split into its lines.
+    QStringList pageTexts(int index) const;
+
+private:
+    QString m_name;
+    QPageLayout m_layout;
+    QList<ReportPage> m_pages;
+};
+
+// Paints every page on the device, setting the device's page layout to the document's.
+// Returns false when the device cannot be painted on (e.g. a PDF path not writable).
+bool paint(const ReportDocument& document, QPagedPaintDevice& device);
+
+// Document information written into a PDF file.
+struct PdfInfo {
+    QString title;   // empty: the document name
+    QString author;
+    QString subject;
+    QString creator;
+};
+
+// Writes the document as a PDF file, replacing any file at that path. False on failure.
+bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info = {});
+
+} // namespace dp::report
