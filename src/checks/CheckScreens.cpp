@@ -1,11 +1,49 @@
 #include "checks/CheckScreens.h"
 
-// Placeholder bodies until the check screens land.
+#include "checks/CheckRules.h"
+#include "checks/TfrmCarta.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmIban.h"
+#include "checks/TfrmPartitaIva.h"
+#include "storage/TextValues.h"
+
+#include <QPointer>
+
 namespace dp {
 
-void openFiscalCodeCheck(AppContext&, QWidget*, const QString&) {}
-void openVatNumberCheck(AppContext&, QWidget*, const QString&) {}
-void openCardCheck(AppContext&, QWidget*, const QString&) {}
-void openIbanCheck(AppContext&, QWidget*, const QString&) {}
+namespace {
+template <class Screen> void openModal(AppContext& ctx, QWidget* owner, const QString& value)
+{
+    QPointer<Screen> screen = new Screen(ctx, owner);
+    screen->setValue(value);
+    screen->exec();
+    delete screen; // the owner may already have taken it down with itself
+}
+} // namespace
+
+void openFiscalCodeCheck(AppContext& ctx, QWidget* owner, const QString& value)
+{
+    openModal<TfrmCodFisc>(ctx, owner, value);
+}
+
+void openVatNumberCheck(AppContext& ctx, QWidget* owner, const QString& value)
+{
+    openModal<TfrmPartitaIva>(ctx, owner, value);
+}
+
+void openCardCheck(AppContext& ctx, QWidget* owner, const QString& value)
+{
+    openModal<TfrmCarta>(ctx, owner, value);
+}
+
+void openIbanCheck(AppContext& ctx, QWidget* owner, const QString& value)
+{
+    openModal<TfrmIban>(ctx, owner, value);
+}
+
+bool fiscalFieldIsVatNumber(const QString& value)
+{
+    return checks::isDecimalDigits(text::trim(value));
+}
 
 } // namespace dp

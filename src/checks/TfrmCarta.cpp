@@ -1,0 +1,23 @@
+#include "checks/TfrmCarta.h"
+
+namespace dp {
+
+namespace {
+const CheckScreenSpec kSpec{
+    .className = "TfrmCarta",
+    .caption = " Controllo carta di credito",
+    .instruction = "Immettere il numero di carta di credito e premere il pulsante di controllo.",
+    .field = {.name = "txtNumero",
+              .maxLength = 30,
+              .next = "btnControlla",
+              .filter = Filter::Digits,
+              .rewrite = Rewrite::UpperTrim,
+              .highlight = false},
+    .rewriteOnKeyUp = false,
+    .check = &checks::checkCardNumber,
+};
+} // namespace
+
+TfrmCarta::TfrmCarta(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kSpec) {}
+
+} // namespace dp
