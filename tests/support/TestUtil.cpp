@@ -1,6 +1,8 @@
 #include "support/TestUtil.h"
 
 #include <QFile>
+#include <QTest>
+#include <QWidget>
 
 #include <stdexcept>
 #include <unistd.h>
@@ -35,6 +37,19 @@ Unprivileged::~Unprivileged()
 {
     if (m_dropped && seteuid(0) != 0)
         std::abort();
+}
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.isPrint()) {
+            QTest::keyClick(widget, char(c.unicode()));
+            continue;
+        }
+        const int key = c.unicode() <= 0xFF ? c.toUpper().unicode() : int(Qt::Key_unknown);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+    }
 }
 
 QByteArray field(int width, const QByteArray& text, int lengthByte)

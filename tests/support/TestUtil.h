@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QWidget;
+
 namespace dp::test {
 
 QByteArray readFile(const QString& path);
@@ -20,6 +22,10 @@ public:
 private:
     bool m_dropped = false;
 };
+
+// Types any text, accented letters included (QTest::keyClicks handles ASCII only): each
+// character is a key press with its text, as a keyboard would send it.
+void typeText(QWidget* widget, const QString& text);
 
 // A byte-exact fixed text field: length byte then text bytes, zero-padded to width + 1.
 QByteArray field(int width, const QByteArray& text, int lengthByte = -1);
