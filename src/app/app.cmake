@@ -1,5 +1,6 @@
 # Login, main menu and password store.
 add_library(dp_app_core STATIC
+  src/app/IniFile.cpp
   src/app/PasswordStore.cpp
 )
 target_link_libraries(dp_app_core PUBLIC depotta_policy dp_storage Qt6::Core)
