@@ -40,6 +40,7 @@ struct ReportItem {
     QColor fill;  // invalid: no background
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     qreal linePitch = 0; // mm from one line's top to the next; 0: the font's line spacing
+    qreal padding = 0.5; // mm kept free inside the left and right edges
     // A single line wider than its rect is drawn in a smaller font (down to 60 %) and, if
     // still too wide, elided: text is never cut mid-glyph or drawn over its neighbours.
     bool shrinkToFit = true;
@@ -50,6 +51,7 @@ struct ReportItem {
     // Picture
     QImage picture;
 
+    // The lines of `text`; none when it is empty.
     QStringList lines() const;
 };
 
@@ -94,7 +96,7 @@ public:
     ReportItem* findPicture(const QString& name);
 
     // Every line of text on a page, object by object in page order (top to bottom, then
-    // left to right), each multi-line text split into its lines.
+    // left to right), each multi-line text split into its lines; empty texts are left out.
     QStringList pageTexts(int index) const;
 
 private:
@@ -102,6 +104,11 @@ private:
     QPageLayout m_layout;
     QList<ReportPage> m_pages;
 };
+
+// Font measures in millimetres, device-independent (taken at 1200 dpi). They need a
+// QGuiApplication for the font database.
+qreal textWidthMm(const QFont& font, const QString& text);
+qreal lineSpacingMm(const QFont& font);
 
 // Paints every page on the device, setting the device's page layout to the document's.
 // Returns false when the device cannot be painted on (e.g. a PDF path not writable).

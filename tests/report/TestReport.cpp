@@ -1,0 +1,455 @@
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace dp;
+using namespace dp::report;
+
+namespace {
+
+// Output of a poppler tool, for reading PDF files the way any reader would.
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString& path, int page = 0)
+{
+    QStringList args{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (page > 0)
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+             << QString::number(page);
+    return run(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
+}
+
+QStringList numberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("riga %1").arg(i, 4, 10, QLatin1Char('0'));
+    return lines;
+}
+
+ListReportSpec listSpec(const QStringList& lines)
+{
+    ListReportSpec spec;
+    spec.title = QStringLiteral("Inventario merce - Categoria: Ferramenta");
+    spec.lines = lines;
+    spec.printDate = QDate(2024, 3, 5);
+    return spec;
+}
+
+// A summary line with padded columns, as the lists print them (about 150 characters).
+QString movementLine(int i)
+{
+    return QStringLiteral("Data: 05/03/2024  Cod. art. %1  Tipo: %2  Nome: %3  Quant. + %4"
+                          "  Costo: € 12,50")
+        .arg(QStringLiteral("XAB-%1").arg(i), -20)
+        .arg(QStringLiteral("Ferramenta"), -20)
+        .arg(QStringLiteral("Vite svasata àèìòù"), -30)
+        .arg(i * 3, -10);
+}
+
+// pdftotext rebuilds the spacing from the glyph positions; compare words, not blanks.
+bool containsLine(const QString& text, const QString& line)
+{
+    const QString wanted = line.simplified();
+    for (const QString& got : text.split(QLatin1Char('\n')))
+        if (got.simplified() == wanted)
+            return true;
+    return false;
+}
+
+QStringList memoLines(const ReportDocument& doc)
+{
+    QStringList out;
+    for (int p = 0; p < doc.pageCount(); ++p)
+        for (const ReportItem& item : doc.page(p).items)
+            if (item.name == QLatin1String("txtRiepilogo"))
+                out += item.lines();
+    return out;
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void memoHeightSetsLinesPerPage();
+    void pagination_data();
+    void pagination();
+    void footerDate_data();
+    void footerDate();
+    void bandsDoNotOverlap();
+    void wideLinesKeepEveryCharacter_data();
+    void wideLinesKeepEveryCharacter();
+    void pdfCarriesTextsAndInfo();
+    void printThroughDialog_data();
+    void printThroughDialog();
+    void previewPrintsThroughTheSameDialog();
+    void fixedSheetObjectsByName();
+};
+
+void TestReport::memoHeightSetsLinesPerPage()
+{
+    // 190 mm of printable height less two 8 mm bands, at 12.822/96 inch a line.
+    ListReportSpec spec = listSpec({});
+    QCOMPARE(listLinesPerPage(spec), 51);
+    spec.memoLineHeight96 = 25.644;
+    QCOMPARE(listLinesPerPage(spec), 25);
+    // A height below the font's own line spacing would overlap the lines.
+    spec.memoLineHeight96 = 2;
+    QCOMPARE(listLinesPerPage(spec), int(174 / lineSpacingMm(QFont(spec.fontFamily, 8))));
+}
+
+void TestReport::pagination_data()
+{
+    QTest::addColumn<int>("fullPages");
+    QTest::addColumn<int>("extra");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("empty list") << 0 << 0 << 1;
+    QTest::newRow("one line") << 0 << 1 << 1;
+    QTest::newRow("one page exactly") << 1 << 0 << 1;
+    QTest::newRow("one line over") << 1 << 1 << 2;
+    QTest::newRow("two pages exactly") << 2 << 0 << 2;
+    QTest::newRow("three pages") << 2 << 7 << 3;
+}
+
+void TestReport::pagination()
+{
+    QFETCH(int, fullPages);
+    QFETCH(int, extra);
+    QFETCH(int, pages);
+
+    const int perPage = listLinesPerPage(listSpec({}));
+    const QStringList lines = numberedLines(fullPages * perPage + extra);
+    const ListReportSpec spec = listSpec(lines);
+    const ReportDocument doc = prepareList(spec);
+
+    QCOMPARE(doc.pageCount(), pages);
+    QCOMPARE(memoLines(doc), lines); // every line once, in order
+    for (int p = 0; p < doc.pageCount(); ++p) {
+        const QStringList texts = doc.pageTexts(p);
+        QCOMPARE(texts.first(), spec.title);
+        QCOMPARE(texts.at(texts.size() - 2), QStringLiteral("Stampa eseguita in data 05/03/2024"));
+        QCOMPARE(texts.last(), QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pages));
+        const int onPage = texts.size() - 3;
+        QVERIFY(onPage <= perPage);
+        if (p < doc.pageCount() - 1)
+            QCOMPARE(onPage, perPage); // only the last page is short
+    }
+}
+
+void TestReport::footerDate_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("footer");
+    QTest::addColumn<QString>("expected");
+
+    const QString standard = ListReportSpec().footer;
+    QTest::newRow("day and month padded")
+        << QDate(2024, 3, 5) << standard << QStringLiteral("Stampa eseguita in data 05/03/2024");
+    QTest::newRow("year end") << QDate(1999, 12, 31) << standard
+                              << QStringLiteral("Stampa eseguita in data 31/12/1999");
+    QTest::newRow("no date given: today")
+        << QDate() << standard
+        << QStringLiteral("Stampa eseguita in data ")
+               + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+    QTest::newRow("every placeholder") << QDate(2024, 2, 29) << QStringLiteral("[DATE] e [DATE]")
+                                       << QStringLiteral("29/02/2024 e 29/02/2024");
+}
+
+void TestReport::footerDate()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, footer);
+    QFETCH(QString, expected);
+
+    ListReportSpec spec = listSpec({QStringLiteral("x")});
+    spec.printDate = date;
+    spec.footer = footer;
+    ReportDocument doc = prepareList(spec);
+    QVERIFY(doc.findText(QStringLiteral("txtPagina")));
+    QCOMPARE(doc.findText(QStringLiteral("txtPagina"))->text, expected);
+}
+
+void TestReport::bandsDoNotOverlap()
+{
+    const ListReportSpec spec = listSpec(numberedLines(80));
+    const ReportDocument doc = prepareList(spec);
+
+    QCOMPARE(doc.pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(doc.pageLayout().pageSize().id(), QPageSize::A4);
+    QCOMPARE(doc.contentSize(), QSizeF(277, 190));
+    const QRectF content(QPointF(0, 0), doc.contentSize());
+    const qreal pitch = unitsToMm(12.822);
+
+    for (int p = 0; p < doc.pageCount(); ++p) {
+        QRectF title, memo, footer;
+        for (const ReportItem& item : doc.page(p).items) {
+            QVERIFY2(content.contains(item.rect), qPrintable(item.name));
+            if (item.name == QLatin1String("txtTitolo"))
+                title = item.rect;
+            else if (item.name == QLatin1String("txtRiepilogo")) {
+                memo = item.rect;
+                QCOMPARE(item.linePitch, pitch);
+                QCOMPARE(memo.height(), item.lines().size() * pitch);
+                QVERIFY(lineSpacingMm(item.font) <= pitch);
+                QCOMPARE(item.font.family(), QStringLiteral("Courier New"));
+            } else if (item.name == QLatin1String("txtPagina"))
+                footer = item.rect;
+        }
+        QVERIFY(!title.isNull() && !memo.isNull() && !footer.isNull());
+        QVERIFY(title.bottom() <= memo.top());
+        QVERIFY(memo.bottom() <= footer.top());
+    }
+}
+
+void TestReport::wideLinesKeepEveryCharacter_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("smallerFont");
+    QTest::addColumn<int>("memoLines");
+
+    QTest::newRow("summary line fits as given") << 155 << false << 1;
+    QTest::newRow("wider line: smaller font, one line") << 200 << true << 1;
+    QTest::newRow("far too wide: continues below") << 600 << true << 3;
+}
+
+void TestReport::wideLinesKeepEveryCharacter()
+{
+    QFETCH(int, length);
+    QFETCH(bool, smallerFont);
+    QFETCH(int, memoLines);
+
+    QString wide;
+    for (int i = 0; wide.size() < length; ++i)
+        wide += QString::number(i % 10);
+    const QStringList lines{QStringLiteral("prima"), wide, QStringLiteral("ultima")};
+    const ReportDocument doc = prepareList(listSpec(lines));
+    const ReportItem* memo = doc.find(QStringLiteral("txtRiepilogo"));
+    QVERIFY(memo);
+
+    QCOMPARE(memo->font.pointSizeF() < 8, smallerFont);
+    QVERIFY(memo->font.pointSizeF() >= 6);
+    const QStringList printed = memo->lines();
+    QCOMPARE(printed.size(), memoLines + 2);
+    QCOMPARE(printed.mid(1, memoLines).join(QString()), wide);
+    for (const QString& line : printed)
+        QVERIFY(textWidthMm(memo->font, line) <= memo->rect.width() - 2 * memo->padding);
+}
+
+void TestReport::pdfCarriesTextsAndInfo()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lista.pdf"));
+    QStringList lines;
+    for (int i = 1; i <= 60; ++i)
+        lines << movementLine(i);
+    lines << QStringLiteral("- - - - - - - - - - - - - - - -")
+          << QStringLiteral("TOTALE MOVIMENTI:  60");
+    const ReportDocument doc = prepareList(listSpec(lines));
+
+    QVERIFY(writePdf(doc, path,
+                     {QStringLiteral("Riepilogo dati"), QStringLiteral("Ufficio magazzino"),
+                      QStringLiteral("Scheda informativa"), QStringLiteral("Depotta")}));
+
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Title: +Riepilogo dati\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Author: +Ufficio magazzino\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Subject: +Scheda informativa\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator: +Depotta\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Page size: +842 x 595 pts \\(A4\\)"))));
+
+    const QString first = pdfText(path, 1);
+    const QString second = pdfText(path, 2);
+    QVERIFY(first.contains(QStringLiteral("Inventario merce - Categoria: Ferramenta")));
+    QVERIFY(containsLine(first, movementLine(1)));
+    QVERIFY(containsLine(first, movementLine(51)));
+    QVERIFY(!containsLine(first, movementLine(52)));
+    QVERIFY(containsLine(second, movementLine(52)));
+    // "Courier New" keeps the padded columns under each other.
+    QSet<qsizetype> costColumn;
+    for (const QString& got : first.split(QLatin1Char('\n')))
+        if (got.contains(QStringLiteral("Costo:")))
+            costColumn.insert(got.indexOf(QStringLiteral("Costo:")));
+    QCOMPARE(costColumn.size(), 1);
+    QVERIFY(containsLine(second, QStringLiteral("TOTALE MOVIMENTI:  60")));
+    for (const QString& page : {first, second})
+        QVERIFY(page.contains(QStringLiteral("Stampa eseguita in data 05/03/2024")));
+    QVERIFY(first.contains(QStringLiteral("Pagina 1 di 2")));
+    QVERIFY(second.contains(QStringLiteral("Pagina 2 di 2")));
+
+    // Written again, the file is replaced, not appended to.
+    QVERIFY(writePdf(prepareList(listSpec({QStringLiteral("sola riga")})), path, {}));
+    QVERIFY(!pdfText(path).contains(QStringLiteral("XAB-1")));
+    QVERIFY(pdfText(path).contains(QStringLiteral("sola riga")));
+    QVERIFY(!writePdf(doc, dir.filePath(QStringLiteral("manca/lista.pdf")), {}));
+}
+
+void TestReport::printThroughDialog_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<int>("notices");
+
+    QTest::newRow("printed") << true << QStringLiteral("stampa.pdf") << true << 0;
+    QTest::newRow("cancelled") << false << QStringLiteral("stampa.pdf") << false << 0;
+    QTest::newRow("printer unusable") << true << QStringLiteral("manca/stampa.pdf") << false << 1;
+}
+
+void TestReport::printThroughDialog()
+{
+    QFETCH(bool, answer);
+    QFETCH(QString, file);
+    QFETCH(bool, printed);
+    QFETCH(int, notices);
+
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    platform.printToPdf = dir.filePath(file);
+    platform.printAnswer = answer;
+
+    const ReportDocument doc = prepareList(listSpec({movementLine(1), movementLine(2)}));
+    QCOMPARE(printWithDialog(ctx, nullptr, doc), printed);
+    QCOMPARE(platform.printDialogs, 1);
+    QCOMPARE(platform.shown.size(), notices);
+    if (notices)
+        QCOMPARE(platform.lastKind(), test::FakePlatform::Kind::Error);
+    QCOMPARE(QFile::exists(platform.printToPdf), printed);
+    if (printed) {
+        const QString text = pdfText(platform.printToPdf);
+        QVERIFY(containsLine(text, movementLine(2)));
+        QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2024")));
+        QVERIFY(run(QStringLiteral("pdfinfo"), {platform.printToPdf})
+                    .contains(QStringLiteral("842 x 595 pts (A4)")));
+    }
+}
+
+void TestReport::previewPrintsThroughTheSameDialog()
+{
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    platform.printToPdf = dir.filePath(QStringLiteral("anteprima.pdf"));
+    const ReportDocument doc = prepareList(listSpec({movementLine(7)}));
+
+    qreal zoom = 0;
+    QStringList visibleActions;
+    bool sawPreview = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        sawPreview = true;
+        if (auto* view = dialog->findChild<QPrintPreviewWidget*>())
+            zoom = view->zoomFactor();
+        QAction* print = nullptr;
+        for (QAction* action : dialog->findChildren<QAction*>()) {
+            if (action->isVisible() && !action->objectName().isEmpty())
+                visibleActions << action->objectName();
+            if (action->objectName() == QLatin1String("printAction"))
+                print = action;
+        }
+        if (print)
+            print->trigger();
+        if (dialog->isVisible())
+            dialog->reject(); // never leave the test waiting on the window
+    });
+    showPreview(ctx, nullptr, doc);
+
+    QVERIFY(sawPreview);
+    QCOMPARE(zoom, 1.0);
+    QVERIFY(visibleActions.contains(QStringLiteral("printAction")));
+    QVERIFY(visibleActions.contains(QStringLiteral("zoomInAction")));
+    QVERIFY(visibleActions.contains(QStringLiteral("fullScreenAction")));
+    QVERIFY(!visibleActions.contains(QStringLiteral("pageSetupAction")));
+    QVERIFY(!visibleActions.contains(QStringLiteral("landscapeAction")));
+    QCOMPARE(platform.printDialogs, 1);
+    QVERIFY(containsLine(pdfText(platform.printToPdf), movementLine(7)));
+}
+
+void TestReport::fixedSheetObjectsByName()
+{
+    // A one-page portrait sheet: named objects at fixed places, filled after it is built.
+    ReportDocument sheet(QPageLayout::Portrait);
+    sheet.setName(QStringLiteral("Scheda informativa"));
+    ReportPage& page = sheet.addPage();
+    ReportItem title;
+    title.name = QStringLiteral("txtTitolo");
+    title.rect = QRectF(23, 3, 165, 9);
+    title.font = QFont(QStringLiteral("Arial"), 16);
+    title.alignment = Qt::AlignCenter;
+    page.items << title;
+    ReportItem value;
+    value.name = QStringLiteral("txtCampo01");
+    value.rect = QRectF(60, 24, 128, 6);
+    value.font = QFont(QStringLiteral("Arial"), 10);
+    page.items << value;
+    ReportItem photo;
+    photo.kind = ReportItem::Kind::Picture;
+    photo.name = QStringLiteral("imgFoto");
+    photo.rect = QRectF(4, 40, 183, 79);
+    page.items << photo;
+    ReportItem line;
+    line.kind = ReportItem::Kind::Line;
+    line.rect = QRectF(23, 16, 165, 0);
+    page.items << line;
+
+    QVERIFY(!sheet.findText(QStringLiteral("imgFoto")));
+    QVERIFY(!sheet.findPicture(QStringLiteral("txtTitolo")));
+    QVERIFY(!sheet.find(QStringLiteral("txtCampo24")));
+    QVERIFY(!sheet.find(QString())); // unnamed decorations are not found
+    sheet.findText(QStringLiteral("txtTitolo"))->text = QStringLiteral("SCHEDA PRODOTTO");
+    sheet.findText(QStringLiteral("txtCampo01"))->text = QStringLiteral("Vite svasata àèì");
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    sheet.findPicture(QStringLiteral("imgFoto"))->picture = red;
+    QCOMPARE(sheet.pageTexts(0),
+             QStringList({QStringLiteral("SCHEDA PRODOTTO"), QStringLiteral("Vite svasata àèì")}));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cliente.pdf"));
+    QVERIFY(writePdf(sheet, path, {}));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {path})
+                .contains(QRegularExpression(QStringLiteral("Title: +Scheda informativa\n"))));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(QStringLiteral("SCHEDA PRODOTTO")));
+    QVERIFY(text.contains(QStringLiteral("Vite svasata àèì")));
+
+    // The picture keeps its 2:1 proportions, centred in its 183 x 79 mm box: red at the
+    // box's centre, paper white at its left edge beyond the picture's 158 mm width.
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("25.4"),
+                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), path,
+                                     dir.filePath(QStringLiteral("pagina"))});
+    const QImage rendered(dir.filePath(QStringLiteral("pagina.png")));
+    QCOMPARE(rendered.width(), 210); // one pixel a millimetre
+    QVERIFY(qAbs(rendered.height() - 297) <= 1);
+    const auto at = [&](qreal x, qreal y) { return rendered.pixelColor(int(10 + x), int(10 + y)); };
+    const QColor centre = at(4 + 183 / 2.0, 40 + 79 / 2.0);
+    QVERIFY(centre.red() > 240 && centre.green() < 16 && centre.blue() < 16);
+    QVERIFY(at(6, 40 + 79 / 2.0).lightness() > 240);
+}
+
+QTEST_MAIN(TestReport)
+#include "TestReport.moc"

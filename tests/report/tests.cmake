@@ -1,0 +1,1 @@
+dp_add_test(test_report tests/report/TestReport.cpp LIBS dp_report_ui)
