@@ -140,6 +140,10 @@ QString FieldConventions::normalise(Normalise rule, const QString& t)
         return text::normaliseWhole(t);
     case Normalise::Amount:
         return text::normaliseAmount(t);
+    case Normalise::UpperTrim:
+        return text::trim(text::upperAscii(t));
+    case Normalise::Trim:
+        return text::trim(t);
     }
     return t;
 }

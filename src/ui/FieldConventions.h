@@ -26,7 +26,7 @@ enum class Filter {
 enum class Rewrite { None, UpperTrim, Upper, Trim };
 
 // Normalisation when the focus leaves the field.
-enum class Normalise { None, Whole, Amount };
+enum class Normalise { None, Whole, Amount, UpperTrim, Trim };
 
 // How one edit field behaves, declared once per field in a screen's table.
 struct FieldSpec {

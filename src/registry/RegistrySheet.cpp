@@ -1,0 +1,557 @@
+#include "registry/RegistrySheet.h"
+
+#include "checks/CheckScreens.h"
+#include "registry/ProvinceCodes.h"
+#include "registry/SheetIcons.h"
+#include "storage/RecordFile.h"
+#include "storage/TextValues.h"
+#include "ui/AppContext.h"
+#include "ui/ArchiveSheet.h"
+#include "ui/Messages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace dp {
+
+namespace {
+
+// The toolbar, left to right. Buttons whose screens are not part of the program yet are
+// shown disabled, with their hints.
+struct ToolSpec {
+    const char* name;
+    const char* caption;
+    const char* hint; // null: the sheet's own hint
+    bool ready;
+    bool groupStart;  // a separator before the button
+};
+
+const ToolSpec kTools[] = {
+    {"cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", true,
+     false},
+    {"cmdSalva", "Salva", "Salva la scheda corrente in archivio.", true, false},
+    {"cmdDuplica", "Duplica",
+     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
+     true, false},
+    {"cmdPrimo", "Prima", "Visualizza la prima scheda in archivio.", true, true},
+    {"cmdIndietro", "Indietro", "Visualizza la scheda precedente in archivio.", true, false},
+    {"cmdAvanti", "Avanti", "Visualizza la scheda successiva in archivio.", true, false},
+    {"cmdUltimo", "Ultima", "Visualizza l'ultima scheda in archivio.", true, false},
+    {"cmdTrova", "Trova", "Trova una scheda in archivio.", false, true},
+    {"cmdRicontatta", "Ricontatti", nullptr, false, false},
+    {"cmdFile", "Allegati", "Allega file alla scheda corrente.", false, false},
+    {"cmdStampa", "Stampa", "Stampa la scheda corrente.", false, true},
+    {"cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa.", false, false},
+    {"cmdPDF", "PDF", "Esporta la scheda in formato PDF.", false, false},
+    {"cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", false,
+     false},
+    {"cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", false, true},
+    {"cmdEsci", "Esci", "Esci da questa schermata di lavoro.", true, false},
+};
+// Where the position label stands: right after this button.
+const char* const kPositionAfter = "cmdUltimo";
+
+// Buttons that stand beside a field and hand its value over.
+struct FieldButton {
+    const char* field;
+    const char* name;
+    const char* hint;
+};
+const FieldButton kFieldButtons[] = {
+    {"txtEmail", "btnEmail", "Invia una e-mail all'indirizzo indicato."},
+    {"txtCodFisc", "btnCodFisc", "Controlla il codice fiscale."},
+    {"txtPartitaIva", "btnPartitaIva", "Controlla il numero di partita IVA."},
+    {"txtCarta", "btnCarta", "Controlla il numero di carta di credito."},
+    {"txtIban", "btnIban", "Controlla l'IBAN."},
+};
+
+const char* const kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
+                                         "lblDesc01", "lblDesc02", "lblDesc03"};
+
+const char* const kReadyText = "Pronto per archiviare una nuova scheda...";
+
+QString stem(const QString& name)
+{
+    return name.mid(3);
+}
+
+// Fields with short contents get a width that fits them; the others take the room there is.
+int shortFieldWidth(const QWidget* field, int maxLength)
+{
+    if (maxLength <= 0 || maxLength > 16)
+        return 0;
+    const int w = field->fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    return qMax(2, maxLength) * w * 8 / 10 + 18;
+}
+
+} // namespace
+
+RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
+    : AreaScreen(ctx, QString::fromLatin1(config.className), QString::fromUtf8(config.caption)),
+      m_config(config)
+{
+    buildScreen();
+    m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
+
+    std::vector<FieldSpec> specs;
+    for (const SheetField& f : config.fields)
+        specs.push_back(f.spec);
+    FieldConventions::apply(this, specs);
+
+    std::vector<HintSpec> hints;
+    for (const ToolSpec& t : kTools)
+        hints.push_back({t.name, t.hint ? t.hint : config.recontactHint});
+    for (const FieldButton& b : kFieldButtons)
+        hints.push_back({b.name, b.hint});
+    hints.push_back({"chkRicontatta", config.flagHint});
+    FieldConventions::applyHints(this, m_info, hints);
+
+    applyTabOrder();
+    connectButtons();
+    setWindowState(Qt::WindowMaximized);
+}
+
+void RegistrySheet::buildScreen()
+{
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(buildToolbar());
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("bkgScheda"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(buildGroups());
+    root->addWidget(scroll, 1);
+
+    m_info = new QLabel(QString::fromUtf8(kReadyText), this);
+    m_info->setObjectName(QStringLiteral("panInfo"));
+    m_info->setFrameShape(QFrame::StyledPanel);
+    m_info->setFrameShadow(QFrame::Sunken);
+    m_info->setContentsMargins(8, 3, 8, 3);
+    m_info->setMinimumWidth(1);
+    root->addWidget(m_info);
+
+    // The attachment slots travel with the sheet but are seen only on the attachment screen.
+    for (const char* n : kAttachmentLabels) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(n));
+        l->hide();
+    }
+}
+
+QWidget* RegistrySheet::buildToolbar()
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("bkgComandi"));
+    bar->setFrameShape(QFrame::StyledPanel);
+    bar->setFrameShadow(QFrame::Raised);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(2);
+
+    for (const ToolSpec& t : kTools) {
+        const QString name = QString::fromLatin1(t.name);
+        if (name == QLatin1String("cmdGuida"))
+            row->addStretch(1);
+        else if (t.groupStart) {
+            auto* sep = new QFrame(bar);
+            sep->setFrameShape(QFrame::VLine);
+            sep->setFrameShadow(QFrame::Sunken);
+            row->addSpacing(6);
+            row->addWidget(sep);
+            row->addSpacing(6);
+        }
+        auto* b = new QToolButton(bar);
+        b->setObjectName(name);
+        b->setText(QString::fromUtf8(t.caption));
+        b->setIcon(sheetIcon(name));
+        b->setIconSize(QSize(32, 32));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setMinimumWidth(64);
+        b->setEnabled(t.ready);
+        row->addWidget(b);
+
+        if (name == QLatin1String(kPositionAfter)) {
+            row->addSpacing(8);
+            auto* cap = new QLabel(QStringLiteral("Scheda n."), bar);
+            cap->setObjectName(QStringLiteral("titPosizione"));
+            row->addWidget(cap);
+            m_position = new QLabel(bar);
+            m_position->setObjectName(QStringLiteral("lblPosizione"));
+            m_position->setFrameShape(QFrame::StyledPanel);
+            m_position->setFrameShadow(QFrame::Sunken);
+            m_position->setAlignment(Qt::AlignCenter);
+            m_position->setMinimumWidth(m_position->fontMetrics().horizontalAdvance(
+                                            QStringLiteral("0000000")) +
+                                        12);
+            m_position->setFixedHeight(m_position->fontMetrics().height() + 10);
+            row->addWidget(m_position, 0, Qt::AlignVCenter);
+        }
+    }
+    return bar;
+}
+
+QWidget* RegistrySheet::buildGroups()
+{
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("bkgCampi"));
+    auto* columns = new QHBoxLayout(body);
+    columns->setContentsMargins(12, 10, 12, 10);
+    columns->setSpacing(14);
+
+    // Controls, created in Enter order so that they also stack in that order.
+    QHash<QString, QWidget*> controls;
+    QHash<QString, int> limits;
+    for (const SheetField& f : m_config.fields) {
+        const QString name = QString::fromLatin1(f.spec.name);
+        QWidget* w = nullptr;
+        if (f.province) {
+            auto* box = new QComboBox(body);
+            box->setEditable(true);
+            box->addItems(provinceCodes());
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr); // typing stays plain: no completion inside the code
+            box->setMaxVisibleItems(16);
+            box->setCurrentIndex(-1);
+            box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            box->setFixedWidth(box->sizeHint().width() + 6);
+            box->installEventFilter(this);
+            box->lineEdit()->installEventFilter(this);
+            w = box;
+        } else {
+            auto* e = new QLineEdit(body);
+            const bool carriesButton =
+                std::any_of(std::begin(kFieldButtons), std::end(kFieldButtons),
+                            [&](const FieldButton& b) { return name == QLatin1String(b.field); });
+            if (const int width = carriesButton ? 0 : shortFieldWidth(e, f.spec.maxLength))
+                e->setFixedWidth(width);
+            w = e;
+        }
+        w->setObjectName(name);
+        controls.insert(name, w);
+        limits.insert(name, f.spec.maxLength);
+    }
+    auto* flag = new QCheckBox(QStringLiteral("Da ricontattare"), body);
+    flag->setObjectName(QStringLiteral("chkRicontatta"));
+    controls.insert(flag->objectName(), flag);
+
+    QHash<QString, QString> labels;
+    for (const SheetField& f : m_config.fields)
+        labels.insert(QString::fromLatin1(f.spec.name), QString::fromUtf8(f.label));
+
+    // Long captions wrap rather than squeeze their fields; the captions of one column of the
+    // sheet share one width, so that its fields start at the same place in every group.
+    const int captionCap = fontMetrics().averageCharWidth() * 34;
+    std::vector<QVBoxLayout*> stacks;
+    std::vector<int> captionWidth;
+    std::vector<std::vector<QGridLayout*>> grids;
+    for (const SheetGroup& g : m_config.groups) {
+        while (int(stacks.size()) <= g.column) {
+            auto* stack = new QVBoxLayout;
+            stack->setSpacing(12);
+            const int c = int(stacks.size());
+            columns->addLayout(stack, c < int(m_config.columnStretch.size())
+                                          ? m_config.columnStretch[c]
+                                          : 1);
+            stacks.push_back(stack);
+            captionWidth.push_back(0);
+            grids.emplace_back();
+        }
+        auto* box = new QGroupBox(QString::fromUtf8(g.title), body);
+        box->setObjectName(QString::fromLatin1(g.name));
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(12, 12, 12, 12);
+        grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(10);
+
+        const QStringList rows = QString::fromLatin1(g.rows).split(QLatin1Char('|'));
+        qsizetype widest = 1;
+        for (const QString& r : rows)
+            widest = qMax(widest, r.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        const int lastColumn = int(widest) * 2 - 1;
+        std::vector<bool> stretches(size_t(lastColumn + 1), false);
+
+        for (int rowIndex = 0; rowIndex < rows.size(); ++rowIndex) {
+            const QStringList items = rows[rowIndex].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (int i = 0; i < items.size(); ++i) {
+                QWidget* w = controls.value(items[i]);
+                if (!w) {
+                    qWarning("RegistrySheet: no control %s", qPrintable(items[i]));
+                    continue;
+                }
+                const int labelColumn = i * 2;
+                const int fieldColumn = labelColumn + 1;
+                const int span = i == items.size() - 1 ? lastColumn - fieldColumn + 1 : 1;
+                if (labels.contains(items[i])) {
+                    auto* l = new QLabel(labels.value(items[i]), box);
+                    l->setObjectName(QStringLiteral("tit") + stem(items[i]));
+                    l->setBuddy(w);
+                    const int natural = l->sizeHint().width();
+                    if (labelColumn == 0) {
+                        if (natural > captionCap) {
+                            l->setWordWrap(true);
+                            l->setFixedWidth(captionCap);
+                            l->setMinimumHeight(l->heightForWidth(captionCap));
+                        }
+                        int& width = captionWidth[size_t(g.column)];
+                        width = qMax(width, qMin(natural, captionCap));
+                    }
+                    grid->addWidget(l, rowIndex, labelColumn, Qt::AlignLeft | Qt::AlignVCenter);
+                }
+                w->setParent(box);
+                auto* cell = new QHBoxLayout;
+                cell->setSpacing(8);
+                cell->addWidget(w);
+                for (const FieldButton& fb : kFieldButtons) {
+                    if (items[i] != QLatin1String(fb.field))
+                        continue;
+                    auto* b = new QToolButton(box);
+                    b->setObjectName(QString::fromLatin1(fb.name));
+                    b->setIcon(sheetIcon(b->objectName()));
+                    b->setIconSize(QSize(18, 18));
+                    b->setFocusPolicy(Qt::NoFocus);
+                    cell->addWidget(b);
+                }
+                const bool fixed = w->minimumWidth() == w->maximumWidth() ||
+                                   qobject_cast<QCheckBox*>(w);
+                if (fixed)
+                    cell->addStretch(1);
+                else if (span == 1)
+                    stretches[size_t(fieldColumn)] = true;
+                grid->addLayout(cell, rowIndex, fieldColumn, 1, span);
+            }
+        }
+        stretches[1] = true;
+        for (int c = 0; c <= lastColumn; ++c)
+            grid->setColumnStretch(c, stretches[size_t(c)] ? 1 : 0);
+        // The title of a group in bold; what it holds keeps the screen's own font.
+        QFont plain = box->font();
+        plain.setBold(false);
+        QFont bold = plain;
+        bold.setBold(true);
+        box->setFont(bold);
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->setFont(plain);
+        stacks[size_t(g.column)]->addWidget(box);
+        grids[size_t(g.column)].push_back(grid);
+    }
+    for (size_t c = 0; c < stacks.size(); ++c) {
+        for (QGridLayout* grid : grids[c])
+            grid->setColumnMinimumWidth(0, captionWidth[c]);
+        stacks[c]->addStretch(1);
+    }
+    return body;
+}
+
+void RegistrySheet::applyTabOrder()
+{
+    // The tab order is the Enter order, with the recontact box between the open issues
+    // and the notes.
+    QWidget* previous = nullptr;
+    auto chain = [&](QWidget* w) {
+        if (!w)
+            return;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (const SheetField& f : m_config.fields) {
+        chain(findChild<QWidget*>(QString::fromLatin1(f.spec.name)));
+        if (qstrcmp(f.spec.name, "txtQuestioni") == 0)
+            chain(findChild<QCheckBox*>(QStringLiteral("chkRicontatta")));
+    }
+}
+
+void RegistrySheet::connectButtons()
+{
+    auto on = [this](const char* name, void (RegistrySheet::*handler)()) {
+        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(b, &QAbstractButton::clicked, this, handler);
+    };
+    on("cmdNuovo", &RegistrySheet::cmdNuovoClick);
+    on("cmdSalva", &RegistrySheet::cmdSalvaClick);
+    on("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
+    auto browse = [this](const char* name, void (ArchiveSheet::*step)()) {
+        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(b, &QAbstractButton::clicked, this, [this, step] { (m_sheet->*step)(); });
+    };
+    browse("cmdPrimo", &ArchiveSheet::first);
+    browse("cmdIndietro", &ArchiveSheet::previous);
+    browse("cmdAvanti", &ArchiveSheet::next);
+    browse("cmdUltimo", &ArchiveSheet::last);
+    if (auto* b = findChild<QAbstractButton*>(QStringLiteral("cmdEsci")))
+        connect(b, &QAbstractButton::clicked, this, [this] { close(); });
+    on("btnEmail", &RegistrySheet::btnEmailClick);
+    on("btnCodFisc", &RegistrySheet::btnCodFiscClick);
+    on("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
+    on("btnCarta", &RegistrySheet::btnCartaClick);
+    on("btnIban", &RegistrySheet::btnIbanClick);
+}
+
+QLineEdit* RegistrySheet::edit(const char* name) const
+{
+    const QString n = QString::fromLatin1(name);
+    if (auto* e = findChild<QLineEdit*>(n))
+        return e;
+    if (auto* box = findChild<QComboBox*>(n))
+        return box->lineEdit();
+    return nullptr;
+}
+
+QString RegistrySheet::trimmedText(const char* name) const
+{
+    const QLineEdit* e = edit(name);
+    return e ? text::trim(e->text()) : QString();
+}
+
+void RegistrySheet::focusField(const char* name)
+{
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void RegistrySheet::clearProvinceSelection(QWidget* box)
+{
+    auto* combo = qobject_cast<QComboBox*>(box);
+    if (!combo || combo->currentIndex() < 0)
+        return;
+    // Dropping the selection would also empty the text; the text stays as it is.
+    const QString text = combo->currentText();
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+bool RegistrySheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        QObject* box = watched;
+        if (!qobject_cast<QComboBox*>(box) && watched->parent())
+            box = watched->parent();
+        clearProvinceSelection(qobject_cast<QComboBox*>(box));
+    }
+    return AreaScreen::eventFilter(watched, event);
+}
+
+void RegistrySheet::showRecord(const Record& record, qint64 position)
+{
+    m_sheet->showRecord(record, position);
+}
+
+void RegistrySheet::FormShow()
+{
+    newSheet();
+}
+
+void RegistrySheet::newSheet()
+{
+    for (const SheetField& f : m_config.fields) {
+        const QString name = QString::fromLatin1(f.spec.name);
+        if (auto* box = findChild<QComboBox*>(name)) {
+            box->setCurrentIndex(-1);
+            box->setEditText(QString());
+        } else if (auto* e = findChild<QLineEdit*>(name)) {
+            e->clear();
+        }
+    }
+    if (auto* flag = findChild<QCheckBox*>(QStringLiteral("chkRicontatta")))
+        flag->setChecked(false);
+    m_sheet->clearAttachments();
+    m_sheet->setPosition(0);
+    focusField(m_config.fields.front().spec.name);
+}
+
+void RegistrySheet::cmdNuovoClick()
+{
+    newSheet();
+}
+
+void RegistrySheet::cmdSalvaClick()
+{
+    for (const RequiredField& r : m_config.required) {
+        if (trimmedText(r.name).isEmpty()) {
+            context().platform().notice(this, NoticeKind::Warning, QString::fromUtf8(r.warning));
+            focusField(r.name);
+            return;
+        }
+    }
+    m_sheet->reportSaved(m_sheet->save());
+}
+
+void RegistrySheet::cmdDuplicaClick()
+{
+    if (m_position->text().trimmed().isEmpty()) {
+        context().platform().notice(
+            this, NoticeKind::Warning,
+            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                           "che questa è stata inserita in archivio."));
+        return;
+    }
+    m_sheet->clearAttachments();
+    m_sheet->setPosition(0);
+    try {
+        // Opening the archive creates it when missing and shows it can be written to.
+        RecordFile file(m_sheet->filePath(), m_config.layout);
+        focusField(m_config.fields.front().spec.name);
+        file.close();
+    } catch (const StorageError&) {
+        reportArchiveError(context(), this);
+        return;
+    }
+    context().platform().notice(
+        this, NoticeKind::Information,
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+}
+
+void RegistrySheet::btnEmailClick()
+{
+    // The address is not verified: an empty field hands over "mailto:" alone.
+    context().platform().shellOpen(QStringLiteral("\"mailto:") + trimmedText("txtEmail") +
+                                   QLatin1Char('"'));
+}
+
+void RegistrySheet::btnCodFiscClick()
+{
+    // A "fiscal code" made of digits alone is a firm's VAT number.
+    const QString value = trimmedText("txtCodFisc");
+    if (fiscalFieldIsVatNumber(value))
+        openVatNumberCheck(context(), this, value);
+    else
+        openFiscalCodeCheck(context(), this, value);
+}
+
+void RegistrySheet::btnPartitaIvaClick()
+{
+    openVatNumberCheck(context(), this, trimmedText("txtPartitaIva"));
+}
+
+void RegistrySheet::btnCartaClick()
+{
+    openCardCheck(context(), this, trimmedText("txtCarta"));
+}
+
+void RegistrySheet::btnIbanClick()
+{
+    openIbanCheck(context(), this, trimmedText("txtIban"));
+}
+
+} // namespace dp

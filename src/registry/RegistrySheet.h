@@ -1,0 +1,95 @@
+#pragma once
+
+#include "storage/Record.h"
+#include "ui/AreaScreen.h"
+#include "ui/FieldConventions.h"
+
+#include <span>
+
+class QLabel;
+class QLineEdit;
+
+namespace dp {
+
+class ArchiveSheet;
+
+// One edit field of a registry sheet, in the sheet's Enter order.
+struct SheetField {
+    FieldSpec spec;         // typing limit, Enter chain, filter, rewrites
+    const char* label;      // caption beside the field
+    bool province = false;  // an editable box listing the province codes
+};
+
+// A framed group of fields. `rows` lists the controls row by row: rows separated by "|",
+// the controls of one row by blanks (a field and its companion, such as a province box).
+struct SheetGroup {
+    const char* name;   // objectName of the group box
+    const char* title;
+    int column;         // column of the sheet; groups of a column stack in table order
+    const char* rows;
+};
+
+// A field that must not be blank for the sheet to be saved, with its warning.
+struct RequiredField {
+    const char* name;
+    const char* warning;
+};
+
+// What tells the customer sheet and the supplier sheet apart.
+struct SheetConfig {
+    const char* className;
+    const char* caption;
+    const RecordLayout& layout;
+    std::span<const SheetField> fields;      // Enter order; the first is where a new sheet starts
+    std::span<const SheetGroup> groups;
+    std::span<const int> columnStretch;      // relative widths of the columns
+    std::span<const RequiredField> required; // checked in this order by Salva
+    const char* recontactHint;               // cmdRicontatta
+    const char* flagHint;                    // chkRicontatta
+};
+
+// The archive sheet shared by customers and suppliers: the fields with their rules, the
+// browse arrows, new, save, duplicate, the e-mail and identifier-check hand-overs and the
+// status line. Each sheet is one instance configured by its SheetConfig.
+class RegistrySheet : public AreaScreen {
+    Q_OBJECT
+public:
+    RegistrySheet(AppContext& ctx, const SheetConfig& config);
+
+    // The one way a record reaches the sheet (browsing, searches, recontact lists).
+    void showRecord(const Record& record, qint64 position);
+    ArchiveSheet& archive() const { return *m_sheet; }
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildScreen();
+    QWidget* buildToolbar();
+    QWidget* buildGroups();
+    void applyTabOrder();
+    void connectButtons();
+
+    QLineEdit* edit(const char* name) const; // also the line edit of a province box
+    QString trimmedText(const char* name) const;
+    void focusField(const char* name);
+    void clearProvinceSelection(QWidget* box);
+
+    void newSheet();
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void btnEmailClick();
+    void btnCodFiscClick();
+    void btnPartitaIvaClick();
+    void btnCartaClick();
+    void btnIbanClick();
+
+    const SheetConfig& m_config;
+    ArchiveSheet* m_sheet = nullptr;
+    QLabel* m_info = nullptr;
+    QLabel* m_position = nullptr;
+};
+
+} // namespace dp
