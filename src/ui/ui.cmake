@@ -4,6 +4,8 @@ add_library(dp_ui_base STATIC
   src/ui/AreaScreen.cpp
   src/ui/Messages.cpp
   src/ui/FieldConventions.cpp
+  src/ui/FindInList.cpp
+  src/ui/LineListModel.cpp
   src/ui/QtPlatform.cpp
   src/ui/ToolDialog.cpp
 )

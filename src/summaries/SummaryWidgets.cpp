@@ -1,0 +1,91 @@
+#include "summaries/SummaryWidgets.h"
+
+#include "ui/LineListModel.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QToolButton>
+
+namespace dp::summaries {
+
+namespace {
+
+// A small spreadsheet: green frame, white cells.
+QIcon spreadsheetIcon()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(3, 3, 26, 26, QColor(0x1d, 0x6f, 0x42));
+    p.fillRect(6, 10, 20, 16, Qt::white);
+    p.setPen(QColor(0x1d, 0x6f, 0x42));
+    for (int x = 12; x < 26; x += 7)
+        p.drawLine(x, 10, x, 25);
+    for (int y = 15; y < 26; y += 5)
+        p.drawLine(6, y, 25, y);
+    return QIcon(pm);
+}
+
+} // namespace
+
+QListView* makeLineList(QWidget* parent, LineListModel* model)
+{
+    auto* list = new QListView(parent);
+    list->setObjectName(QStringLiteral("lstRecords"));
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::TypeWriter);
+    list->setFont(font);
+    list->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
+    const QFontMetrics fm(font);
+    model->setItemSize(QSize(1600, fm.height() + 2));
+    list->setModel(model);
+    return list;
+}
+
+QToolButton* makePicture(QWidget* parent, const QString& name, const QString& tip,
+                         const QString& kind)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    b->setIconSize(QSize(32, 32));
+    b->setCursor(Qt::PointingHandCursor);
+    QStyle* style = parent->style();
+    if (kind == QLatin1String("help"))
+        b->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
+    else if (kind == QLatin1String("exit"))
+        b->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
+    else
+        b->setIcon(spreadsheetIcon());
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* makeWaitingLabel(QWidget* parent, const QString& text)
+{
+    QLabel* l = makeLabel(parent, QStringLiteral("lblAttendere"), text);
+    l->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    l->hide();
+    return l;
+}
+
+} // namespace dp::summaries

@@ -1,0 +1,111 @@
+#include "summaries/TfrmMenuRiepilogo.h"
+
+#include "summaries/SummaryWidgets.h"
+#include "summaries/TfrmRiepilogo.h"
+#include "ui/AppContext.h"
+#include "ui/FieldConventions.h"
+#include "ui/Platform.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace dp {
+
+using namespace summaries;
+
+namespace {
+constexpr FieldSpec kFields[] = {
+    {"txtTipologia", 0, "btnVisualizza"},
+};
+}
+
+TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
+    : AreaScreen(ctx, QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Depotta - Inventario Merce"))
+{
+    auto* apri = makeLabel(this, QStringLiteral("lblApri"),
+                           QStringLiteral("Indicare una categoria merceologica e premere il pulsante Visualizza."));
+    auto* informazioni = makeLabel(this, QStringLiteral("lblInformazioni"),
+                                   QStringLiteral("Per ottenere l'inventario di tutti gli articoli in magazzino, "
+                                                  "premere il pulsante Visualizza senza indicare alcuna "
+                                                  "categoria merceologica."));
+    informazioni->setWordWrap(true);
+    auto* titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Categoria merceologica:"));
+    m_tipologia = new QLineEdit(this);
+    m_tipologia->setObjectName(QStringLiteral("txtTipologia"));
+    m_visualizza = new QPushButton(QStringLiteral("Visualizza"), this);
+    m_visualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    m_visualizza->setAutoDefault(false);
+    m_attendere = makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
+    m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"), QStringLiteral("exit"));
+    // The help viewer is opened from here once it exists; until then the picture is disabled.
+    m_guida = makePicture(this, QStringLiteral("imgGuida"), QString::fromUtf8(kHelpInventory),
+                          QStringLiteral("help"));
+    m_guida->setEnabled(false);
+
+    auto* field = new QHBoxLayout;
+    field->setSpacing(10);
+    field->addWidget(titTipologia);
+    field->addWidget(m_tipologia, 1);
+    field->addWidget(m_visualizza);
+
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(m_attendere);
+    pictures->addStretch(1);
+    pictures->addWidget(m_guida);
+    pictures->addWidget(m_esci);
+
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(20, 16, 20, 12);
+    main->setSpacing(12);
+    main->addWidget(apri);
+    main->addLayout(field);
+    main->addWidget(informazioni);
+    main->addStretch(1);
+    main->addLayout(pictures);
+    setMinimumSize(560, 230);
+    resize(600, 240);
+
+    FieldConventions::apply(this, kFields);
+    connect(m_visualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVisualizzaClick);
+    connect(m_esci, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgEsciClick);
+    m_visualizza->installEventFilter(this);
+}
+
+bool TfrmMenuRiepilogo::eventFilter(QObject* watched, QEvent* event)
+{
+    // btnVisualizzaMouseDown: the waiting notice shows while the list loads.
+    if (watched == m_visualizza && event->type() == QEvent::MouseButtonPress)
+        m_attendere->show();
+    return false;
+}
+
+void TfrmMenuRiepilogo::FormShow()
+{
+    m_tipologia->clear();
+    m_attendere->hide();
+    m_tipologia->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMenuRiepilogo::btnVisualizzaClick()
+{
+    // Any text, or none, is a valid filter.
+    m_attendere->show();
+    m_attendere->repaint();
+    auto list = std::make_unique<TfrmRiepilogo>(context(), this);
+    list->setFilter(m_tipologia->text());
+    list->exec();
+}
+
+void TfrmMenuRiepilogo::imgEsciClick()
+{
+    close();
+}
+
+} // namespace dp

@@ -1,0 +1,1 @@
+dp_add_test(test_summaries_rules tests/summaries/TestSummaryRules.cpp LIBS dp_summaries_core)
