@@ -8,59 +8,52 @@ namespace dp::report {
 namespace {
 
 // Band geometry of the list page, in millimetres.
-constexpr qreal kBandHeight = 8;    // title band and footer band
-constexpr qreal kStripHeight = 5;   // the grey title and footer strips inside their bands
+constexpr qreal kBandHeight = 8;  // title band and footer band
+constexpr qreal kStripHeight = 5; // the grey title and footer strips inside their bands
 constexpr qreal kMemoWidth = 273;
 constexpr qreal kMinMemoPoints = 6; // wide lines shrink the memo font down to this
 const QColor kSlateGrey(112, 128, 144);
 
-QFont bandFont(qreal points)
-{
+QFont bandFont(qreal points) {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
 }
 
-QFont memoFont(const ListReportSpec& spec, qreal points)
-{
+QFont memoFont(const ListReportSpec& spec, qreal points) {
     QFont font(spec.fontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
     return font;
 }
 
-qreal memoLeft(const QSizeF& content)
-{
+qreal memoLeft(const QSizeF& content) {
     return (content.width() - kMemoWidth) / 2;
 }
 
-qreal linePitchMm(const ListReportSpec& spec, const QFont& font)
-{
+qreal linePitchMm(const ListReportSpec& spec, const QFont& font) {
     // A height smaller than the font's own line would draw the lines over each other.
     const qreal own = lineSpacingMm(font);
     return spec.memoLineHeight96 > 0 ? std::max(unitsToMm(spec.memoLineHeight96), own) : own;
 }
 
-int linesPerPage(const QSizeF& content, qreal pitch)
-{
+int linesPerPage(const QSizeF& content, qreal pitch) {
     const qreal room = content.height() - 2 * kBandHeight;
     return std::max(1, int(std::floor(room / pitch + 1e-9)));
 }
 
 // Width the memo lines may take, inside its padding.
-qreal memoTextWidth()
-{
+qreal memoTextWidth() {
     return kMemoWidth - 2 * ReportItem().padding;
 }
 
 // The longest prefix of `text` that fits in `width` (at least one character).
-qsizetype fittingLength(const QFont& font, const QString& text, qreal width)
-{
+qsizetype fittingLength(const TextMeasure& measure, const QString& text, qreal width) {
     qsizetype lo = 1, hi = text.size();
     while (lo < hi) {
         const qsizetype mid = (lo + hi + 1) / 2;
-        if (textWidthMm(font, text.left(mid)) <= width)
+        if (measure.fits(text.left(mid), width))
             lo = mid;
         else
             hi = mid - 1;
@@ -69,22 +62,42 @@ qsizetype fittingLength(const QFont& font, const QString& text, qreal width)
 }
 
 // Picks the memo font (smaller when a line is too wide) and breaks what still does not fit.
-QStringList fitLines(const ListReportSpec& spec, QFont& font)
-{
+QStringList fitLines(const ListReportSpec& spec, QFont& font) {
     const qreal width = memoTextWidth();
-    qreal widest = 0;
-    for (const QString& line : spec.lines)
-        widest = std::max(widest, textWidthMm(font, line));
-    if (widest > width) {
-        const qreal points = std::floor(spec.fontPointSize * width / widest * 10) / 10;
-        font = memoFont(spec, std::max(kMinMemoPoints, std::min(points, spec.fontPointSize)));
+    {
+        const TextMeasure measure(font);
+        const QString* widestLine = nullptr;
+        qreal widest = 0;
+        for (const QString& line : spec.lines) {
+            const qreal w = measure.quickWidthMm(line);
+            if (w > widest) {
+                widest = w;
+                widestLine = &line;
+            }
+        }
+        if (widestLine && !measure.fits(*widestLine, width)) {
+            widest = std::max(widest, measure.widthMm(*widestLine));
+            const qreal points = std::floor(spec.fontPointSize * width / widest * 10) / 10;
+            font = memoFont(spec, std::max(kMinMemoPoints, std::min(points, spec.fontPointSize)));
+        }
     }
+    const TextMeasure measure(font);
     QStringList out;
     out.reserve(spec.lines.size());
-    for (const QString& line : spec.lines) {
+    for (const QString& given : spec.lines) {
+        QString line = given; // shares the text, no copy
+        // A line break inside a line (a note typed in several lines) would shift every
+        // line after it; it prints as a blank instead.
+        if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
+            line.replace(QLatin1Char('\n'), QLatin1Char(' '))
+                .replace(QLatin1Char('\r'), QLatin1Char(' '));
+        if (measure.fits(line, width)) {
+            out.append(line);
+            continue;
+        }
         QString rest = line;
-        while (textWidthMm(font, rest) > width) {
-            const qsizetype n = fittingLength(font, rest, width);
+        while (!measure.fits(rest, width)) {
+            const qsizetype n = fittingLength(measure, rest, width);
             out.append(rest.left(n));
             rest = rest.mid(n);
         }
@@ -94,8 +107,7 @@ QStringList fitLines(const ListReportSpec& spec, QFont& font)
 }
 
 ReportItem strip(const QString& name, const QString& text, qreal top, const QSizeF& content,
-                 qreal points)
-{
+                 qreal points) {
     ReportItem item;
     item.name = name;
     item.text = text;
@@ -109,20 +121,17 @@ ReportItem strip(const QString& name, const QString& text, qreal top, const QSiz
 
 } // namespace
 
-QString fillFooter(const QString& footer, const QDate& date)
-{
+QString fillFooter(const QString& footer, const QDate& date) {
     QString out = footer;
     return out.replace(QStringLiteral("[DATE]"), date.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-int listLinesPerPage(const ListReportSpec& spec)
-{
+int listLinesPerPage(const ListReportSpec& spec) {
     const ReportDocument doc(QPageLayout::Landscape);
     return linesPerPage(doc.contentSize(), linePitchMm(spec, memoFont(spec, spec.fontPointSize)));
 }
 
-ReportDocument prepareList(const ListReportSpec& spec)
-{
+ReportDocument prepareList(const ListReportSpec& spec) {
     ReportDocument doc(QPageLayout::Landscape);
     doc.setName(spec.name);
     const QSizeF content = doc.contentSize();

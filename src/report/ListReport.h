@@ -28,7 +28,8 @@ struct ListReportSpec {
 // Lays the list out into pages. An empty list gives one page with title and footer.
 // Lines too wide for the memo are first drawn in a smaller font for the whole memo (so
 // columns stay aligned), down to 6 pt; what still does not fit continues on the next
-// memo line, so no character is lost. Needs a QGuiApplication (font metrics).
+// memo line, so no character is lost. A line break inside a line prints as a blank.
+// Needs a QGuiApplication (font metrics).
 ReportDocument prepareList(const ListReportSpec& spec);
 
 // How many memo lines fit on one page with this spec (at least 1).

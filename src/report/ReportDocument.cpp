@@ -2,50 +2,46 @@
 
 #include <QFile>
 #include <QFontMetricsF>
-#include <QRegularExpression>
-#include <QPagedPaintDevice>
+#include <QPageRanges>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace dp::report {
 
-QStringList ReportItem::lines() const
-{
+QStringList ReportItem::lines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
 ReportDocument::ReportDocument(QPageLayout::Orientation orientation, const QMarginsF& marginsMm)
-    : m_layout(QPageSize(QPageSize::A4), orientation, marginsMm, QPageLayout::Millimeter)
-{
+    : m_layout(QPageSize(QPageSize::A4), orientation, marginsMm, QPageLayout::Millimeter) {
     // Our margins exactly, not raised to a printer's minimum: positions are measured from
     // them. paint() places everything relative to the paper, whatever the device's mode.
     m_layout.setMode(QPageLayout::FullPageMode);
 }
 
-void ReportDocument::setOrientation(QPageLayout::Orientation orientation)
-{
+void ReportDocument::setOrientation(QPageLayout::Orientation orientation) {
     m_layout.setOrientation(orientation);
 }
 
-QSizeF ReportDocument::contentSize() const
-{
+QSizeF ReportDocument::contentSize() const {
     const QSizeF paper = m_layout.fullRect(QPageLayout::Millimeter).size();
     const QMarginsF m = m_layout.margins(QPageLayout::Millimeter);
     return {paper.width() - m.left() - m.right(), paper.height() - m.top() - m.bottom()};
 }
 
-ReportPage& ReportDocument::addPage()
-{
+ReportPage& ReportDocument::addPage() {
     m_pages.append(ReportPage{});
     return m_pages.last();
 }
 
-const ReportItem* ReportDocument::find(const QString& name) const
-{
+const ReportItem* ReportDocument::find(const QString& name) const {
     if (name.isEmpty())
         return nullptr;
     for (const ReportPage& p : m_pages)
@@ -55,25 +51,21 @@ const ReportItem* ReportDocument::find(const QString& name) const
     return nullptr;
 }
 
-ReportItem* ReportDocument::find(const QString& name)
-{
+ReportItem* ReportDocument::find(const QString& name) {
     return const_cast<ReportItem*>(std::as_const(*this).find(name));
 }
 
-ReportItem* ReportDocument::findText(const QString& name)
-{
+ReportItem* ReportDocument::findText(const QString& name) {
     ReportItem* item = find(name);
     return item && item->kind == ReportItem::Kind::Text ? item : nullptr;
 }
 
-ReportItem* ReportDocument::findPicture(const QString& name)
-{
+ReportItem* ReportDocument::findPicture(const QString& name) {
     ReportItem* item = find(name);
     return item && item->kind == ReportItem::Kind::Picture ? item : nullptr;
 }
 
-QStringList ReportDocument::pageTexts(int index) const
-{
+QStringList ReportDocument::pageTexts(int index) const {
     QList<const ReportItem*> texts;
     for (const ReportItem& item : m_pages.at(index).items)
         if (item.kind == ReportItem::Kind::Text && !item.text.isEmpty())
@@ -95,8 +87,7 @@ namespace {
 
 constexpr int kMeasureDpi = 1200;
 
-const QImage& measureDevice()
-{
+const QImage& measureDevice() {
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_Mono);
         const int dotsPerMeter = int(std::lround(kMeasureDpi / 0.0254));
@@ -107,19 +98,57 @@ const QImage& measureDevice()
     return device;
 }
 
-constexpr qreal pxToMm(qreal px, qreal dpi) { return px * kMmPerInch / dpi; }
-constexpr qreal mmToPx(qreal mm, qreal dpi) { return mm * dpi / kMmPerInch; }
+constexpr qreal pxToMm(qreal px, qreal dpi) {
+    return px * kMmPerInch / dpi;
+}
+constexpr qreal mmToPx(qreal mm, qreal dpi) {
+    return mm * dpi / kMmPerInch;
+}
 
 } // namespace
 
-qreal textWidthMm(const QFont& font, const QString& text)
-{
+qreal textWidthMm(const QFont& font, const QString& text) {
     return pxToMm(QFontMetricsF(font, &measureDevice()).horizontalAdvance(text), kMeasureDpi);
 }
 
-qreal lineSpacingMm(const QFont& font)
-{
+qreal lineSpacingMm(const QFont& font) {
     return pxToMm(QFontMetricsF(font, &measureDevice()).lineSpacing(), kMeasureDpi);
+}
+
+struct TextMeasure::Data {
+    QFontMetricsF metrics;
+    mutable std::vector<qreal> advance; // by UTF-16 unit; negative: not measured yet
+};
+
+TextMeasure::TextMeasure(const QFont& font)
+    : d(new Data{QFontMetricsF(font, &measureDevice()), std::vector<qreal>(0x10000, -1)}) {}
+
+TextMeasure::~TextMeasure() {
+    delete d;
+}
+
+qreal TextMeasure::quickWidthMm(const QString& text) const {
+    qreal px = 0;
+    for (const QChar c : text) {
+        qreal& a = d->advance[c.unicode()];
+        if (a < 0)
+            a = d->metrics.horizontalAdvance(c);
+        px += a;
+    }
+    return pxToMm(px, kMeasureDpi);
+}
+
+qreal TextMeasure::widthMm(const QString& text) const {
+    return pxToMm(d->metrics.horizontalAdvance(text), kMeasureDpi);
+}
+
+bool TextMeasure::fits(const QString& text, qreal widthMm) const {
+    const qreal quick = quickWidthMm(text);
+    if (quick < widthMm * 0.97)
+        return true;
+    if (quick > widthMm * 1.03)
+        return false;
+    return this->widthMm(text) <= widthMm;
 }
 
 // ---- painting ---------------------------------------------------------------------------
@@ -132,21 +161,18 @@ struct DeviceMap {
     qreal dpiY = 0;
     QPointF originPx; // the printable area's corner, in the painter's coordinates
 
-    QRectF rect(const QRectF& mm) const
-    {
+    QRectF rect(const QRectF& mm) const {
         return {originPx.x() + mmToPx(mm.left(), dpiX), originPx.y() + mmToPx(mm.top(), dpiY),
                 mmToPx(mm.width(), dpiX), mmToPx(mm.height(), dpiY)};
     }
-    QPointF point(const QPointF& mm) const
-    {
+    QPointF point(const QPointF& mm) const {
         return {originPx.x() + mmToPx(mm.x(), dpiX), originPx.y() + mmToPx(mm.y(), dpiY)};
     }
 };
 
 // One line of text in `box`: when too wide, a smaller font (down to 60 %), then elided.
 void drawTextLine(QPainter& painter, const QRectF& box, Qt::Alignment alignment,
-                  const QString& text, const QFont& font, bool shrink)
-{
+                  const QString& text, const QFont& font, bool shrink) {
     QFont used = font;
     painter.setFont(used);
     QString shown = text;
@@ -165,8 +191,7 @@ void drawTextLine(QPainter& painter, const QRectF& box, Qt::Alignment alignment,
     painter.drawText(box, int(alignment) | Qt::TextSingleLine, shown);
 }
 
-void paintText(QPainter& painter, const DeviceMap& map, const ReportItem& item)
-{
+void paintText(QPainter& painter, const DeviceMap& map, const ReportItem& item) {
     const QRectF box = map.rect(item.rect);
     if (item.fill.isValid())
         painter.fillRect(box, item.fill);
@@ -181,9 +206,20 @@ void paintText(QPainter& painter, const DeviceMap& map, const ReportItem& item)
         drawTextLine(painter, inner, item.alignment, lines.first(), item.font, item.shrinkToFit);
         return;
     }
-    const qreal pitch = item.linePitch > 0 ? mmToPx(item.linePitch, map.dpiY)
-                                           : QFontMetricsF(item.font, painter.device()).lineSpacing();
+    const qreal pitch = item.linePitch > 0
+                            ? mmToPx(item.linePitch, map.dpiY)
+                            : QFontMetricsF(item.font, painter.device()).lineSpacing();
     const Qt::Alignment horizontal = item.alignment & Qt::AlignHorizontal_Mask;
+    if (!item.shrinkToFit && (horizontal == Qt::AlignLeft || horizontal == 0)) {
+        // Long memos (lists of many pages): place each line on its baseline directly,
+        // without laying out a text rectangle per line.
+        const QFontMetricsF fm(item.font, painter.device());
+        const qreal baseline = (pitch - fm.height()) / 2 + fm.ascent();
+        for (int i = 0; i < lines.size(); ++i)
+            painter.drawText(QPointF(inner.left(), inner.top() + i * pitch + baseline),
+                             lines.at(i));
+        return;
+    }
     for (int i = 0; i < lines.size(); ++i) {
         const QRectF row(inner.left(), inner.top() + i * pitch, inner.width(), pitch);
         drawTextLine(painter, row, horizontal | Qt::AlignVCenter, lines.at(i), item.font,
@@ -191,8 +227,7 @@ void paintText(QPainter& painter, const DeviceMap& map, const ReportItem& item)
     }
 }
 
-void paintItem(QPainter& painter, const DeviceMap& map, const ReportItem& item)
-{
+void paintItem(QPainter& painter, const DeviceMap& map, const ReportItem& item) {
     switch (item.kind) {
     case ReportItem::Kind::Text:
         paintText(painter, map, item);
@@ -225,8 +260,7 @@ void paintItem(QPainter& painter, const DeviceMap& map, const ReportItem& item)
 
 } // namespace
 
-bool paint(const ReportDocument& document, QPagedPaintDevice& device)
-{
+bool paint(const ReportDocument& document, QPagedPaintDevice& device) {
     device.setPageLayout(document.pageLayout());
     QPainter painter;
     if (!painter.begin(&device))
@@ -245,9 +279,15 @@ bool paint(const ReportDocument& document, QPagedPaintDevice& device)
     map.originPx = QPointF(mmToPx(margins.left() - paintRectMm.left(), map.dpiX),
                            mmToPx(margins.top() - paintRectMm.top(), map.dpiY));
 
+    // Pages the user picked in the print dialog; none picked means all.
+    const QPageRanges ranges = device.pageRanges();
+    bool first = true;
     for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0 && !device.newPage())
+        if (!ranges.isEmpty() && !ranges.contains(i + 1))
+            continue;
+        if (!first && !device.newPage())
             return false;
+        first = false;
         for (const ReportItem& item : document.page(i).items)
             paintItem(painter, map, item);
     }
@@ -256,8 +296,7 @@ bool paint(const ReportDocument& document, QPagedPaintDevice& device)
 
 namespace {
 
-QByteArray pdfText(const QString& text)
-{
+QByteArray pdfText(const QString& text) {
     // A hex string in UTF-16BE with its byte order mark needs no escaping.
     QByteArray utf16("\xFE\xFF", 2);
     for (const QChar c : text) {
@@ -270,8 +309,7 @@ QByteArray pdfText(const QString& text)
 // The PDF writer fills in only title and creator; author and subject go into the same
 // information dictionary, and the cross-reference offsets after it move along.
 // Returns false, leaving `pdf` as it was, when the file is not laid out as expected.
-bool addInfoEntries(QByteArray& pdf, const QByteArray& entries)
-{
+bool addInfoEntries(QByteArray& pdf, const QByteArray& entries) {
     static const QRegularExpression infoRef(QStringLiteral("/Info (\\d+) 0 R"));
     const qsizetype trailer = pdf.lastIndexOf("\ntrailer");
     const qsizetype xref = pdf.lastIndexOf("\nxref\n");
@@ -322,8 +360,7 @@ bool addInfoEntries(QByteArray& pdf, const QByteArray& entries)
 
 } // namespace
 
-bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info)
-{
+bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info) {
     {
         QPdfWriter writer(path);
         writer.setTitle(info.title.isEmpty() ? document.name() : info.title);

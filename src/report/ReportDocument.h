@@ -16,8 +16,12 @@ namespace dp::report {
 
 // Report geometry is kept in millimetres; layouts given in 1/96-inch units convert here.
 constexpr qreal kMmPerInch = 25.4;
-constexpr qreal unitsToMm(qreal units96) { return units96 * kMmPerInch / 96.0; }
-constexpr qreal mmToUnits(qreal mm) { return mm * 96.0 / kMmPerInch; }
+constexpr qreal unitsToMm(qreal units96) {
+    return units96 * kMmPerInch / 96.0;
+}
+constexpr qreal mmToUnits(qreal mm) {
+    return mm * 96.0 / kMmPerInch;
+}
 
 // One object placed on a page. Objects that the program fills (a title, a value row, a
 // photo) carry a name by which they are found; decorations may stay unnamed.
@@ -37,7 +41,7 @@ struct ReportItem {
     QString text; // lines separated by '\n'
     QFont font;   // point size; resolved against the device it is painted on
     QColor color = Qt::black;
-    QColor fill;  // invalid: no background
+    QColor fill; // invalid: no background
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     qreal linePitch = 0; // mm from one line's top to the next; 0: the font's line spacing
     qreal padding = 0.5; // mm kept free inside the left and right edges
@@ -66,7 +70,7 @@ struct ReportPage {
 // Fixed-position layouts (one-page record sheets) are documents too: build the page once
 // with named objects, then fill them through findText()/findPicture() before output.
 class ReportDocument {
-public:
+  public:
     explicit ReportDocument(QPageLayout::Orientation orientation = QPageLayout::Portrait,
                             const QMarginsF& marginsMm = QMarginsF(10, 10, 10, 10));
 
@@ -99,7 +103,7 @@ public:
     // left to right), each multi-line text split into its lines; empty texts are left out.
     QStringList pageTexts(int index) const;
 
-private:
+  private:
     QString m_name;
     QPageLayout m_layout;
     QList<ReportPage> m_pages;
@@ -110,13 +114,33 @@ private:
 qreal textWidthMm(const QFont& font, const QString& text);
 qreal lineSpacingMm(const QFont& font);
 
-// Paints every page on the device, setting the device's page layout to the document's.
+// Measures many texts in one font quickly (a list of a million lines): widths are summed
+// from cached character advances, and shaped exactly only when close to the limit asked.
+class TextMeasure {
+  public:
+    explicit TextMeasure(const QFont& font);
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+    ~TextMeasure();
+
+    // Width by character advances (exact for fixed-pitch fonts without kerning).
+    qreal quickWidthMm(const QString& text) const;
+    qreal widthMm(const QString& text) const; // shaped
+    bool fits(const QString& text, qreal widthMm) const;
+
+  private:
+    struct Data;
+    Data* d;
+};
+
+// Paints every page on the device (only those in the device's page ranges, when the user
+// chose some in the print dialog), setting the device's page layout to the document's.
 // Returns false when the device cannot be painted on (e.g. a PDF path not writable).
 bool paint(const ReportDocument& document, QPagedPaintDevice& device);
 
 // Document information written into a PDF file.
 struct PdfInfo {
-    QString title;   // empty: the document name
+    QString title; // empty: the document name
     QString author;
     QString subject;
     QString creator;

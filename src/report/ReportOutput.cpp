@@ -4,10 +4,16 @@
 #include "ui/Platform.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace dp::report {
 
@@ -17,16 +23,14 @@ const QString kPrintFailed = QStringLiteral(
     "Attenzione: non è stato possibile eseguire la stampa.\n\nVerificare che la stampante "
     "selezionata sia disponibile e riprovare.");
 
-void preparePrinter(QPrinter& printer, const ReportDocument& document)
-{
+void preparePrinter(QPrinter& printer, const ReportDocument& document) {
     printer.setPageLayout(document.pageLayout());
     printer.setDocName(document.name().isEmpty() ? QStringLiteral("Depotta") : document.name());
 }
 
 // After the printer is chosen: the document keeps its own paper and orientation, whatever
 // the dialog proposed, and copies and page ranges stay as the user set them.
-bool printOn(AppContext& ctx, QWidget* parent, QPrinter& printer, const ReportDocument& document)
-{
+bool printOn(AppContext& ctx, QWidget* parent, QPrinter& printer, const ReportDocument& document) {
     if (!printer.isValid() || !paint(document, printer)) {
         ctx.platform().notice(parent, NoticeKind::Error, kPrintFailed);
         return false;
@@ -36,8 +40,7 @@ bool printOn(AppContext& ctx, QWidget* parent, QPrinter& printer, const ReportDo
 
 // The preview dialog names only some of its actions; the others are found by their place
 // beside the named ones (their texts are translated), so they can be hidden or rewired.
-void nameUnnamedActions(QPrintPreviewDialog& dialog)
-{
+void nameUnnamedActions(QPrintPreviewDialog& dialog) {
     const QList<QAction*> actions = dialog.findChildren<QAction*>();
     const auto indexOf = [&](const char* name) {
         for (qsizetype i = 0; i < actions.size(); ++i)
@@ -46,8 +49,8 @@ void nameUnnamedActions(QPrintPreviewDialog& dialog)
         return qsizetype(-1);
     };
     const auto name = [&](qsizetype i, const char* objectName, bool checkable) {
-        if (i >= 0 && i < actions.size() && actions.at(i)->objectName().isEmpty()
-            && actions.at(i)->isCheckable() == checkable)
+        if (i >= 0 && i < actions.size() && actions.at(i)->objectName().isEmpty() &&
+            actions.at(i)->isCheckable() == checkable)
             actions.at(i)->setObjectName(QLatin1String(objectName));
     };
     if (const qsizetype fit = indexOf("fitPageAction"); fit >= 0) {
@@ -64,8 +67,7 @@ void nameUnnamedActions(QPrintPreviewDialog& dialog)
 
 } // namespace
 
-bool printWithDialog(AppContext& ctx, QWidget* parent, const ReportDocument& document)
-{
+bool printWithDialog(AppContext& ctx, QWidget* parent, const ReportDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, document);
     if (!ctx.platform().choosePrinter(parent, printer))
@@ -73,8 +75,7 @@ bool printWithDialog(AppContext& ctx, QWidget* parent, const ReportDocument& doc
     return printOn(ctx, parent, printer, document);
 }
 
-void showPreview(AppContext& ctx, QWidget* parent, const ReportDocument& document)
-{
+void showPreview(AppContext& ctx, QWidget* parent, const ReportDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, document);
     QPrintPreviewDialog dialog(&printer, parent);
@@ -89,8 +90,8 @@ void showPreview(AppContext& ctx, QWidget* parent, const ReportDocument& documen
     QToolBar* bar = dialog.findChild<QToolBar*>();
     for (QAction* action : dialog.findChildren<QAction*>()) {
         const QString name = action->objectName();
-        if (name == QLatin1String("portraitAction") || name == QLatin1String("landscapeAction")
-            || name == QLatin1String("pageSetupAction"))
+        if (name == QLatin1String("portraitAction") || name == QLatin1String("landscapeAction") ||
+            name == QLatin1String("pageSetupAction"))
             action->setVisible(false);
         if (name == QLatin1String("printAction")) {
             // Printing goes through the same dialog as everywhere else in the program.
@@ -98,8 +99,8 @@ void showPreview(AppContext& ctx, QWidget* parent, const ReportDocument& documen
             QObject::connect(action, &QAction::triggered, &dialog, [&] {
                 QPrinter chosen(QPrinter::HighResolution);
                 preparePrinter(chosen, document);
-                if (ctx.platform().choosePrinter(&dialog, chosen)
-                    && printOn(ctx, &dialog, chosen, document))
+                if (ctx.platform().choosePrinter(&dialog, chosen) &&
+                    printOn(ctx, &dialog, chosen, document))
                     dialog.accept();
             });
         }
@@ -119,6 +120,20 @@ void showPreview(AppContext& ctx, QWidget* parent, const ReportDocument& documen
     if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
         view->setZoomMode(QPrintPreviewWidget::CustomZoom);
         view->setZoomFactor(1.0);
+        // At 100 % neither "fit" button is the current mode.
+        for (QAction* action : dialog.findChildren<QAction*>()) {
+            QActionGroup* group = action->actionGroup();
+            if (!group || !action->objectName().startsWith(QLatin1String("fit")))
+                continue;
+            group->setExclusive(false);
+            action->setChecked(false);
+            group->setExclusive(true);
+        }
+    }
+    // Room for a whole landscape page across at 100 %, within the screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(std::min(1240, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10));
     }
     dialog.exec();
 }

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPageRanges>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -19,8 +21,7 @@ using namespace dp::report;
 namespace {
 
 // Output of a poppler tool, for reading PDF files the way any reader would.
-QString run(const QString& program, const QStringList& args)
-{
+QString run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
@@ -28,8 +29,7 @@ QString run(const QString& program, const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString pdfText(const QString& path, int page = 0)
-{
+QString pdfText(const QString& path, int page = 0) {
     QStringList args{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
@@ -37,16 +37,14 @@ QString pdfText(const QString& path, int page = 0)
     return run(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
 }
 
-QStringList numberedLines(int count)
-{
+QStringList numberedLines(int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
         lines << QStringLiteral("riga %1").arg(i, 4, 10, QLatin1Char('0'));
     return lines;
 }
 
-ListReportSpec listSpec(const QStringList& lines)
-{
+ListReportSpec listSpec(const QStringList& lines) {
     ListReportSpec spec;
     spec.title = QStringLiteral("Inventario merce - Categoria: Ferramenta");
     spec.lines = lines;
@@ -55,8 +53,7 @@ ListReportSpec listSpec(const QStringList& lines)
 }
 
 // A summary line with padded columns, as the lists print them (about 150 characters).
-QString movementLine(int i)
-{
+QString movementLine(int i) {
     return QStringLiteral("Data: 05/03/2024  Cod. art. %1  Tipo: %2  Nome: %3  Quant. + %4"
                           "  Costo: € 12,50")
         .arg(QStringLiteral("XAB-%1").arg(i), -20)
@@ -66,8 +63,7 @@ QString movementLine(int i)
 }
 
 // pdftotext rebuilds the spacing from the glyph positions; compare words, not blanks.
-bool containsLine(const QString& text, const QString& line)
-{
+bool containsLine(const QString& text, const QString& line) {
     const QString wanted = line.simplified();
     for (const QString& got : text.split(QLatin1Char('\n')))
         if (got.simplified() == wanted)
@@ -75,8 +71,7 @@ bool containsLine(const QString& text, const QString& line)
     return false;
 }
 
-QStringList memoLines(const ReportDocument& doc)
-{
+QStringList memoLines(const ReportDocument& doc) {
     QStringList out;
     for (int p = 0; p < doc.pageCount(); ++p)
         for (const ReportItem& item : doc.page(p).items)
@@ -89,7 +84,7 @@ QStringList memoLines(const ReportDocument& doc)
 
 class TestReport : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void memoHeightSetsLinesPerPage();
     void pagination_data();
     void pagination();
@@ -98,15 +93,16 @@ private Q_SLOTS:
     void bandsDoNotOverlap();
     void wideLinesKeepEveryCharacter_data();
     void wideLinesKeepEveryCharacter();
+    void lineBreakInsideALineStaysOnIt();
     void pdfCarriesTextsAndInfo();
+    void onlyChosenPagesArePrinted();
     void printThroughDialog_data();
     void printThroughDialog();
     void previewPrintsThroughTheSameDialog();
     void fixedSheetObjectsByName();
 };
 
-void TestReport::memoHeightSetsLinesPerPage()
-{
+void TestReport::memoHeightSetsLinesPerPage() {
     // 190 mm of printable height less two 8 mm bands, at 12.822/96 inch a line.
     ListReportSpec spec = listSpec({});
     QCOMPARE(listLinesPerPage(spec), 51);
@@ -117,8 +113,7 @@ void TestReport::memoHeightSetsLinesPerPage()
     QCOMPARE(listLinesPerPage(spec), int(174 / lineSpacingMm(QFont(spec.fontFamily, 8))));
 }
 
-void TestReport::pagination_data()
-{
+void TestReport::pagination_data() {
     QTest::addColumn<int>("fullPages");
     QTest::addColumn<int>("extra");
     QTest::addColumn<int>("pages");
@@ -131,8 +126,7 @@ void TestReport::pagination_data()
     QTest::newRow("three pages") << 2 << 7 << 3;
 }
 
-void TestReport::pagination()
-{
+void TestReport::pagination() {
     QFETCH(int, fullPages);
     QFETCH(int, extra);
     QFETCH(int, pages);
@@ -156,8 +150,7 @@ void TestReport::pagination()
     }
 }
 
-void TestReport::footerDate_data()
-{
+void TestReport::footerDate_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("footer");
     QTest::addColumn<QString>("expected");
@@ -169,14 +162,13 @@ void TestReport::footerDate_data()
                               << QStringLiteral("Stampa eseguita in data 31/12/1999");
     QTest::newRow("no date given: today")
         << QDate() << standard
-        << QStringLiteral("Stampa eseguita in data ")
-               + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        << QStringLiteral("Stampa eseguita in data ") +
+               QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
     QTest::newRow("every placeholder") << QDate(2024, 2, 29) << QStringLiteral("[DATE] e [DATE]")
                                        << QStringLiteral("29/02/2024 e 29/02/2024");
 }
 
-void TestReport::footerDate()
-{
+void TestReport::footerDate() {
     QFETCH(QDate, date);
     QFETCH(QString, footer);
     QFETCH(QString, expected);
@@ -189,8 +181,7 @@ void TestReport::footerDate()
     QCOMPARE(doc.findText(QStringLiteral("txtPagina"))->text, expected);
 }
 
-void TestReport::bandsDoNotOverlap()
-{
+void TestReport::bandsDoNotOverlap() {
     const ListReportSpec spec = listSpec(numberedLines(80));
     const ReportDocument doc = prepareList(spec);
 
@@ -221,8 +212,7 @@ void TestReport::bandsDoNotOverlap()
     }
 }
 
-void TestReport::wideLinesKeepEveryCharacter_data()
-{
+void TestReport::wideLinesKeepEveryCharacter_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<bool>("smallerFont");
     QTest::addColumn<int>("memoLines");
@@ -232,8 +222,7 @@ void TestReport::wideLinesKeepEveryCharacter_data()
     QTest::newRow("far too wide: continues below") << 600 << true << 3;
 }
 
-void TestReport::wideLinesKeepEveryCharacter()
-{
+void TestReport::wideLinesKeepEveryCharacter() {
     QFETCH(int, length);
     QFETCH(bool, smallerFont);
     QFETCH(int, memoLines);
@@ -255,8 +244,14 @@ void TestReport::wideLinesKeepEveryCharacter()
         QVERIFY(textWidthMm(memo->font, line) <= memo->rect.width() - 2 * memo->padding);
 }
 
-void TestReport::pdfCarriesTextsAndInfo()
-{
+void TestReport::lineBreakInsideALineStaysOnIt() {
+    const ReportDocument doc =
+        prepareList(listSpec({QStringLiteral("nota: prima\r\nseconda"), QStringLiteral("fine")}));
+    QCOMPARE(memoLines(doc),
+             QStringList({QStringLiteral("nota: prima  seconda"), QStringLiteral("fine")}));
+}
+
+void TestReport::pdfCarriesTextsAndInfo() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lista.pdf"));
     QStringList lines;
@@ -276,7 +271,8 @@ void TestReport::pdfCarriesTextsAndInfo()
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Subject: +Scheda informativa\n"))));
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator: +Depotta\n"))));
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
-    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Page size: +842 x 595 pts \\(A4\\)"))));
+    QVERIFY(
+        info.contains(QRegularExpression(QStringLiteral("Page size: +842 x 595 pts \\(A4\\)"))));
 
     const QString first = pdfText(path, 1);
     const QString second = pdfText(path, 2);
@@ -304,8 +300,25 @@ void TestReport::pdfCarriesTextsAndInfo()
     QVERIFY(!writePdf(doc, dir.filePath(QStringLiteral("manca/lista.pdf")), {}));
 }
 
-void TestReport::printThroughDialog_data()
-{
+void TestReport::onlyChosenPagesArePrinted() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pagine.pdf"));
+    const ListReportSpec spec = listSpec(numberedLines(2 * listLinesPerPage(listSpec({})) + 1));
+    {
+        QPdfWriter writer(path);
+        QPageRanges ranges;
+        ranges.addPage(2);
+        writer.setPageRanges(ranges);
+        QVERIFY(paint(prepareList(spec), writer));
+    }
+    QVERIFY(run(QStringLiteral("pdfinfo"), {path})
+                .contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(QStringLiteral("Pagina 2 di 3")));
+    QVERIFY(!text.contains(QStringLiteral("riga 0001")));
+}
+
+void TestReport::printThroughDialog_data() {
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("printed");
@@ -316,8 +329,7 @@ void TestReport::printThroughDialog_data()
     QTest::newRow("printer unusable") << true << QStringLiteral("manca/stampa.pdf") << false << 1;
 }
 
-void TestReport::printThroughDialog()
-{
+void TestReport::printThroughDialog() {
     QFETCH(bool, answer);
     QFETCH(QString, file);
     QFETCH(bool, printed);
@@ -345,8 +357,7 @@ void TestReport::printThroughDialog()
     }
 }
 
-void TestReport::previewPrintsThroughTheSameDialog()
-{
+void TestReport::previewPrintsThroughTheSameDialog() {
     QTemporaryDir dir;
     test::FakePlatform platform(dir.path());
     AppContext ctx(platform);
@@ -388,8 +399,7 @@ void TestReport::previewPrintsThroughTheSameDialog()
     QVERIFY(containsLine(pdfText(platform.printToPdf), movementLine(7)));
 }
 
-void TestReport::fixedSheetObjectsByName()
-{
+void TestReport::fixedSheetObjectsByName() {
     // A one-page portrait sheet: named objects at fixed places, filled after it is built.
     ReportDocument sheet(QPageLayout::Portrait);
     sheet.setName(QStringLiteral("Scheda informativa"));
@@ -439,9 +449,9 @@ void TestReport::fixedSheetObjectsByName()
 
     // The picture keeps its 2:1 proportions, centred in its 183 x 79 mm box: red at the
     // box's centre, paper white at its left edge beyond the picture's 158 mm width.
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("25.4"),
-                                     QStringLiteral("-png"), QStringLiteral("-singlefile"), path,
-                                     dir.filePath(QStringLiteral("pagina"))});
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("25.4"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("pagina"))});
     const QImage rendered(dir.filePath(QStringLiteral("pagina.png")));
     QCOMPARE(rendered.width(), 210); // one pixel a millimetre
     QVERIFY(qAbs(rendered.height() - 297) <= 1);
