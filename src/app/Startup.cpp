@@ -1,5 +1,9 @@
 #include "app/Startup.h"
 
+#include "checks/TfrmCarta.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmIban.h"
+#include "checks/TfrmPartitaIva.h"
 #include "ui/AppContext.h"
 #include "ui/QtPlatform.h"
 
@@ -28,10 +32,10 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmInfo", nullptr},
         {"TfrmSplash", nullptr},
         {"TfrmClienti", nullptr},
-        {"TfrmCodFisc", nullptr},
-        {"TfrmPartitaIva", nullptr},
-        {"TfrmCarta", nullptr},
-        {"TfrmIban", nullptr},
+        {"TfrmCodFisc", [](AppContext& c) -> QWidget* { return new TfrmCodFisc(c, nullptr); }},
+        {"TfrmPartitaIva", [](AppContext& c) -> QWidget* { return new TfrmPartitaIva(c, nullptr); }},
+        {"TfrmCarta", [](AppContext& c) -> QWidget* { return new TfrmCarta(c, nullptr); }},
+        {"TfrmIban", [](AppContext& c) -> QWidget* { return new TfrmIban(c, nullptr); }},
         {"TfrmAllegaCartella", nullptr},
         {"TfrmRicontatta", nullptr},
         {"TfrmTrovaClienti", nullptr},

@@ -22,7 +22,7 @@ CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec&
       m_close(new QPushButton(QStringLiteral("Chiudi"), this))
 {
     m_title->setObjectName(QStringLiteral("lblTitolo"));
-    m_title->setWordWrap(true);
+    m_title->setWordWrap(false); // one line: the screens take the width of their instruction
     m_field->setObjectName(QString::fromLatin1(spec.field.name));
     m_check->setObjectName(QStringLiteral("btnControlla"));
     m_close->setObjectName(QStringLiteral("btnChiudi"));
