@@ -4,6 +4,8 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "registry/TfrmClienti.h"
+#include "registry/TfrmFornitori.h"
 #include "ui/AppContext.h"
 #include "ui/QtPlatform.h"
 
@@ -31,7 +33,7 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmGuida", nullptr},
         {"TfrmInfo", nullptr},
         {"TfrmSplash", nullptr},
-        {"TfrmClienti", nullptr},
+        {"TfrmClienti", make<TfrmClienti>},
         {"TfrmCodFisc", [](AppContext& c) -> QWidget* { return new TfrmCodFisc(c, nullptr); }},
         {"TfrmPartitaIva", [](AppContext& c) -> QWidget* { return new TfrmPartitaIva(c, nullptr); }},
         {"TfrmCarta", [](AppContext& c) -> QWidget* { return new TfrmCarta(c, nullptr); }},
@@ -40,7 +42,7 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmRicontatta", nullptr},
         {"TfrmTrovaClienti", nullptr},
         {"TfrmExpClienti", nullptr},
-        {"TfrmFornitori", nullptr},
+        {"TfrmFornitori", make<TfrmFornitori>},
         {"TfrmTrovaFornitori", nullptr},
         {"TfrmExpFornitori", nullptr},
         {"TfrmRicontattaFor", nullptr},
