@@ -1,5 +1,8 @@
 #include "app/Startup.h"
 
+#include "app/Resources.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmPassword.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
@@ -10,6 +13,7 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,8 +31,8 @@ const std::vector<ScreenEntry>& screenTable()
 {
     // The order is the program's start-up order; the login screen comes first.
     static const std::vector<ScreenEntry> table = {
-        {"TfrmPassword", nullptr},
-        {"TfrmAvvio", nullptr},
+        {"TfrmPassword", make<TfrmPassword>},
+        {"TfrmAvvio", make<TfrmAvvio>},
         {"TfrmCambiaPassword", nullptr},
         {"TfrmGuida", nullptr},
         {"TfrmInfo", nullptr},
@@ -90,6 +94,10 @@ int runApplication(QApplication& app)
     if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
+
+    initResources();
+    QApplication::setApplicationName(QStringLiteral("Depotta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/depotta.png")));
 
     QtPlatform platform(QCoreApplication::applicationDirPath());
     AppContext ctx(platform);

@@ -1,0 +1,308 @@
+#include "app/TfrmAvvio.h"
+
+#include "app/Artwork.h"
+#include "ui/AppContext.h"
+#include "ui/Platform.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace dp {
+
+namespace {
+
+struct Area {
+    const char* stem;   // "Clienti": imgClienti, btnClienti, shpClienti
+    const char* screen; // the area screen it opens
+    const char* caption;
+    const char* hint;
+    art::Picture picture;
+    void (TfrmAvvio::*handler)();
+};
+
+const Area kAreas[] = {
+    {"Clienti", "TfrmClienti", "Clienti", "Anagrafica dei clienti", art::Picture::Clienti,
+     &TfrmAvvio::imgClientiClick},
+    {"Fornitori", "TfrmFornitori", "Fornitori", "Anagrafica dei fornitori",
+     art::Picture::Fornitori, &TfrmAvvio::imgFornitoriClick},
+    {"Magazzino", "TfrmMagazzino", "Magazzino", "Schede dei prodotti e giacenze",
+     art::Picture::Magazzino, &TfrmAvvio::imgMagazzinoClick},
+    {"Inventario", "TfrmMenuRiepilogo", "Inventario", "Inventario e valore della merce",
+     art::Picture::Inventario, &TfrmAvvio::imgInventarioClick},
+    {"Carico", "TfrmMenuRiepilogoCarico", "Carico merce", "Riepilogo dei movimenti di carico",
+     art::Picture::Carico, &TfrmAvvio::imgCaricoClick},
+    {"Scarico", "TfrmMenuRiepilogoScarico", "Scarico merce",
+     "Riepilogo dei movimenti di scarico", art::Picture::Scarico, &TfrmAvvio::imgScaricoClick},
+};
+
+struct Tool {
+    const char* name;
+    const char* hint;
+    art::Picture picture;
+};
+
+// The pictures of the title band; help, information and credits open tool screens that
+// do not exist yet, so they stay disabled.
+const Tool kTools[] = {
+    {"imgGuida", "Guida all'utilizzo del software", art::Picture::Guida},
+    {"imgInfo", "Informazioni su Depotta", art::Picture::Info},
+    {"imgCopyright", "Riconoscimenti", art::Picture::Copyright},
+    {"icoSito", "Visita il sito web", art::Picture::Sito},
+    {"imgEsci", "Esci dal programma", art::Picture::Esci},
+};
+
+constexpr int kBarHeight = 46;
+
+QString rgb(const QColor& c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("TfrmAvvio"));
+    setWindowTitle(QStringLiteral(" Depotta"));
+    setWindowIcon(art::icon(art::Picture::Logo));
+    setAttribute(Qt::WA_StyledBackground);
+    setWindowState(Qt::WindowMaximized);
+    FormCreate();
+
+    QString style = QStringLiteral(
+        "#TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        "  stop:0 #eef2f6, stop:1 #dfe6ee); }"
+        "#bkgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"
+        "  stop:0 #1f3a56, stop:1 #2d5378); }"
+        "#bkgTitolo QToolButton { border: none; border-radius: 8px; padding: 4px; }"
+        "#bkgTitolo QToolButton:hover { background: rgba(255, 255, 255, 40); }"
+        "#bkgTitolo QToolButton:pressed { background: rgba(255, 255, 255, 70); }"
+        "#lblPiede { color: #51657a; font-size: 10pt; }"
+        "QFrame[card=\"true\"] { background: white; border: 1px solid #cbd5e0;"
+        "  border-radius: 10px; }"
+        "QFrame[card=\"true\"] QToolButton { border: none; border-radius: 12px;"
+        "  background: transparent; }"
+        "QFrame[card=\"true\"] QToolButton:hover { background: #eef3f8; }"
+        "QFrame[card=\"true\"] QPushButton { border: none; border-bottom-left-radius: 9px;"
+        "  border-bottom-right-radius: 9px; color: white; font-size: 15pt; font-weight: bold;"
+        "  font-family: Arial; }");
+    for (const Area& a : kAreas) {
+        const QColor c = art::accent(a.picture);
+        style += QStringLiteral("#btn%1 { background: %2; } #btn%1:hover { background: %3; }"
+                                "#btn%1:pressed { background: %4; }"
+                                "#btn%1:disabled { background: #b7c0ca; color: #eef1f4; }")
+                     .arg(QString::fromLatin1(a.stem), rgb(c), rgb(c.lighter(112)),
+                          rgb(c.darker(115)));
+    }
+    setStyleSheet(style);
+
+    // Title band: the program's name on the left, the small pictures on the right.
+    auto* header = new QFrame(this);
+    header->setObjectName(QStringLiteral("bkgTitolo"));
+    header->setFixedHeight(112);
+    auto* logo = new QLabel(header);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(art::banner(76, devicePixelRatioF()));
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(36, 18, 30, 18);
+    headerLayout->setSpacing(10);
+    headerLayout->addWidget(logo);
+    headerLayout->addStretch();
+    for (const Tool& t : kTools) {
+        auto* b = new QToolButton(header);
+        b->setObjectName(QString::fromLatin1(t.name));
+        b->setIcon(art::icon(t.picture));
+        b->setIconSize(QSize(44, 44));
+        b->setToolTip(QString::fromUtf8(t.hint));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setFocusPolicy(Qt::NoFocus);
+        if (t.picture == art::Picture::Esci)
+            headerLayout->addSpacing(18);
+        headerLayout->addWidget(b);
+    }
+    for (const char* later : {"imgGuida", "imgInfo", "imgCopyright"})
+        header->findChild<QWidget*>(QString::fromLatin1(later))->setEnabled(false);
+    connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked,
+            this, [this] { icoSitoClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgEsci")), &QToolButton::clicked,
+            this, [this] { imgEsciClick(); });
+
+    // The six work areas, each a card with its picture over its caption bar.
+    auto* areas = new QWidget(this);
+    m_grid = new QGridLayout(areas);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    int i = 0;
+    for (const Area& a : kAreas) {
+        const QString stem = QString::fromLatin1(a.stem);
+        auto* card = new QFrame(areas);
+        card->setObjectName(QStringLiteral("shp") + stem);
+        card->setProperty("card", true);
+        auto* img = new QToolButton(card);
+        img->setObjectName(QStringLiteral("img") + stem);
+        img->setIcon(art::icon(a.picture));
+        img->setToolTip(QString::fromUtf8(a.hint));
+        img->setCursor(Qt::PointingHandCursor);
+        auto* btn = new QPushButton(QString::fromUtf8(a.caption), card);
+        btn->setObjectName(QStringLiteral("btn") + stem);
+        btn->setToolTip(QString::fromUtf8(a.hint));
+        btn->setCursor(Qt::PointingHandCursor);
+        btn->setFixedHeight(kBarHeight);
+        auto* cardLayout = new QVBoxLayout(card);
+        cardLayout->setContentsMargins(1, 16, 1, 1);
+        cardLayout->setSpacing(14);
+        cardLayout->addWidget(img, 0, Qt::AlignHCenter);
+        cardLayout->addWidget(btn);
+        const auto handler = a.handler;
+        connect(img, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+        connect(btn, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        m_grid->addWidget(card, i / 3, i % 3);
+        m_areas.push_back({a.screen, img, btn, card});
+        ++i;
+    }
+
+    auto* footer = new QLabel(QStringLiteral("Scegli l'area di lavoro."), this);
+    footer->setObjectName(QStringLiteral("lblPiede"));
+    footer->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 18);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addStretch(1);
+    layout->addWidget(areas, 0, Qt::AlignCenter);
+    layout->addStretch(1);
+    layout->addWidget(footer);
+
+    fitToSize();
+}
+
+void TfrmAvvio::FormCreate()
+{
+    // Numbers and dates in Qt's own widgets follow the Italian rules (comma decimal) from
+    // here on, whatever the machine's regional settings say.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+void TfrmAvvio::fitToSize()
+{
+    // Pictures grow with the window so the menu fills a large screen and still fits a small
+    // one: two rows of cards below the title band.
+    const int free = height() - 112 - 18 - 40;
+    const int byHeight = (free - 3 * 28) / 2 - (kBarHeight + 16 + 14 + 2 + 16);
+    const int byWidth = (width() - 4 * 36) / 3 - 60;
+    const int size = qBound(72, qMin(byHeight, byWidth), 216);
+    if (size == m_iconSize)
+        return;
+    m_iconSize = size;
+    const int cardWidth = qMax(size + 90, 250);
+    m_grid->setHorizontalSpacing(qBound(18, size / 4, 40));
+    m_grid->setVerticalSpacing(qBound(18, size / 5, 36));
+    for (const AreaControls& a : m_areas) {
+        a.img->setIconSize(QSize(size, size));
+        a.img->setFixedSize(size + 16, size + 16);
+        a.card->setFixedWidth(cardWidth);
+    }
+}
+
+void TfrmAvvio::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitToSize();
+}
+
+void TfrmAvvio::FormShow()
+{
+    // Area screens are created after the menu, so whether each exists is checked here.
+    for (const AreaControls& a : m_areas) {
+        const bool present = m_ctx.screen(QString::fromLatin1(a.screen)) != nullptr;
+        a.img->setEnabled(present);
+        a.btn->setEnabled(present);
+    }
+}
+
+void TfrmAvvio::setVisible(bool visible)
+{
+    // The first time it shows, the menu also covers the whole screen as a normal window,
+    // for desktops that do not honour the maximised state.
+    if (visible && !m_placed) {
+        m_placed = true;
+        if (const QScreen* s = screen())
+            setGeometry(s->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TfrmAvvio::openArea(const char* screen)
+{
+    QWidget* area = m_ctx.screen(QString::fromLatin1(screen));
+    if (!area)
+        return;
+    area->show();
+    area->raise();
+    area->activateWindow();
+    hide();
+}
+
+void TfrmAvvio::imgClientiClick()
+{
+    openArea("TfrmClienti");
+}
+
+void TfrmAvvio::imgFornitoriClick()
+{
+    openArea("TfrmFornitori");
+}
+
+void TfrmAvvio::imgMagazzinoClick()
+{
+    openArea("TfrmMagazzino");
+}
+
+void TfrmAvvio::imgInventarioClick()
+{
+    openArea("TfrmMenuRiepilogo");
+}
+
+void TfrmAvvio::imgCaricoClick()
+{
+    openArea("TfrmMenuRiepilogoCarico");
+}
+
+void TfrmAvvio::imgScaricoClick()
+{
+    openArea("TfrmMenuRiepilogoScarico");
+}
+
+void TfrmAvvio::icoSitoClick()
+{
+    m_ctx.platform().shellOpen(webSite());
+}
+
+void TfrmAvvio::imgEsciClick()
+{
+    close();
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    QCoreApplication::exit(0);
+}
+
+} // namespace dp

@@ -7,8 +7,11 @@ target_link_libraries(dp_app_core PUBLIC depotta_policy dp_storage Qt6::Core)
 target_link_libraries(depotta_core INTERFACE dp_app_core)
 
 add_library(dp_app_ui STATIC
+  src/app/Artwork.cpp
+  src/app/Resources.cpp
   src/app/TfrmAvvio.cpp
   src/app/TfrmPassword.cpp
+  resources/resources.qrc
 )
 target_link_libraries(dp_app_ui PUBLIC depotta_policy dp_ui_base dp_app_core)
 target_link_libraries(depotta_ui INTERFACE dp_app_ui)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace dp::art {
+
+// The program's pictures, drawn at run time so that they stay sharp at any size.
+enum class Picture {
+    Clienti,
+    Fornitori,
+    Magazzino,
+    Inventario,
+    Carico,
+    Scarico,
+    Guida,
+    Info,
+    Copyright,
+    Sito,
+    Esci,
+    Logo, // the program's mark: a parcel on a pallet
+};
+
+// The colour that identifies a work area (its tile and caption bar).
+QColor accent(Picture p);
+
+QPixmap picture(Picture p, int size, qreal devicePixelRatio = 1.0);
+// An icon with the picture at several sizes; Qt greys it for the disabled state.
+QIcon icon(Picture p);
+// The mark followed by the name "Depotta" and a short line under it, for light text on the
+// dark title band of the login screen and the main menu.
+QPixmap banner(int height, qreal devicePixelRatio = 1.0);
+
+} // namespace dp::art

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class QAbstractButton;
+class QGridLayout;
+class QLabel;
+
+namespace dp {
+
+class AppContext;
+
+// The main menu: six work areas, each opened by its large picture or its caption bar.
+// Opening an area shows its screen and hides the menu; closing the menu ends the program.
+class TfrmAvvio final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(AppContext& ctx);
+
+    void imgClientiClick();
+    void imgFornitoriClick();
+    void imgMagazzinoClick();
+    void imgInventarioClick();
+    void imgCaricoClick();
+    void imgScaricoClick();
+    void icoSitoClick();
+    void imgEsciClick();
+
+    static QString webSite() { return QStringLiteral("https://www.depotta.it"); }
+
+    void setVisible(bool visible) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct AreaControls {
+        const char* screen;
+        QAbstractButton* img;
+        QAbstractButton* btn;
+        QWidget* card;
+    };
+    void FormCreate();
+    void FormShow();
+    void openArea(const char* screen);
+    void fitToSize();
+
+    AppContext& m_ctx;
+    std::vector<AreaControls> m_areas;
+    QGridLayout* m_grid = nullptr;
+    int m_iconSize = 0;
+    bool m_placed = false;
+};
+
+} // namespace dp
