@@ -9,6 +9,10 @@
 #include "checks/TfrmPartitaIva.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
+#include "summaries/MovementSelection.h"
+#include "summaries/MovementSummaryList.h"
+#include "summaries/TfrmMenuRiepilogo.h"
+#include "summaries/TfrmRiepilogo.h"
 #include "ui/AppContext.h"
 #include "ui/QtPlatform.h"
 
@@ -61,14 +65,22 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmDaSaldare", nullptr},
         {"TfrmAnteprimaMag", nullptr},
         {"TfrmStampaMag", nullptr},
-        {"TfrmMenuRiepilogo", nullptr},
-        {"TfrmRiepilogo", nullptr},
+        {"TfrmMenuRiepilogo", make<TfrmMenuRiepilogo>},
+        {"TfrmRiepilogo", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); }},
         {"TfrmIstruzioni", nullptr},
-        {"TfrmMenuRiepilogoCarico", nullptr},
-        {"TfrmRiepilogoCarico", nullptr},
+        {"TfrmMenuRiepilogoCarico",
+         [](AppContext& c) -> QWidget* { return new summaries::MovementSelection(c, summaries::kLoadSummary); }},
+        {"TfrmRiepilogoCarico",
+         [](AppContext& c) -> QWidget* {
+             return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
+         }},
         {"TfrmExpCarico", nullptr},
-        {"TfrmMenuRiepilogoScarico", nullptr},
-        {"TfrmRiepilogoScarico", nullptr},
+        {"TfrmMenuRiepilogoScarico",
+         [](AppContext& c) -> QWidget* { return new summaries::MovementSelection(c, summaries::kUnloadSummary); }},
+        {"TfrmRiepilogoScarico",
+         [](AppContext& c) -> QWidget* {
+             return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
+         }},
         {"TfrmExpScarico", nullptr},
     };
     return table;

@@ -169,8 +169,8 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     main->addWidget(m_attendere);
     main->addStretch(1);
     main->addLayout(buttons);
-    setMinimumSize(620, 400);
-    resize(640, 420);
+    setMinimumSize(620, 360);
+    resize(640, 380);
 
     // FormCreate: typing limits, Enter chain, highlight, digits only in the year.
     FieldConventions::apply(this, kFields);

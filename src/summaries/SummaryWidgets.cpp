@@ -8,7 +8,6 @@
 #include <QListView>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyle>
 #include <QToolButton>
 
 namespace dp::summaries {
@@ -29,6 +28,30 @@ QIcon spreadsheetIcon()
         p.drawLine(x, 10, x, 25);
     for (int y = 15; y < 26; y += 5)
         p.drawLine(6, y, 25, y);
+    return QIcon(pm);
+}
+
+// A round badge with a white sign on it: "?" for help, a cross for closing.
+QIcon badgeIcon(const QColor& colour, bool question)
+{
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(4, 4, 56, 56));
+    p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
+    if (question) {
+        QFont f(QStringLiteral("Arial"));
+        f.setBold(true);
+        f.setPixelSize(42);
+        p.setFont(f);
+        p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
+    } else {
+        p.drawLine(QPointF(22, 22), QPointF(42, 42));
+        p.drawLine(QPointF(42, 22), QPointF(22, 42));
+    }
     return QIcon(pm);
 }
 
@@ -63,11 +86,10 @@ QToolButton* makePicture(QWidget* parent, const QString& name, const QString& ti
     b->setToolTip(tip);
     b->setIconSize(QSize(32, 32));
     b->setCursor(Qt::PointingHandCursor);
-    QStyle* style = parent->style();
     if (kind == QLatin1String("help"))
-        b->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
+        b->setIcon(badgeIcon(QColor(0x1f, 0x5f, 0xb0), true));
     else if (kind == QLatin1String("exit"))
-        b->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
+        b->setIcon(badgeIcon(QColor(0xc0, 0x30, 0x30), false));
     else
         b->setIcon(spreadsheetIcon());
     return b;

@@ -1,1 +1,3 @@
 dp_add_test(test_summaries_rules tests/summaries/TestSummaryRules.cpp LIBS dp_summaries_core)
+dp_add_test(test_findinlist tests/summaries/TestFindInList.cpp LIBS dp_ui_base)
+dp_add_test(test_summaries_screens tests/summaries/TestSummaryScreens.cpp LIBS dp_summaries_ui)

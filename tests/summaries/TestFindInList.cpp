@@ -1,0 +1,180 @@
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+#include "ui/FindInList.h"
+#include "ui/LineListModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace dp;
+using dp::test::FakePlatform;
+
+namespace {
+
+// A list with its find field and button, as the list screens have them.
+struct Harness {
+    explicit Harness(bool compact, const QStringList& lines,
+                     FindInList::EmptyListReport report = FindInList::EmptyListReport::Message)
+        : fake(dir.path()), ctx(fake)
+    {
+        auto* layout = new QVBoxLayout(&window);
+        list = new QListView(&window);
+        key = new QLineEdit(&window);
+        button = new QPushButton(QStringLiteral("Trova"), &window);
+        layout->addWidget(list);
+        layout->addWidget(key);
+        layout->addWidget(button);
+        if (compact) {
+            auto* m = new LineListModel(&window);
+            m->setLines(lines);
+            list->setModel(m);
+        } else {
+            list->setModel(new QStringListModel(lines, &window));
+        }
+        find = new FindInList(ctx, list, key, button, report);
+    }
+    int press(const QString& typed)
+    {
+        key->setText(typed);
+        QTest::mouseClick(button, Qt::LeftButton);
+        return selected();
+    }
+    int selected() const
+    {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+    void select(int row)
+    {
+        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect);
+    }
+
+    QTemporaryDir dir;
+    FakePlatform fake;
+    AppContext ctx;
+    QWidget window;
+    QListView* list;
+    QLineEdit* key;
+    QPushButton* button;
+    FindInList* find;
+};
+
+const QStringList kLines = {
+    QStringLiteral("Mario Rossi     Roma"),    QStringLiteral("Luca Bianchi   Milano"),
+    QStringLiteral("Anna ROSSI      Torino"),  QStringLiteral("Paolo Verdi    Bari"),
+    QStringLiteral("rossini  caffè  € 2,50"),
+};
+
+} // namespace
+
+class TestFindInList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void modelIsSound();
+    void walk_data();
+    void walk();
+    void emptyListIsReported();
+    void enterMovesToTheButton();
+};
+
+void TestFindInList::modelIsSound()
+{
+    LineListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setLines(kLines);
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.lines(), kLines);
+    QCOMPARE(model.index(4).data().toString(), kLines[4]); // accented letter and euro sign survive
+    model.setItemSize(QSize(1600, 20));
+    QCOMPARE(model.index(0).data(Qt::SizeHintRole).toSize(), QSize(1600, 20));
+    // Lines handed over as Windows-1252 bytes with their ends, as the scans build them.
+    model.setLines(QByteArray("ab\x80xyz"), QList<qsizetype>{2, 3, 6});
+    QCOMPARE(model.lines(), (QStringList{"ab", "€", "xyz"}));
+    QVERIFY(model.lineContains(2, "yz"));
+    QVERIFY(!model.lineContains(2, ""));
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestFindInList::walk_data()
+{
+    QTest::addColumn<bool>("compact");
+    QTest::addColumn<int>("initial"); // selected row before the first press, -1 for none
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QList<int>>("selected"); // after each press
+
+    for (bool compact : {true, false}) {
+        const char* m = compact ? "line model: " : "any model: ";
+        auto row = [m](const char* name) -> QTestData& { return QTest::newRow(qPrintable(QString::fromLatin1(m) + QLatin1String(name))); };
+        row("new key starts at the top although a later line is selected")
+            << compact << 3 << QStringList{"rossi"} << QList<int>{0};
+        row("same key moves on and wraps past the end")
+            << compact << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"} << QList<int>{0, 2, 4, 0};
+        row("only one match: the same key stays on it")
+            << compact << -1 << QStringList{"verdi", "verdi"} << QList<int>{3, 3};
+        row("another key starts from the top again")
+            << compact << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"} << QList<int>{0, 2, 1, 0};
+        row("no match keeps the selection") << compact << 2 << QStringList{"napoli"} << QList<int>{2};
+        row("empty key matches nothing; the first line gets selected")
+            << compact << -1 << QStringList{"", ""} << QList<int>{0, 0};
+        row("upper-case key is folded") << compact << -1 << QStringList{"ROSSI"} << QList<int>{0};
+        row("blank is part of the key") << compact << -1 << QStringList{"rossi "} << QList<int>{0};
+        row("accented capital does not fold") << compact << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
+        row("accented and euro match as typed") << compact << 1 << QStringList{"caffè  €"} << QList<int>{4};
+        row("character no line can hold") << compact << 1 << QStringList{"ł"} << QList<int>{1};
+    }
+}
+
+void TestFindInList::walk()
+{
+    QFETCH(bool, compact);
+    QFETCH(int, initial);
+    QFETCH(QStringList, keys);
+    QFETCH(QList<int>, selected);
+    Harness h(compact, kLines);
+    h.find->reset();
+    if (initial >= 0)
+        h.select(initial);
+    for (int i = 0; i < keys.size(); ++i)
+        QCOMPARE(h.press(keys[i]), selected[i]);
+    QVERIFY(h.fake.shown.isEmpty());
+}
+
+void TestFindInList::emptyListIsReported()
+{
+    const QString text = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+    Harness plain(true, {});
+    plain.press(QStringLiteral("x"));
+    QCOMPARE(plain.fake.shown.size(), 1);
+    QCOMPARE(plain.fake.lastKind(), FakePlatform::Kind::Message);
+    QCOMPARE(plain.fake.lastText(), text);
+
+    Harness info(false, {}, FindInList::EmptyListReport::Information);
+    info.press(QStringLiteral("x"));
+    QCOMPARE(info.fake.lastKind(), FakePlatform::Kind::Information);
+    QCOMPARE(info.fake.lastText(), text);
+}
+
+void TestFindInList::enterMovesToTheButton()
+{
+    Harness h(true, kLines);
+    h.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+    h.key->setFocus();
+    QTest::keyClicks(h.key, QStringLiteral("rossi"));
+    QTest::keyClick(h.key, Qt::Key_Return);
+    QCOMPARE(h.selected(), -1);
+    QVERIFY(h.button->hasFocus());
+    h.find->reset();
+    QVERIFY(h.key->text().isEmpty());
+}
+
+QTEST_MAIN(TestFindInList)
+#include "TestFindInList.moc"
