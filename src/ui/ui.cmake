@@ -7,6 +7,7 @@ add_library(dp_ui_base STATIC
   src/ui/FindInList.cpp
   src/ui/LineListModel.cpp
   src/ui/QtPlatform.cpp
+  src/ui/TfrmCalendario.cpp
   src/ui/ToolDialog.cpp
 )
 target_link_libraries(dp_ui_base PUBLIC depotta_policy dp_storage Qt6::Widgets Qt6::PrintSupport)

@@ -1,0 +1,50 @@
+#include "attachments/PhotoBox.h"
+
+#include "attachments/PhotoStore.h"
+
+#include <QPainter>
+
+namespace dp {
+
+PhotoBox::PhotoBox(QWidget* parent) : QFrame(parent), m_placeholder(PhotoStore::placeholder()) {
+    setFixedSize(PhotoStore::kBoxSize);
+    setFrameShape(QFrame::NoFrame);
+}
+
+QImage PhotoBox::picture() const {
+    return m_photo.isNull() ? m_placeholder : m_photo;
+}
+
+void PhotoBox::setPicture(const QImage& picture) {
+    m_photo = picture;
+    m_storedAt = 0;
+    update();
+}
+
+void PhotoBox::setStoredPicture(const QImage& picture, qint64 position) {
+    setPicture(picture);
+    m_storedAt = picture.isNull() ? 0 : position;
+}
+
+void PhotoBox::showPlaceholder() {
+    setPicture(QImage());
+}
+
+QSize PhotoBox::sizeHint() const {
+    return PhotoStore::kBoxSize;
+}
+
+void PhotoBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xf4, 0xf5, 0xf7));
+    const QImage& img = m_photo.isNull() ? m_placeholder : m_photo;
+    if (img.isNull())
+        return;
+    QSize target = img.size().scaled(size(), Qt::KeepAspectRatio);
+    const QRect area(QPoint((width() - target.width()) / 2, (height() - target.height()) / 2),
+                     target);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(area, img);
+}
+
+} // namespace dp

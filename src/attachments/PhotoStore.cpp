@@ -1,0 +1,104 @@
+#include "attachments/PhotoStore.h"
+
+#include <QDir>
+#include <QFont>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+
+namespace dp {
+
+namespace {
+const int kJpegQuality = 90;
+}
+
+PhotoStore::PhotoStore(const QString& programDir) : m_dir(programDir) {
+    if (!m_dir.isEmpty() && !m_dir.endsWith(QLatin1Char('/')))
+        m_dir += QLatin1Char('/');
+}
+
+QString PhotoStore::folder() const {
+    return m_dir + QStringLiteral("Schedario");
+}
+
+QString PhotoStore::filePath(qint64 position) const {
+    return folder() + QStringLiteral("/Prodotto_") + QString::number(position) +
+           QStringLiteral(".jpg");
+}
+
+bool PhotoStore::makeFolder() const {
+    return QDir().mkpath(folder());
+}
+
+bool PhotoStore::store(const QImage& picture, qint64 position) const {
+    if (position <= 0 || picture.isNull() || !makeFolder())
+        return false;
+    // Written aside and renamed, so that a failed write never leaves half a photo behind.
+    QSaveFile file(filePath(position));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(kJpegQuality);
+    // JPEG has no alpha: flatten transparent pictures on white rather than on black.
+    QImage flat = picture;
+    if (flat.hasAlphaChannel()) {
+        QImage white(flat.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QPainter p(&white);
+        p.drawImage(0, 0, flat);
+        p.end();
+        flat = white;
+    }
+    if (!writer.write(flat))
+        return false;
+    return file.commit();
+}
+
+std::optional<QImage> PhotoStore::load(qint64 position) const {
+    makeFolder();
+    if (position <= 0)
+        return std::nullopt;
+    // The photo is a JPEG by name, but read whatever picture the file really holds.
+    QImageReader reader(filePath(position));
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
+QImage PhotoStore::placeholder() {
+    QImage img(kBoxSize, QImage::Format_RGB32);
+    img.fill(QColor(0xf4, 0xf5, 0xf7));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(0xb4, 0xb9, 0xc2);
+
+    // A simple camera: body, lens and viewfinder.
+    const QRectF body(133, 82, 100, 70);
+    QPainterPath cam;
+    cam.addRoundedRect(body, 10, 10);
+    cam.addRoundedRect(QRectF(160, 70, 36, 16), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPath(cam.simplified());
+    p.setBrush(QColor(0xf4, 0xf5, 0xf7));
+    p.drawEllipse(body.center(), 24, 24);
+    p.setBrush(ink);
+    p.drawEllipse(body.center(), 15, 15);
+
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(18);
+    p.setFont(f);
+    p.setPen(QColor(0x8a, 0x90, 0x9a));
+    p.drawText(QRectF(0, 168, kBoxSize.width(), 30), Qt::AlignCenter,
+               QStringLiteral("Nessuna foto"));
+    p.setPen(QPen(QColor(0xd6, 0xd9, 0xde), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, kBoxSize.width() - 1, kBoxSize.height() - 1));
+    return img;
+}
+
+} // namespace dp

@@ -1,0 +1,597 @@
+#include "WarehouseFixture.h"
+
+#include "attachments/PhotoBox.h"
+#include "attachments/PhotoStore.h"
+#include "storage/Layouts.h"
+#include "storage/StorageError.h"
+#include "ui/TfrmCalendario.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace dp;
+using namespace dp::test;
+using Kind = FakePlatform::Kind;
+
+class TestProductSheet : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void newSheetState();
+    void saveAppendsThenRewrites();
+    void saveNormalisesTheFieldBeingEdited();
+    void requiredFieldsInOrder_data();
+    void requiredFieldsInOrder();
+    void saveFailureReportsAndStoresNoPhoto();
+    void normaliseOnExit_data();
+    void normaliseOnExit();
+    void keyFilters_data();
+    void keyFilters();
+    void browse_data();
+    void browse();
+    void showRecordFillsEveryControl();
+    void duplicate();
+    void enterChain();
+    void expiryDateKeysAndPicker();
+    void stockFieldOpensInstructions();
+    void photoWrittenAtSaveAndLoadedWhenShown();
+    void photoFolderUnwritableShowsPlaceholder();
+};
+
+void TestProductSheet::newSheetState() {
+    SheetFixture s;
+    // Until the mouse first crosses the background.
+    QCOMPARE(s.screen->findChild<QLabel*>("panInfo")->text(),
+             QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QVERIFY(s.showActive());
+    QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("0,00"));
+    QCOMPARE(s.f("txtPrezzo")->text(), QStringLiteral("0,00"));
+    QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("0"));
+    QCOMPARE(s.f("txtAvviso")->text(), QStringLiteral("0"));
+    QVERIFY(s.f("txtGiacenza")->isReadOnly());
+    QVERIFY(s.f("txtDataSca")->isReadOnly());
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
+    QVERIFY(s.screen->findChild<QWidget*>("effCodice")->isVisible());
+    QVERIFY(!s.screen->photo()->hasPhoto());
+    QVERIFY(s.screen->windowState() & Qt::WindowMaximized);
+    // Later screens: present, disabled.
+    for (const char* name :
+         {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti", "btnAllegati", "btnAnteprima",
+          "btnStampa", "btnEsporta", "btnCaricaFoto", "btnAcquisisciFoto", "btnSalvaFoto",
+          "btnZoomFoto", "btnCancFoto", "btnGuida"}) {
+        auto* b = s.screen->findChild<QToolButton*>(name);
+        QVERIFY2(b && !b->isEnabled(), name);
+    }
+}
+
+void TestProductSheet::saveAppendsThenRewrites() {
+    SheetFixture s;
+    // Two records already on file: the new sheet goes to position 3.
+    writeFile(s.path("Magazzino.pro"), productBytes({{0, "OLD1"}}) + productBytes({{0, "OLD2"}}));
+    QVERIFY(s.showActive());
+    s.fillRequired();
+    s.click("btnSalva");
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Information);
+    QCOMPARE(s.platform.lastText(),
+             QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("3"));
+    QCOMPARE(s.archive().size(), 3 * 2502);
+    const QByteArray rec = s.record(3);
+    QCOMPARE(bytesAt(rec, off::Codice, 25), field(25, "A-100"));
+    QCOMPARE(bytesAt(rec, off::Costo, 12), field(12, "12,50"));
+    QCOMPARE(bytesAt(rec, off::Giacenza, 4), field(4, "0"));
+    QCOMPARE(bytesAt(rec, off::Avviso, 3), field(3, "0"));
+    QCOMPARE(bytesAt(rec, off::Prezzo, 12), field(12, "20,00"));
+    QCOMPARE(bytesAt(rec, off::Pagato, 2), field(2, "No"));
+    QCOMPARE(bytesAt(rec, off::DataSca, 10), field(10, ""));
+
+    s.f("txtNome")->setText(QStringLiteral("Vite a testa piana"));
+    s.screen->findChild<QCheckBox*>("chkPagato")->setChecked(true);
+    s.click("btnSalva");
+    QCOMPARE(s.platform.lastKind(), Kind::Information);
+    QCOMPARE(s.platform.lastText(),
+             QStringLiteral(
+                 "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("3"));
+    QCOMPARE(s.archive().size(), 3 * 2502);
+    QCOMPARE(bytesAt(s.record(3), off::Nome, 50), field(50, "Vite a testa piana"));
+    QCOMPARE(bytesAt(s.record(3), off::Pagato, 2), field(2, "S\xEC"));
+    QCOMPARE(s.record(2), productBytes({{0, "OLD2"}}));
+}
+
+void TestProductSheet::saveNormalisesTheFieldBeingEdited() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    s.fillRequired();
+    s.f("txtAvviso")->clear();
+    // The cost is emptied while it has the focus: leaving it gives 0,00, so the save goes on.
+    s.f("txtCosto")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtCosto"));
+    s.f("txtCosto")->selectAll();
+    QTest::keyClick(s.f("txtCosto"), Qt::Key_Backspace);
+    QCOMPARE(s.f("txtCosto")->text(), QString());
+    s.click("btnSalva");
+    QCOMPARE(s.platform.lastText(),
+             QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("0,00"));
+    QCOMPARE(bytesAt(s.record(1), off::Costo, 12), field(12, "0,00"));
+    QCOMPARE(bytesAt(s.record(1), off::Avviso, 3), field(3, "0"));
+    QCOMPARE(QApplication::focusWidget(), s.f("txtCosto")); // the user goes on where they were
+}
+
+void TestProductSheet::requiredFieldsInOrder_data() {
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("message");
+    const QString pre = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+    QTest::newRow("codice") << QStringList{"txtCodice", "txtPrezzo"} << "txtCodice"
+                            << pre + "il codice articolo.";
+    QTest::newRow("costo") << QStringList{"txtCosto", "txtNome"} << "txtCosto"
+                           << pre + "il costo unitario.";
+    QTest::newRow("nome") << QStringList{"txtNome", "txtUM", "txtTipologia"} << "txtNome"
+                          << pre + "il nome del prodotto.";
+    QTest::newRow("um") << QStringList{"txtUM", "txtPrezzo"} << "txtUM"
+                        << pre + "l'aspetto esteriore del bene.";
+    QTest::newRow("tipologia (blanks only)")
+        << QStringList{"txtTipologia"} << "txtTipologia" << pre + "la categoria merceologica.";
+    QTest::newRow("prezzo") << QStringList{"txtPrezzo"} << "txtPrezzo"
+                            << pre + "il prezzo di vendita.";
+}
+
+void TestProductSheet::requiredFieldsInOrder() {
+    QFETCH(QStringList, emptied);
+    QFETCH(QString, focus);
+    QFETCH(QString, message);
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    s.fillRequired();
+    for (const QString& name : emptied)
+        s.screen->findChild<QLineEdit*>(name)->setText(QStringLiteral("  "));
+    s.click("btnSalva");
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), message);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(s.archive().size(), 0);
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+}
+
+void TestProductSheet::saveFailureReportsAndStoresNoPhoto() {
+    SheetFixture s;
+    QVERIFY(QDir(s.dir.path()).mkdir("Magazzino.pro")); // the archive cannot be opened
+    QVERIFY(s.showActive());
+    s.fillRequired();
+    s.click("btnSalva");
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Error);
+    QCOMPARE(s.platform.lastText(), kArchiveErrorText);
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QVERIFY(!QFileInfo::exists(s.path("Schedario/Prodotto_1.jpg")));
+    QCOMPARE(s.f("txtCodice")->text(), QStringLiteral("A-100"));
+}
+
+void TestProductSheet::normaliseOnExit_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");  // typed key by key
+    QTest::addColumn<QString>("pasted"); // or put in whole
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("cost 3") << "txtCosto"
+                            << "3"
+                            << ""
+                            << "3,00";
+    QTest::newRow("cost 3,1") << "txtCosto"
+                              << "3,1"
+                              << ""
+                              << "3,10";
+    QTest::newRow("cost 3,14159") << "txtCosto"
+                                  << "3,14159"
+                                  << ""
+                                  << "3,1416";
+    QTest::newRow("cost 1,234 kept") << "txtCosto"
+                                     << "1,234"
+                                     << ""
+                                     << "1,234";
+    QTest::newRow("cost empty") << "txtCosto"
+                                << ""
+                                << ""
+                                << "0,00";
+    QTest::newRow("price 12,5") << "txtPrezzo"
+                                << "12,5"
+                                << ""
+                                << "12,50";
+    QTest::newRow("price two commas") << "txtPrezzo"
+                                      << "1,2,3"
+                                      << ""
+                                      << "0,00";
+    QTest::newRow("warning 007") << "txtAvviso"
+                                 << "007"
+                                 << ""
+                                 << "7";
+    QTest::newRow("warning empty") << "txtAvviso"
+                                   << ""
+                                   << ""
+                                   << "0";
+    QTest::newRow("warning pasted 2,5") << "txtAvviso"
+                                        << ""
+                                        << "2,5"
+                                        << "3";
+    QTest::newRow("warning pasted 2,4") << "txtAvviso"
+                                        << ""
+                                        << "2,4"
+                                        << "2";
+}
+
+void TestProductSheet::normaliseOnExit() {
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    QLineEdit* e = s.screen->findChild<QLineEdit*>(name);
+    e->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), e);
+    e->clear();
+    if (!pasted.isEmpty())
+        e->setText(pasted);
+    QTest::keyClicks(e, typed);
+    QCOMPARE(e->text(), typed + pasted);
+    s.f("txtNome")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtNome"));
+    QCOMPARE(e->text(), expected);
+}
+
+void TestProductSheet::keyFilters_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("warning digits only") << "txtAvviso"
+                                         << "1a 2,.x"
+                                         << "12";
+    QTest::newRow("warning limit 3") << "txtAvviso"
+                                     << "12345"
+                                     << "123";
+    QTest::newRow("cost digits and comma") << "txtCosto"
+                                           << "1a2,5.-e"
+                                           << "12,5";
+    QTest::newRow("code takes anything") << "txtCodice"
+                                         << "Ab-1/&è"
+                                         << "Ab-1/&è";
+}
+
+void TestProductSheet::keyFilters() {
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    QLineEdit* e = s.screen->findChild<QLineEdit*>(name);
+    e->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), e);
+    e->clear();
+    typeText(e, typed);
+    QCOMPARE(e->text(), expected);
+    if (name == QLatin1String("txtAvviso")) {
+        // Tab is refused like any other key that is not a digit; Backspace works.
+        QTest::keyClick(e, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), e);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(e->text(), expected.chopped(1));
+    }
+}
+
+void TestProductSheet::browse_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("start"); // position on display ("" for a new sheet)
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("position"); // afterwards
+    QTest::addColumn<bool>("emptyMessage");
+    QTest::newRow("first, empty") << 0 << ""
+                                  << "cmdPrimo"
+                                  << "" << true;
+    QTest::newRow("last, empty") << 0 << ""
+                                 << "cmdUltimo"
+                                 << "" << true;
+    QTest::newRow("next, empty") << 0 << ""
+                                 << "cmdAvanti"
+                                 << "" << true;
+    QTest::newRow("previous, empty") << 0 << ""
+                                     << "cmdIndietro"
+                                     << "" << true;
+    QTest::newRow("first") << 3 << "2"
+                           << "cmdPrimo"
+                           << "1" << false;
+    QTest::newRow("last") << 3 << ""
+                          << "cmdUltimo"
+                          << "3" << false;
+    QTest::newRow("next") << 3 << "1"
+                          << "cmdAvanti"
+                          << "2" << false;
+    QTest::newRow("next at the end") << 3 << "3"
+                                     << "cmdAvanti"
+                                     << "3" << false;
+    QTest::newRow("previous") << 3 << "3"
+                              << "cmdIndietro"
+                              << "2" << false;
+    QTest::newRow("previous at the start") << 3 << "1"
+                                           << "cmdIndietro"
+                                           << "1" << false;
+    QTest::newRow("next from a new sheet") << 3 << ""
+                                           << "cmdAvanti"
+                                           << "1" << false;
+    QTest::newRow("previous from a new sheet") << 3 << ""
+                                               << "cmdIndietro"
+                                               << "1" << false;
+}
+
+void TestProductSheet::browse() {
+    QFETCH(int, records);
+    QFETCH(QString, start);
+    QFETCH(QString, button);
+    QFETCH(QString, position);
+    QFETCH(bool, emptyMessage);
+    SheetFixture s;
+    QByteArray file;
+    for (int i = 1; i <= records; ++i)
+        file += productBytes({{0, "COD" + QByteArray::number(i)}});
+    if (records)
+        writeFile(s.path("Magazzino.pro"), file);
+    QVERIFY(s.showActive());
+    if (!start.isEmpty()) {
+        s.screen->showRecord(Record(TSchedaProdotto, file.mid((start.toInt() - 1) * 2502, 2502)),
+                             start.toInt());
+        s.f("txtCodice")->setText(QStringLiteral("edited"));
+    }
+    s.click(button.toLatin1().constData());
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), position);
+    if (emptyMessage) {
+        QCOMPARE(s.platform.shown.size(), 1);
+        QCOMPARE(s.platform.lastKind(), Kind::Information);
+        QCOMPARE(s.platform.lastText(), QStringLiteral("L'archivio non contiene nessuna scheda."));
+        QVERIFY(QFileInfo::exists(s.path("Magazzino.pro"))); // created on first use
+    } else {
+        QCOMPARE(s.platform.shown.size(), 0);
+    }
+    // A move shows the record; staying put leaves the sheet as the user left it.
+    const bool moved = !position.isEmpty() && position != start;
+    if (moved)
+        QCOMPARE(s.f("txtCodice")->text(), QStringLiteral("COD") + position);
+    else if (!start.isEmpty())
+        QCOMPARE(s.f("txtCodice")->text(), QStringLiteral("edited"));
+}
+
+void TestProductSheet::showRecordFillsEveryControl() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    const QByteArray bytes = productBytes({{0, "X-9"},
+                                           {1, "1,5"},
+                                           {2, "Nome"},
+                                           {3, "-3"},
+                                           {4, "5"},
+                                           {5, "Sacco"},
+                                           {6, "Edilizia"},
+                                           {13, "Bonifico"},
+                                           {14, "07/01/2025"},
+                                           {15, "Nota"},
+                                           {16, "2,25"},
+                                           {17, "S\xEC"},
+                                           {18, "manuale.pdf"},
+                                           {23, "descrizione"}});
+    s.screen->showRecord(Record(TSchedaProdotto, bytes), 4);
+    QCOMPARE(s.f("txtCodice")->text(), QStringLiteral("X-9"));
+    QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("1,5")); // shown as stored
+    QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("-3"));
+    QCOMPARE(s.f("txtDataSca")->text(), QStringLiteral("07/01/2025"));
+    QCOMPARE(s.f("txtPrezzo")->text(), QStringLiteral("2,25"));
+    QVERIFY(s.screen->findChild<QCheckBox*>("chkPagato")->isChecked());
+    QCOMPARE(s.screen->findChild<QLabel*>("lblFile01")->text(), QStringLiteral("manuale.pdf"));
+    QCOMPARE(s.screen->findChild<QLabel*>("lblDesc03")->text(), QStringLiteral("descrizione"));
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("4"));
+    // Saving it again rewrites the same bytes.
+    writeFile(s.path("Magazzino.pro"), productBytes({}).repeated(4));
+    s.click("btnSalva");
+    QCOMPARE(s.record(4), bytes);
+}
+
+void TestProductSheet::duplicate() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    s.click("btnDuplica");
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(),
+             QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                            "che questa è stata inserita in archivio."));
+
+    const QByteArray original = productBytes({{0, "D-1"},
+                                              {1, "1,00"},
+                                              {2, "Colla"},
+                                              {3, "12"},
+                                              {5, "Tubetto"},
+                                              {6, "Colle"},
+                                              {16, "2,00"},
+                                              {17, "S\xEC"},
+                                              {18, "scheda.pdf"},
+                                              {21, "sicurezza"}});
+    writeFile(s.path("Magazzino.pro"), original);
+    s.click("cmdPrimo");
+    s.screen->photo()->setPicture(QImage(40, 30, QImage::Format_RGB32));
+    s.platform.clear();
+    s.click("btnDuplica");
+    QCOMPARE(s.platform.lastKind(), Kind::Information);
+    QCOMPARE(
+        s.platform.lastText(),
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>("lblFile01")->text(), QString());
+    QVERIFY(!s.screen->photo()->hasPhoto());
+    QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
+    QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("12"));
+
+    s.click("btnSalva");
+    QCOMPARE(s.platform.lastText(),
+             QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(s.archive().size(), 2 * 2502);
+    QCOMPARE(s.record(1), original);
+    const QByteArray copy = s.record(2);
+    QCOMPARE(bytesAt(copy, off::Codice, 25), field(25, "D-1"));
+    QCOMPARE(bytesAt(copy, off::Giacenza, 4), field(4, "12"));
+    QCOMPARE(bytesAt(copy, off::Pagato, 2), field(2, "S\xEC"));
+    QCOMPARE(copy.mid(off::File01), productBytes({}).mid(off::File01)); // no attachments
+}
+
+void TestProductSheet::enterChain() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    const QStringList chain{"txtCodice",    "txtCosto",           "txtNome",         "txtUM",
+                            "txtTipologia", "txtCaratteristiche", "txtCollocazione", "txtGiacenza",
+                            "txtAvviso",    "txtDitta",           "txtAgente",       "txtRecapito",
+                            "txtDocumento", "txtPagamento",       "txtDataSca"};
+    QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
+    for (int i = 1; i < chain.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), chain[i]);
+    }
+    s.f("txtNote")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtNote"));
+    QTest::keyClick(s.f("txtNote"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.f("txtPrezzo"));
+    QTest::keyClick(s.f("txtPrezzo"), Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
+    QCOMPARE(s.platform.shown.size(), 0);
+}
+
+void TestProductSheet::expiryDateKeysAndPicker() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    s.platform.clock = QDateTime(QDate(2025, 1, 7), QTime(9, 0));
+    s.f("txtPagamento")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtPagamento"));
+    QTest::keyClick(s.f("txtPagamento"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.f("txtDataSca"));
+
+    // Enter opens the picker on today's date; Importa writes it and closes the picker.
+    bool ran = false;
+    QString tag, caption;
+    QDate shown;
+    whenModal(
+        [&](QWidget* w) {
+            tag = w->findChild<QLabel*>("lblMemory")->text();
+            caption = w->windowTitle();
+            shown = w->findChild<QCalendarWidget*>("calAppuntamenti")->selectedDate();
+            w->findChild<QPushButton*>("btnImportaData")->click();
+        },
+        &ran);
+    QTest::keyClick(s.f("txtDataSca"), Qt::Key_Return);
+    QVERIFY(ran);
+    QCOMPARE(tag, QStringLiteral("datasca"));
+    QCOMPARE(caption, QStringLiteral(" Importazione data"));
+    QCOMPARE(shown, QDate(2025, 1, 7));
+    QCOMPARE(s.f("txtDataSca")->text(), QStringLiteral("07/01/2025"));
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // Any other key opens it too; Annulla changes nothing.
+    whenModal(
+        [](QWidget* w) {
+            auto* cal = w->findChild<QCalendarWidget*>("calAppuntamenti");
+            cal->setSelectedDate(QDate(2026, 2, 3));
+            w->findChild<QPushButton*>("btnAnnulla")->click();
+        },
+        &ran);
+    QTest::keyClick(s.f("txtDataSca"), Qt::Key_X);
+    QVERIFY(ran);
+    QCOMPARE(s.f("txtDataSca")->text(), QStringLiteral("07/01/2025"));
+
+    // Backspace and Delete empty the field; so does the picture beside it.
+    QTest::keyClick(s.f("txtDataSca"), Qt::Key_Backspace);
+    QCOMPARE(s.f("txtDataSca")->text(), QString());
+    s.f("txtDataSca")->setText(QStringLiteral("01/02/2025"));
+    QTest::keyClick(s.f("txtDataSca"), Qt::Key_Delete);
+    QCOMPARE(s.f("txtDataSca")->text(), QString());
+    s.f("txtDataSca")->setText(QStringLiteral("01/02/2025"));
+    s.click("delDataSca");
+    QCOMPARE(s.f("txtDataSca")->text(), QString());
+
+    // A picker with another caller's tag does nothing on Importa.
+    TfrmCalendario other(s.ctx, s.screen.get());
+    other.setMemory(QStringLiteral("clienti"));
+    other.findChild<QPushButton*>("btnImportaData")->click();
+    QCOMPARE(s.f("txtDataSca")->text(), QString());
+}
+
+void TestProductSheet::stockFieldOpensInstructions() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    s.f("txtGiacenza")->setText(QStringLiteral("12"));
+    s.f("txtGiacenza")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtGiacenza"));
+    bool ran = false;
+    QString name;
+    whenModal(
+        [&](QWidget* w) {
+            name = w->objectName();
+            w->findChild<QPushButton*>("btnChiudi")->click();
+        },
+        &ran);
+    QTest::keyClick(s.f("txtGiacenza"), Qt::Key_A);
+    QVERIFY(ran);
+    QCOMPARE(name, QStringLiteral("TfrmIstruzioni"));
+    QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("12"));
+    QVERIFY(s.showActive()); // back to the sheet, as the window manager would do
+    QTRY_COMPARE(QApplication::focusWidget(), s.f("txtGiacenza"));
+    QTest::keyClick(s.f("txtGiacenza"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.f("txtAvviso"));
+}
+
+void TestProductSheet::photoWrittenAtSaveAndLoadedWhenShown() {
+    SheetFixture s;
+    QVERIFY(s.showActive());
+    // No photo set: the placeholder is what the product's photo file holds.
+    s.fillRequired("P1");
+    s.click("btnSalva");
+    const QImage first(s.path("Schedario/Prodotto_1.jpg"), "JPEG");
+    QCOMPARE(first.size(), QSize(366, 274));
+
+    QImage red(120, 80, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    s.click("btnNuovo");
+    s.fillRequired("P2");
+    s.screen->photo()->setPicture(red);
+    s.click("btnSalva");
+    const QImage second(s.path("Schedario/Prodotto_2.jpg"), "JPEG");
+    QCOMPARE(second.size(), QSize(120, 80));
+    QVERIFY(qRed(second.pixel(60, 40)) > 200 && qGreen(second.pixel(60, 40)) < 60);
+
+    // Shown again: the photo of that position comes back; a missing file gives the placeholder.
+    s.click("btnNuovo");
+    QVERIFY(!s.screen->photo()->hasPhoto());
+    s.click("cmdUltimo");
+    QCOMPARE(s.screen->photo()->picture().size(), QSize(120, 80));
+    QVERIFY(QFile::remove(s.path("Schedario/Prodotto_2.jpg")));
+    s.click("cmdPrimo");
+    s.click("cmdAvanti");
+    QVERIFY(!s.screen->photo()->hasPhoto());
+    QCOMPARE(s.platform.shown.size(), 2); // the two save notices, nothing about photos
+}
+
+void TestProductSheet::photoFolderUnwritableShowsPlaceholder() {
+    SheetFixture s;
+    writeFile(s.path("Schedario"), "not a folder");
+    QVERIFY(s.showActive());
+    s.fillRequired();
+    QImage blue(50, 50, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    s.screen->photo()->setPicture(blue);
+    s.click("btnSalva");
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Information);
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("1"));
+    QVERIFY(!s.screen->photo()->hasPhoto());
+}
+
+QTEST_MAIN(TestProductSheet)
+#include "TestProductSheet.moc"
