@@ -15,6 +15,10 @@
 #include "summaries/TfrmRiepilogo.h"
 #include "ui/AppContext.h"
 #include "ui/QtPlatform.h"
+#include "ui/TfrmCalendario.h"
+#include "warehouse/TfrmGiacenza.h"
+#include "warehouse/TfrmIstruzioni.h"
+#include "warehouse/TfrmMagazzino.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,11 +58,11 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmTrovaFornitori", nullptr},
         {"TfrmExpFornitori", nullptr},
         {"TfrmRicontattaFor", nullptr},
-        {"TfrmMagazzino", nullptr},
+        {"TfrmMagazzino", make<TfrmMagazzino>},
         {"TfrmZoom", nullptr},
         {"TfrmWebCam", nullptr},
-        {"TfrmCalendario", nullptr},
-        {"TfrmGiacenza", nullptr},
+        {"TfrmCalendario", [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
+        {"TfrmGiacenza", [](AppContext& c) -> QWidget* { return new TfrmGiacenza(c, nullptr); }},
         {"TfrmExpMagazzino", nullptr},
         {"TfrmTrovaMagazzino", nullptr},
         {"TfrmSottoscorta", nullptr},
@@ -67,7 +71,7 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmStampaMag", nullptr},
         {"TfrmMenuRiepilogo", make<TfrmMenuRiepilogo>},
         {"TfrmRiepilogo", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); }},
-        {"TfrmIstruzioni", nullptr},
+        {"TfrmIstruzioni", [](AppContext& c) -> QWidget* { return new TfrmIstruzioni(c, nullptr); }},
         {"TfrmMenuRiepilogoCarico",
          [](AppContext& c) -> QWidget* { return new summaries::MovementSelection(c, summaries::kLoadSummary); }},
         {"TfrmRiepilogoCarico",
