@@ -1,0 +1,298 @@
+// Times the loads behind the movement summary and the inventory screens against a plain
+// read of the same files, and the peak memory of the summary.
+//
+//   depotta_bench [movements] [products] [runs]     (defaults 1000000 100000 5)
+
+#include "storage/Layouts.h"
+#include "storage/Record.h"
+#include "summaries/InventoryList.h"
+#include "summaries/MovementList.h"
+#include "summaries/SummaryWidgets.h"
+#include "ui/AppContext.h"
+#include "ui/FindInList.h"
+#include "ui/LineListModel.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace dp;
+using namespace dp::summaries;
+
+namespace {
+
+// Peak resident memory of this process (VmHWM), in MB; -1 when unknown.
+double peakMb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+// Lets the next peak be measured on its own (Linux: "5" resets VmHWM to the current RSS).
+bool resetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
+}
+
+QString machine()
+{
+    QString cpu;
+    QFile f(QStringLiteral("/proc/cpuinfo"));
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : f.readAll().split('\n'))
+            if (line.startsWith("model name")) {
+                cpu = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+                break;
+            }
+    return QStringLiteral("%1, %2 cores, %3").arg(cpu).arg(QThread::idealThreadCount()).arg(QSysInfo::prettyProductName());
+}
+
+// Writes `count` records built by `fill` in blocks, as the program's own writer stores them.
+void generate(const QString& path, const RecordLayout& layout, qint64 count,
+              const std::function<void(Record&, qint64)>& fill)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    Record r(layout);
+    QByteArray block;
+    block.reserve(4 << 20);
+    for (qint64 i = 0; i < count; ++i) {
+        fill(r, i);
+        block.append(r.bytes());
+        if (block.size() >= (4 << 20) - layout.size()) {
+            out.write(block);
+            block.clear();
+        }
+    }
+    out.write(block);
+}
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// Median wall time in seconds of `runs` runs, after one warm-up run.
+double timeIt(int runs, const std::function<void()>& work)
+{
+    work();
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e9);
+    }
+    return median(times);
+}
+
+qint64 plainRead(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    const QByteArray all = f.readAll();
+    if (all.size() != f.size())
+        qFatal("short read of %s", qPrintable(path));
+    return all.size();
+}
+
+// The file read in 4 MB blocks into one reused buffer: the cost of the reading alone, without
+// the memory that a whole-file read must first obtain from the system.
+qint64 blockRead(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QByteArray block(4 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 n; (n = f.read(block.data(), block.size())) > 0;)
+        total += n;
+    if (total != f.size())
+        qFatal("short read of %s", qPrintable(path));
+    return total;
+}
+
+// The platform seam without people: the find on a full list asks nothing.
+class SilentPlatform final : public Platform {
+public:
+    void message(QWidget*, const QString&) override {}
+    void notice(QWidget*, NoticeKind, const QString&) override {}
+    bool question(QWidget*, const QString&) override { return false; }
+    void shellOpen(const QString&) override {}
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    QString programDir() const override { return QStringLiteral("./"); }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const qint64 movements = args.value(1, QStringLiteral("1000000")).toLongLong();
+    const qint64 products = args.value(2, QStringLiteral("100000")).toLongLong();
+    const int runs = args.value(3, QStringLiteral("5")).toInt();
+
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        qFatal("no temporary folder");
+    const QString journal = dir.filePath(QStringLiteral("Operazioni_Carico.pro"));
+    const QString archive = dir.filePath(QStringLiteral("Magazzino.pro"));
+
+    std::printf("Machine: %s\n", qPrintable(machine()));
+    std::printf("Generating %lld movements and %lld products in %s ...\n", movements, products,
+                qPrintable(dir.path()));
+    std::fflush(stdout);
+    const QStringList categories = {QStringLiteral("Vini rossi"), QStringLiteral("Vini bianchi"),
+                                    QStringLiteral("Birre artigianali"), QStringLiteral("Liquori"),
+                                    QStringLiteral("Acque minerali")};
+    generate(journal, TMovimento, movements, [&](Record& r, qint64 i) {
+        // Spread over the 366 days of 2024, in registration order.
+        const QDate d = QDate(2024, 1, 1).addDays(i * 366 / qMax<qint64>(1, movements));
+        r.setText(Movimento::Data, twoDigits(d.day()) + u'/' + twoDigits(d.month()) + u'/' +
+                                       QString::number(d.year()));
+        r.setText(Movimento::Ora, QStringLiteral("%1:%2:%3").arg(twoDigits(8 + i % 10), twoDigits(i % 60),
+                                                                twoDigits((i * 7) % 60)));
+        r.setText(Movimento::Codice, QStringLiteral("ART-%1").arg(i % products, 6, 10, QLatin1Char('0')));
+        r.setText(Movimento::Categoria, categories[i % categories.size()]);
+        r.setText(Movimento::Nome, QStringLiteral("Articolo di prova numero %1").arg(i % products));
+        r.setText(Movimento::Aspetto, u"Cartone da 6");
+        r.setText(Movimento::Importo, QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
+        r.setText(Movimento::Aggiunta, QString::number(1 + i % 48));
+        r.setText(Movimento::Note, u"Consegna al magazzino centrale");
+    });
+    generate(archive, TSchedaProdotto, products, [&](Record& r, qint64 i) {
+        r.setText(Prodotto::Codice, QStringLiteral("ART-%1").arg(i, 6, 10, QLatin1Char('0')));
+        r.setText(Prodotto::Costo, QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
+        r.setText(Prodotto::Nome, QStringLiteral("Articolo di prova numero %1").arg(i));
+        r.setText(Prodotto::Giacenza, QString::number(i % 500));
+        r.setText(Prodotto::Avviso, u"10");
+        r.setText(Prodotto::UM, u"pezzi");
+        r.setText(Prodotto::Tipologia, categories[i % categories.size()]);
+        r.setText(Prodotto::Caratteristiche, u"Prodotto di esempio per la prova dei tempi di caricamento");
+        r.setText(Prodotto::Collocazione, u"Scaffale 4");
+        r.setText(Prodotto::Ditta, u"Fornitore di prova");
+        r.setText(Prodotto::DataSca, u"31/12/2026");
+        r.setText(Prodotto::Prezzo, u"19,90");
+        r.setText(Prodotto::Pagato, kSi);
+    });
+    const double journalMb = QFile(journal).size() / 1e6;
+    const double archiveMb = QFile(archive).size() / 1e6;
+    std::printf("Journal %.0f MB, archive %.0f MB; median of %d runs after one warm-up.\n\n",
+                journalMb, archiveMb, runs);
+
+    // The summary of the whole year, no filter: what the summary list does when shown.
+    LineListModel model;
+    qint64 listed = 0;
+    auto summary = [&] {
+        model.clear();
+        MovementLoad load = loadMovements(kLoadSummary, {journal, QString(), QStringLiteral("01/01/2024"),
+                                                          QStringLiteral("31/12/2024")});
+        listed = load.lines.count();
+        model.setLines(std::move(load.lines.text), std::move(load.lines.ends));
+    };
+    model.clear();
+    const double rssBefore = (resetPeak(), peakMb());
+    summary();
+    const double summaryPeak = peakMb();
+    const double tSummary = timeIt(runs, summary);
+
+    qint64 valued = 0;
+    auto inventory = [&] {
+        model.clear();
+        InventoryLoad load = loadInventory(archive, QString());
+        valued = load.lines.count();
+        model.setLines(std::move(load.lines.text), std::move(load.lines.ends));
+    };
+    const double tInventory = timeIt(runs, inventory);
+    model.clear();
+
+    // The summary shown in the list screen's view, and "Trova" walking all of it.
+    summary();
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QListView* view = makeLineList(&window, &model);
+    auto* key = new QLineEdit(&window);
+    auto* button = new QPushButton(QStringLiteral("Trova"), &window);
+    layout->addWidget(view);
+    layout->addWidget(key);
+    layout->addWidget(button);
+    window.resize(1100, 640);
+    QElapsedTimer shown;
+    shown.start();
+    window.show();
+    QCoreApplication::processEvents();
+    const double tView = shown.nsecsElapsed() / 1e9;
+    SilentPlatform platform;
+    AppContext ctx(platform);
+    FindInList find(ctx, view, key, button, FindInList::EmptyListReport::Message);
+    const double tFindMiss = timeIt(runs, [&] {
+        find.reset(); // a new key each time: the walk starts at the top
+        key->setText(QStringLiteral("nessuna riga contiene questo"));
+        find.find();
+    });
+    find.reset();
+    key->setText(QStringLiteral("numero %1 ").arg(products - 1));
+    find.find();
+    const int hit = view->currentIndex().row();
+    window.hide();
+    model.clear();
+
+    const double tReadJournal = timeIt(runs, [&] { plainRead(journal); });
+    const double tReadArchive = timeIt(runs, [&] { plainRead(archive); });
+    const double tBlockJournal = timeIt(runs, [&] { blockRead(journal); });
+    const double tBlockArchive = timeIt(runs, [&] { blockRead(archive); });
+
+    std::printf("%-44s %9s %9s\n", "", "seconds", "ratio");
+    std::printf("%-44s %9.3f\n", "plain read of the journal into memory", tReadJournal);
+    std::printf("%-44s %9.3f\n", "journal read in 4 MB blocks, buffer reused", tBlockJournal);
+    std::printf("%-44s %9.3f %8.2fx  (%.2fx the block read; %lld lines)\n",
+                "summary of the year into the list model", tSummary, tSummary / tReadJournal,
+                tSummary / tBlockJournal, listed);
+    std::printf("%-44s %9.3f\n", "plain read of the product archive", tReadArchive);
+    std::printf("%-44s %9.3f\n", "archive read in 4 MB blocks, buffer reused", tBlockArchive);
+    std::printf("%-44s %9.3f %8.2fx  (%.2fx the block read; %lld lines)\n",
+                "inventory into the list model", tInventory, tInventory / tReadArchive,
+                tInventory / tBlockArchive, valued);
+    std::printf("%-44s %9.3f\n", "list view shown with the whole summary", tView);
+    std::printf("%-44s %9.3f  (a match, at line %d)\n", "Trova through every line, no match", tFindMiss,
+                hit + 1);
+    std::printf("\nPeak memory of the process while loading the summary: %.0f MB (%.0f MB before)\n",
+                summaryPeak, rssBefore);
+    const bool ok = tSummary <= 5 * tReadJournal && tInventory <= 5 * tReadArchive && summaryPeak < 300;
+    std::printf("Targets (summary and inventory within 5x the plain read, peak under 300 MB): %s\n",
+                ok ? "met" : "NOT met");
+    return ok ? 0 : 1;
+}
