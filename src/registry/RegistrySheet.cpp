@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -137,7 +138,18 @@ void RegistrySheet::buildScreen()
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidget(buildGroups());
+    // On wide screens the fields keep a readable length and the sheet stands in the middle.
+    auto* holder = new QWidget;
+    holder->setObjectName(QStringLiteral("bkgSfondo"));
+    auto* centre = new QHBoxLayout(holder);
+    centre->setContentsMargins(0, 0, 0, 0);
+    centre->setSpacing(0);
+    QWidget* body = buildGroups();
+    body->setMaximumWidth(1560);
+    centre->addStretch(1);
+    centre->addWidget(body, 100);
+    centre->addStretch(1);
+    scroll->setWidget(holder);
     root->addWidget(scroll, 1);
 
     m_info = new QLabel(QString::fromUtf8(kReadyText), this);
@@ -449,6 +461,19 @@ bool RegistrySheet::eventFilter(QObject* watched, QEvent* event)
         clearProvinceSelection(qobject_cast<QComboBox*>(box));
     }
     return AreaScreen::eventFilter(watched, event);
+}
+
+void RegistrySheet::setVisible(bool visible)
+{
+    // The first time it shows, the sheet also covers the screen as a normal window, for
+    // desktops that do not honour the maximised state.
+    if (visible && !m_placed) {
+        m_placed = true;
+        if (const QScreen* s = screen())
+            setGeometry(s->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    AreaScreen::setVisible(visible);
 }
 
 void RegistrySheet::showRecord(const Record& record, qint64 position)

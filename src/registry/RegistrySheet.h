@@ -60,6 +60,8 @@ public:
     void showRecord(const Record& record, qint64 position);
     ArchiveSheet& archive() const { return *m_sheet; }
 
+    void setVisible(bool visible) override;
+
 protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,6 +92,7 @@ private:
     ArchiveSheet* m_sheet = nullptr;
     QLabel* m_info = nullptr;
     QLabel* m_position = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace dp
