@@ -540,6 +540,8 @@ void TestRegistry::enterChain()
     QFETCH(QStringList, chain);
     Session s(sheet);
     QCOMPARE(s.focused(), chain.first());
+    for (const QString& f : chain) // every field has its yellow frame
+        QVERIFY2(s.sheet->findChild<QFrame*>(QStringLiteral("eff") + f.mid(3)), qPrintable(f));
 
     // Enter walks the whole chain, passing the recontact box by, and comes back to the start.
     QStringList walked{s.focused()};
