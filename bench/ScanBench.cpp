@@ -14,15 +14,15 @@
 #include "ui/Platform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,8 +35,7 @@ using namespace dp::summaries;
 namespace {
 
 // Peak resident memory of this process (VmHWM), in MB; -1 when unknown.
-double peakMb()
-{
+double peakMb() {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -47,14 +46,12 @@ double peakMb()
 }
 
 // Lets the next peak be measured on its own (Linux: "5" resets VmHWM to the current RSS).
-bool resetPeak()
-{
+bool resetPeak() {
     QFile f(QStringLiteral("/proc/self/clear_refs"));
     return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
 }
 
-QString machine()
-{
+QString machine() {
     QString cpu;
     QFile f(QStringLiteral("/proc/cpuinfo"));
     if (f.open(QIODevice::ReadOnly))
@@ -63,13 +60,15 @@ QString machine()
                 cpu = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
                 break;
             }
-    return QStringLiteral("%1, %2 cores, %3").arg(cpu).arg(QThread::idealThreadCount()).arg(QSysInfo::prettyProductName());
+    return QStringLiteral("%1, %2 cores, %3")
+        .arg(cpu)
+        .arg(QThread::idealThreadCount())
+        .arg(QSysInfo::prettyProductName());
 }
 
 // Writes `count` records built by `fill` in blocks, as the program's own writer stores them.
 void generate(const QString& path, const RecordLayout& layout, qint64 count,
-              const std::function<void(Record&, qint64)>& fill)
-{
+              const std::function<void(Record&, qint64)>& fill) {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
@@ -87,20 +86,17 @@ void generate(const QString& path, const RecordLayout& layout, qint64 count,
     out.write(block);
 }
 
-QString twoDigits(int n)
-{
+QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-double median(std::vector<double> v)
-{
+double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // Median wall time in seconds of `runs` runs, after one warm-up run.
-double timeIt(int runs, const std::function<void()>& work)
-{
+double timeIt(int runs, const std::function<void()>& work) {
     work();
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -112,8 +108,7 @@ double timeIt(int runs, const std::function<void()>& work)
     return median(times);
 }
 
-qint64 plainRead(const QString& path)
-{
+qint64 plainRead(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
@@ -125,8 +120,7 @@ qint64 plainRead(const QString& path)
 
 // The file read in 4 MB blocks into one reused buffer: the cost of the reading alone, without
 // the memory that a whole-file read must first obtain from the system.
-qint64 blockRead(const QString& path)
-{
+qint64 blockRead(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
@@ -148,15 +142,18 @@ public:
     void shellOpen(const QString&) override {}
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     QString programDir() const override { return QStringLiteral("./"); }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }
 };
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -183,25 +180,30 @@ int main(int argc, char** argv)
         const QDate d = QDate(2024, 1, 1).addDays(i * 366 / qMax<qint64>(1, movements));
         r.setText(Movimento::Data, twoDigits(d.day()) + u'/' + twoDigits(d.month()) + u'/' +
                                        QString::number(d.year()));
-        r.setText(Movimento::Ora, QStringLiteral("%1:%2:%3").arg(twoDigits(8 + i % 10), twoDigits(i % 60),
-                                                                twoDigits((i * 7) % 60)));
-        r.setText(Movimento::Codice, QStringLiteral("ART-%1").arg(i % products, 6, 10, QLatin1Char('0')));
+        r.setText(Movimento::Ora,
+                  QStringLiteral("%1:%2:%3")
+                      .arg(twoDigits(8 + i % 10), twoDigits(i % 60), twoDigits((i * 7) % 60)));
+        r.setText(Movimento::Codice,
+                  QStringLiteral("ART-%1").arg(i % products, 6, 10, QLatin1Char('0')));
         r.setText(Movimento::Categoria, categories[i % categories.size()]);
         r.setText(Movimento::Nome, QStringLiteral("Articolo di prova numero %1").arg(i % products));
         r.setText(Movimento::Aspetto, u"Cartone da 6");
-        r.setText(Movimento::Importo, QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
+        r.setText(Movimento::Importo,
+                  QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
         r.setText(Movimento::Aggiunta, QString::number(1 + i % 48));
         r.setText(Movimento::Note, u"Consegna al magazzino centrale");
     });
     generate(archive, TSchedaProdotto, products, [&](Record& r, qint64 i) {
         r.setText(Prodotto::Codice, QStringLiteral("ART-%1").arg(i, 6, 10, QLatin1Char('0')));
-        r.setText(Prodotto::Costo, QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
+        r.setText(Prodotto::Costo,
+                  QStringLiteral("%1,%2").arg(1 + i % 250).arg(twoDigits(i % 100)));
         r.setText(Prodotto::Nome, QStringLiteral("Articolo di prova numero %1").arg(i));
         r.setText(Prodotto::Giacenza, QString::number(i % 500));
         r.setText(Prodotto::Avviso, u"10");
         r.setText(Prodotto::UM, u"pezzi");
         r.setText(Prodotto::Tipologia, categories[i % categories.size()]);
-        r.setText(Prodotto::Caratteristiche, u"Prodotto di esempio per la prova dei tempi di caricamento");
+        r.setText(Prodotto::Caratteristiche,
+                  u"Prodotto di esempio per la prova dei tempi di caricamento");
         r.setText(Prodotto::Collocazione, u"Scaffale 4");
         r.setText(Prodotto::Ditta, u"Fornitore di prova");
         r.setText(Prodotto::DataSca, u"31/12/2026");
@@ -218,8 +220,9 @@ int main(int argc, char** argv)
     qint64 listed = 0;
     auto summary = [&] {
         model.clear();
-        MovementLoad load = loadMovements(kLoadSummary, {journal, QString(), QStringLiteral("01/01/2024"),
-                                                          QStringLiteral("31/12/2024")});
+        MovementLoad load =
+            loadMovements(kLoadSummary, {journal, QString(), QStringLiteral("01/01/2024"),
+                                         QStringLiteral("31/12/2024")});
         listed = load.lines.count();
         model.setLines(std::move(load.lines.text), std::move(load.lines.ends));
     };
@@ -287,11 +290,13 @@ int main(int argc, char** argv)
                 "inventory into the list model", tInventory, tInventory / tReadArchive,
                 tInventory / tBlockArchive, valued);
     std::printf("%-44s %9.3f\n", "list view shown with the whole summary", tView);
-    std::printf("%-44s %9.3f  (a match, at line %d)\n", "Trova through every line, no match", tFindMiss,
-                hit + 1);
-    std::printf("\nPeak memory of the process while loading the summary: %.0f MB (%.0f MB before)\n",
-                summaryPeak, rssBefore);
-    const bool ok = tSummary <= 5 * tReadJournal && tInventory <= 5 * tReadArchive && summaryPeak < 300;
+    std::printf("%-44s %9.3f  (a match, at line %d)\n", "Trova through every line, no match",
+                tFindMiss, hit + 1);
+    std::printf(
+        "\nPeak memory of the process while loading the summary: %.0f MB (%.0f MB before)\n",
+        summaryPeak, rssBefore);
+    const bool ok =
+        tSummary <= 5 * tReadJournal && tInventory <= 5 * tReadArchive && summaryPeak < 300;
     std::printf("Targets (summary and inventory within 5x the plain read, peak under 300 MB): %s\n",
                 ok ? "met" : "NOT met");
     return ok ? 0 : 1;

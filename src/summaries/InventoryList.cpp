@@ -15,13 +15,11 @@ namespace {
 constexpr qsizetype kValueRoom = 24;
 constexpr qsizetype kMaxLine = 25 + 2 + 42 + 8 + 10 + 11 + 12 + 12 + 10 + 12 + kValueRoom;
 
-const char* fieldAt(const char* record, Prodotto::Field f)
-{
+const char* fieldAt(const char* record, Prodotto::Field f) {
     return record + TSchedaProdotto.offset(f);
 }
 
-std::optional<double> numberField(const char* r, Prodotto::Field f, QString* text)
-{
+std::optional<double> numberField(const char* r, Prodotto::Field f, QString* text) {
     const FieldBytes b = trimmedBytes(fieldAt(r, f), TSchedaProdotto.width(f));
     const QString s = win1252::decode(b.data, b.size);
     const auto v = text::parseNumber(s);
@@ -30,8 +28,7 @@ std::optional<double> numberField(const char* r, Prodotto::Field f, QString* tex
     return v;
 }
 
-QString notANumber(bool stock, const QString& text)
-{
+QString notANumber(bool stock, const QString& text) {
     const QString what = stock ? QStringLiteral("una giacenza") : QStringLiteral("un costo");
     if (text.isEmpty())
         return what + QStringLiteral(" mancante");
@@ -39,8 +36,7 @@ QString notANumber(bool stock, const QString& text)
            QStringLiteral(" (\"") + text + QStringLiteral("\")");
 }
 
-void writeLine(LineWriter& w, const char* r, double value)
-{
+void writeLine(LineWriter& w, const char* r, double value) {
     using namespace Prodotto;
     auto fitted = [&](Field f, int n) { w.fitField(fieldAt(r, f), TSchedaProdotto.width(f), n); };
     fitted(Codice, 25);
@@ -60,16 +56,15 @@ void writeLine(LineWriter& w, const char* r, double value)
 
 } // namespace
 
-InventoryLoad loadInventory(const QString& archivePath, const QString& categoryFilter)
-{
+InventoryLoad loadInventory(const QString& archivePath, const QString& categoryFilter) {
     using namespace Prodotto;
     InventoryLoad out;
     const bool all = text::isBlank(categoryFilter);
     const ByteKey filter = byteKey(text::lowerAscii(categoryFilter));
     // A filter is shown (trimmed) even when no product has a category, so that the label
     // never claims the whole warehouse for a filtered list.
-    out.titTipologia = all ? QStringLiteral("Tutti gli articoli in magazzino.")
-                           : text::trim(categoryFilter);
+    out.titTipologia =
+        all ? QStringLiteral("Tutti gli articoli in magazzino.") : text::trim(categoryFilter);
     try {
         RecordFile file(archivePath, TSchedaProdotto);
         LineWriter w(out.lines, file.count(), kMaxLine);
@@ -105,21 +100,18 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
     return out;
 }
 
-QString formatTotal(double total)
-{
+QString formatTotal(double total) {
     return QStringLiteral("€ ") + text::formatAmount(total);
 }
 
-QStringList inventoryMemo(const QStringList& lines, const QString& totale)
-{
+QStringList inventoryMemo(const QStringList& lines, const QString& totale) {
     QStringList memo = lines;
     memo.append(QStringLiteral("--------------------------"));
     memo.append(QStringLiteral("VALORE TOTALE: ") + text::trim(totale));
     return memo;
 }
 
-QString inventoryStopText(qint64 position, const QString& reason)
-{
+QString inventoryStopText(qint64 position, const QString& reason) {
     return QStringLiteral("Attenzione: la scheda in posizione %1 dell'archivio ha %2.\n\r\n\r"
                           "L'inventario è incompleto: elenca soltanto gli articoli registrati "
                           "prima di quella posizione e il valore totale non comprende il resto "

@@ -8,14 +8,12 @@
 
 namespace dp::summaries {
 
-QString ListLines::line(qsizetype i) const
-{
+QString ListLines::line(qsizetype i) const {
     const qsizetype begin = i == 0 ? 0 : ends[i - 1];
     return win1252::decode(text.constData() + begin, ends[i] - begin);
 }
 
-QStringList ListLines::toStringList() const
-{
+QStringList ListLines::toStringList() const {
     QStringList out;
     out.reserve(count());
     for (qsizetype i = 0; i < count(); ++i)
@@ -24,23 +22,20 @@ QStringList ListLines::toStringList() const
 }
 
 LineWriter::LineWriter(ListLines& into, qsizetype lines, qsizetype maxLineBytes)
-    : m_lines(into), m_used(into.text.size())
-{
+    : m_lines(into), m_used(into.text.size()) {
     m_room = m_used + lines * maxLineBytes;
     m_lines.text.resize(m_room); // uninitialised: pages are only touched as lines are written
     m_out = m_lines.text.data();
     m_lines.ends.reserve(m_lines.ends.size() + lines);
 }
 
-void LineWriter::literal(const char* bytes, qsizetype n)
-{
+void LineWriter::literal(const char* bytes, qsizetype n) {
     Q_ASSERT(m_used + n <= m_room);
     std::memcpy(m_out + m_used, bytes, size_t(n));
     m_used += n;
 }
 
-FieldBytes trimmedBytes(const char* field, int width)
-{
+FieldBytes trimmedBytes(const char* field, int width) {
     const char* b = field + 1;
     int n = fixedtext::length(field, width);
     while (n > 0 && static_cast<unsigned char>(*b) <= 32) {
@@ -52,8 +47,7 @@ FieldBytes trimmedBytes(const char* field, int width)
     return {b, n};
 }
 
-void LineWriter::fitField(const char* field, int width, int n)
-{
+void LineWriter::fitField(const char* field, int width, int n) {
     const FieldBytes f = trimmedBytes(field, width);
     const int kept = f.size < n ? f.size : n;
     Q_ASSERT(m_used + n <= m_room);
@@ -62,19 +56,16 @@ void LineWriter::fitField(const char* field, int width, int n)
     m_used += n;
 }
 
-void LineWriter::trimmedField(const char* field, int width)
-{
+void LineWriter::trimmedField(const char* field, int width) {
     const FieldBytes f = trimmedBytes(field, width);
     literal(f.data, f.size);
 }
 
-void LineWriter::endLine()
-{
+void LineWriter::endLine() {
     m_lines.ends.append(m_used);
 }
 
-void LineWriter::finish()
-{
+void LineWriter::finish() {
     if (m_finished)
         return;
     m_finished = true;
@@ -83,8 +74,7 @@ void LineWriter::finish()
     m_lines.ends.squeeze();
 }
 
-QString fit(QStringView text, int n)
-{
+QString fit(QStringView text, int n) {
     QString t = dp::text::trim(text);
     if (t.size() > n)
         t.truncate(n);
@@ -93,8 +83,7 @@ QString fit(QStringView text, int n)
     return t;
 }
 
-ByteKey byteKey(QStringView lowerCasedText)
-{
+ByteKey byteKey(QStringView lowerCasedText) {
     ByteKey key;
     key.bytes = win1252::encode(lowerCasedText);
     // encode() writes "?" for what it cannot hold; a real "?" stays representable.
@@ -106,8 +95,7 @@ ByteKey byteKey(QStringView lowerCasedText)
     return key;
 }
 
-bool containsFolded(const char* text, qsizetype size, const ByteKey& key)
-{
+bool containsFolded(const char* text, qsizetype size, const ByteKey& key) {
     const qsizetype k = key.bytes.size();
     if (k == 0 || !key.representable || k > size)
         return false;

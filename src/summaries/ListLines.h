@@ -62,8 +62,7 @@ FieldBytes trimmedBytes(const char* field, int width);
 QString fit(QStringView text, int n);
 
 // Case folding of the ASCII letters on Windows-1252 bytes, as dp::text::lowerAscii does on text.
-inline char lowerAsciiByte(char c)
-{
+inline char lowerAsciiByte(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
 }
 

@@ -11,10 +11,10 @@ struct MovementKind {
     const char* listClass;      // the summary list screen
     const char* exportClass;    // the journal export screen
     const char* journalFile;
-    const char* caption;        // of both the selection and the list screen
-    const char* campo02;        // instruction naming the journal's kind of movement
-    const char* quantityPiece;  // line piece 9
-    const char* amountPiece;    // line piece 11
+    const char* caption;       // of both the selection and the list screen
+    const char* campo02;       // instruction naming the journal's kind of movement
+    const char* quantityPiece; // line piece 9
+    const char* amountPiece;   // line piece 11
     const char* printTitlePrefix;
 };
 

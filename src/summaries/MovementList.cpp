@@ -15,13 +15,11 @@ namespace {
 // Fixed pieces 146 characters, plus the amount of at most 15.
 constexpr qsizetype kMaxLine = 6 + 10 + 12 + 20 + 8 + 20 + 8 + 30 + 11 + 10 + 12 + 15;
 
-const char* fieldAt(const char* record, Movimento::Field f)
-{
+const char* fieldAt(const char* record, Movimento::Field f) {
     return record + TMovimento.offset(f);
 }
 
-void writeLine(LineWriter& w, const MovementKind& kind, const char* r)
-{
+void writeLine(LineWriter& w, const MovementKind& kind, const char* r) {
     using namespace Movimento;
     w.literal("Data: ");
     w.fitField(fieldAt(r, Data), TMovimento.width(Data), 10);
@@ -40,8 +38,7 @@ void writeLine(LineWriter& w, const MovementKind& kind, const char* r)
 
 } // namespace
 
-MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
-{
+MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req) {
     using namespace Movimento;
     MovementLoad out;
     const int start = dateKey(req.start);
@@ -82,14 +79,12 @@ MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
     return out;
 }
 
-QString intervalLabel(const QString& start, const QString& end)
-{
+QString intervalLabel(const QString& start, const QString& end) {
     return QStringLiteral("Dal   ") + start + QStringLiteral("   al   ") + end;
 }
 
 QStringList movementMemo(const QStringList& lines, const QString& intervallo,
-                         const QString& totale)
-{
+                         const QString& totale) {
     QStringList memo = lines;
     memo.append(QStringLiteral("- - - - - - - - - - - - - - - -"));
     memo.append(QStringLiteral("INTERVALLO SELEZIONATO:    ") + text::trim(intervallo));
@@ -97,8 +92,7 @@ QStringList movementMemo(const QStringList& lines, const QString& intervallo,
     return memo;
 }
 
-QString movementStopText(qint64 position, const QString& badDate)
-{
+QString movementStopText(qint64 position, const QString& badDate) {
     const QString what = badDate.isEmpty()
                              ? QStringLiteral("non ha la data")
                              : QStringLiteral("ha una data non valida (\"%1\")").arg(badDate);

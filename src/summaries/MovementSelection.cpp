@@ -46,26 +46,28 @@ constexpr BoxStep kBoxChain[] = {
 
 const QString kChartreuse = QStringLiteral("#7fff00");
 
-QString highlightStyle()
-{
-    return QStringLiteral("QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, "
-                          "y1:0, x2:0, y2:1, stop:0 #ffff00, stop:1 #ffffff); border-radius: 2px; }");
+QString highlightStyle() {
+    return QStringLiteral(
+        "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, "
+        "y1:0, x2:0, y2:1, stop:0 #ffff00, stop:1 #ffffff); border-radius: 2px; }");
 }
 
 } // namespace
 
 MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     : AreaScreen(ctx, QString::fromLatin1(kind.selectionClass), QString::fromUtf8(kind.caption)),
-      m_kind(kind)
-{
-    auto* campo01 = makeLabel(this, QStringLiteral("lblCampo01"),
-                              QStringLiteral("Indicare l'anno solare di interesse e il codice articolo."));
+      m_kind(kind) {
+    auto* campo01 =
+        makeLabel(this, QStringLiteral("lblCampo01"),
+                  QStringLiteral("Indicare l'anno solare di interesse e il codice articolo."));
     auto* campo02 = makeLabel(this, QStringLiteral("lblCampo02"), QString::fromUtf8(kind.campo02));
     campo02->setWordWrap(true);
-    auto* campo03 = makeLabel(this, QStringLiteral("lblCampo03"),
-                              QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."));
+    auto* campo03 = makeLabel(
+        this, QStringLiteral("lblCampo03"),
+        QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."));
 
-    auto* titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Codice articolo:"));
+    auto* titTipologia =
+        makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Codice articolo:"));
     m_tipologia = new QLineEdit(this);
     m_tipologia->setObjectName(QStringLiteral("txtTipologia"));
     m_tipologia->setMinimumWidth(260);
@@ -102,17 +104,20 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     m_annoFine = makeLabel(this, QStringLiteral("lblAnnoFine"), QStringLiteral("ANNO"));
     for (QLabel* l : {m_annoInizio, m_annoFine})
         l->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
-    auto* grpInizio = makeGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
-                                m_giornoInizio, m_meseInizio, m_annoInizio);
-    auto* grpFine = makeGroup(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
-                              m_giornoFine, m_meseFine, m_annoFine);
+    auto* grpInizio =
+        makeGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
+                  m_giornoInizio, m_meseInizio, m_annoInizio);
+    auto* grpFine =
+        makeGroup(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
+                  m_giornoFine, m_meseFine, m_annoFine);
     m_dataInizio = makeLabel(this, QStringLiteral("lblDataInizio"), QString());
     m_dataFine = makeLabel(this, QStringLiteral("lblDataFine"), QString());
     m_file = makeLabel(this, QStringLiteral("lblFile"), QStringLiteral("FilePath"));
     for (QLabel* l : {m_dataInizio, m_dataFine, m_file})
         l->hide();
 
-    m_attendere = makeWaitingLabel(this, QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
+    m_attendere =
+        makeWaitingLabel(this, QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
     m_visualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), this);
     m_visualizza->setObjectName(QStringLiteral("btnVisualizza"));
     m_visualizza->setDefault(false);
@@ -122,9 +127,10 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     m_esci->setAutoDefault(false);
 
     // The journal export comes with its own screen; until then the entry is shown disabled.
-    m_esporta = makePicture(this, QStringLiteral("cmdEsporta"),
-                            QStringLiteral("Esporta l'archivio dei movimenti in un foglio di calcolo"),
-                            QStringLiteral("sheet"));
+    m_esporta =
+        makePicture(this, QStringLiteral("cmdEsporta"),
+                    QStringLiteral("Esporta l'archivio dei movimenti in un foglio di calcolo"),
+                    QStringLiteral("sheet"));
     m_lnkEsporta = makeLabel(this, QStringLiteral("lnkEsporta"), QStringLiteral("Esporta"));
     m_lnkEsporta->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; } "
                                                "QLabel:disabled { color: #8a9a8a; }")
@@ -180,8 +186,7 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     m_visualizza->installEventFilter(this);
 }
 
-QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& items)
-{
+QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& items) {
     auto* box = new QComboBox(this);
     box->setObjectName(name);
     box->addItems(items);
@@ -199,8 +204,7 @@ QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& it
     return box;
 }
 
-bool MovementSelection::eventFilter(QObject* watched, QEvent* event)
-{
+bool MovementSelection::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_visualizza) {
         if (event->type() == QEvent::MouseButtonPress)
             btnVisualizzaMouseDown();
@@ -244,13 +248,12 @@ bool MovementSelection::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void MovementSelection::FormShow()
-{
+void MovementSelection::FormShow() {
     for (QComboBox* box : {m_giornoInizio, m_meseInizio, m_giornoFine, m_meseFine})
         box->setCurrentIndex(-1);
     m_tipologia->clear();
-    const QString year = QStringLiteral("%1").arg(context().platform().now().date().year(), 4, 10,
-                                                  QLatin1Char('0'));
+    const QString year =
+        QStringLiteral("%1").arg(context().platform().now().date().year(), 4, 10, QLatin1Char('0'));
     m_anno->setText(year);
     m_annoInizio->setText(year);
     m_annoFine->setText(year);
@@ -258,34 +261,30 @@ void MovementSelection::FormShow()
     m_tipologia->setFocus(Qt::OtherFocusReason);
 }
 
-void MovementSelection::txtAnnoChanged()
-{
+void MovementSelection::txtAnnoChanged() {
     // Both dates of the interval always lie in the year typed.
     const QString year = text::trim(m_anno->text());
     m_annoInizio->setText(year);
     m_annoFine->setText(year);
 }
 
-void MovementSelection::btnVisualizzaMouseDown()
-{
+void MovementSelection::btnVisualizzaMouseDown() {
     m_attendere->show();
 }
 
-void MovementSelection::fail(QWidget* focus)
-{
+void MovementSelection::fail(QWidget* focus) {
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
     m_attendere->hide();
 }
 
-void MovementSelection::btnVisualizzaClick()
-{
+void MovementSelection::btnVisualizzaClick() {
     m_dataInizio->clear();
     m_dataFine->clear();
-    const IntervalCheck check = checkInterval({m_anno->text(), m_giornoInizio->currentText(),
-                                               m_meseInizio->currentText(), m_annoInizio->text(),
-                                               m_giornoFine->currentText(), m_meseFine->currentText(),
-                                               m_annoFine->text()});
+    const IntervalCheck check =
+        checkInterval({m_anno->text(), m_giornoInizio->currentText(), m_meseInizio->currentText(),
+                       m_annoInizio->text(), m_giornoFine->currentText(), m_meseFine->currentText(),
+                       m_annoFine->text()});
     m_dataInizio->setText(check.start);
     m_dataFine->setText(check.end);
     if (!check.ok) {
@@ -296,12 +295,23 @@ void MovementSelection::btnVisualizzaClick()
             p.message(this, check.text);
         QWidget* focus = nullptr;
         switch (check.focus) {
-        case IntervalFocus::Anno: focus = m_anno; break;
-        case IntervalFocus::GiornoInizio: focus = m_giornoInizio; break;
-        case IntervalFocus::MeseInizio: focus = m_meseInizio; break;
-        case IntervalFocus::GiornoFine: focus = m_giornoFine; break;
-        case IntervalFocus::MeseFine: focus = m_meseFine; break;
-        case IntervalFocus::Stay: break;
+        case IntervalFocus::Anno:
+            focus = m_anno;
+            break;
+        case IntervalFocus::GiornoInizio:
+            focus = m_giornoInizio;
+            break;
+        case IntervalFocus::MeseInizio:
+            focus = m_meseInizio;
+            break;
+        case IntervalFocus::GiornoFine:
+            focus = m_giornoFine;
+            break;
+        case IntervalFocus::MeseFine:
+            focus = m_meseFine;
+            break;
+        case IntervalFocus::Stay:
+            break;
         }
         fail(focus);
         return;
@@ -313,16 +323,17 @@ void MovementSelection::btnVisualizzaClick()
         m_attendere->show();
         m_attendere->repaint();
         auto list = std::make_unique<MovementSummaryList>(context(), this, m_kind);
-        list->setRequest({m_file->text(), m_tipologia->text(), m_dataInizio->text(), m_dataFine->text()});
+        list->setRequest(
+            {m_file->text(), m_tipologia->text(), m_dataInizio->text(), m_dataFine->text()});
         list->exec();
     } catch (const std::exception&) {
-        context().platform().message(this, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."));
+        context().platform().message(
+            this, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."));
         m_attendere->hide();
     }
 }
 
-void MovementSelection::btnEsciClick()
-{
+void MovementSelection::btnEsciClick() {
     close();
 }
 

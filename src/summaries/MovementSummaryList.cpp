@@ -27,26 +27,31 @@ namespace dp::summaries {
 
 MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const MovementKind& kind)
     : ToolDialog(ctx, owner, QString::fromLatin1(kind.listClass), QString::fromUtf8(kind.caption)),
-      m_kind(kind), m_model(new LineListModel(this))
-{
+      m_kind(kind), m_model(new LineListModel(this)) {
     auto bold = QStringLiteral("QLabel { font-weight: bold; }");
-    auto* lblTipologia = makeLabel(this, QStringLiteral("lblTipologia"), QStringLiteral("Codice articolo:"));
+    auto* lblTipologia =
+        makeLabel(this, QStringLiteral("lblTipologia"), QStringLiteral("Codice articolo:"));
     m_titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("- - -"));
-    auto* infIntervallo = makeLabel(this, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"));
-    m_intervallo = makeLabel(this, QStringLiteral("lblIntervallo"), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
-    auto* infTot = makeLabel(this, QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale movimenti:"));
+    auto* infIntervallo =
+        makeLabel(this, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"));
+    m_intervallo = makeLabel(this, QStringLiteral("lblIntervallo"),
+                             QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
+    auto* infTot =
+        makeLabel(this, QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale movimenti:"));
     m_totale = makeLabel(this, QStringLiteral("lblTotCosti"), QStringLiteral("0"));
     for (QLabel* l : {m_titTipologia, m_intervallo, m_totale})
         l->setStyleSheet(bold);
 
     m_list = makeLineList(this, m_model);
 
-    auto* rigo01 = makeLabel(this, QStringLiteral("lblRigo01"),
-                             QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
-                                            "in elenco da cercare e premere il pulsante Trova."));
-    auto* rigo02 = makeLabel(this, QStringLiteral("lblRigo02"),
-                             QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                            "chiave di ricerca, fare di nuovo clic su Trova."));
+    auto* rigo01 =
+        makeLabel(this, QStringLiteral("lblRigo01"),
+                  QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
+                                 "in elenco da cercare e premere il pulsante Trova."));
+    auto* rigo02 =
+        makeLabel(this, QStringLiteral("lblRigo02"),
+                  QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                 "chiave di ricerca, fare di nuovo clic su Trova."));
     m_trova = new QLineEdit(this);
     m_trova->setObjectName(QStringLiteral("txtTrova"));
     m_btnTrova = new QPushButton(QStringLiteral("Trova"), this);
@@ -99,15 +104,13 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     connect(m_esci, &QPushButton::clicked, this, &MovementSummaryList::btnEsciClick);
 }
 
-void MovementSummaryList::showEvent(QShowEvent* event)
-{
+void MovementSummaryList::showEvent(QShowEvent* event) {
     ToolDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void MovementSummaryList::FormShow()
-{
+void MovementSummaryList::FormShow() {
     m_find->reset();
     m_model->clear();
     MovementLoad load = loadMovements(m_kind, m_request);
@@ -122,8 +125,8 @@ void MovementSummaryList::FormShow()
 
     if (!load.complete()) {
         // Told once the list is on screen, so that the user sees what the notice is about.
-        const QString text = load.accessFailed ? kArchiveErrorText
-                                               : movementStopText(load.stoppedAt, load.badDate);
+        const QString text =
+            load.accessFailed ? kArchiveErrorText : movementStopText(load.stoppedAt, load.badDate);
         const NoticeKind kind = load.accessFailed ? NoticeKind::Error : NoticeKind::Warning;
         QPointer<MovementSummaryList> self(this);
         QTimer::singleShot(0, this, [self, text, kind] {
@@ -133,8 +136,7 @@ void MovementSummaryList::FormShow()
     }
 }
 
-void MovementSummaryList::btnStampaClick()
-{
+void MovementSummaryList::btnStampaClick() {
     Platform& p = context().platform();
     if (m_model->rowCount() == 0) {
         p.notice(this, NoticeKind::Warning,
@@ -151,19 +153,16 @@ void MovementSummaryList::btnStampaClick()
     report::printWithDialog(context(), this, report::prepareList(spec));
 }
 
-void MovementSummaryList::btnEsciClick()
-{
+void MovementSummaryList::btnEsciClick() {
     close();
 }
 
-void MovementSummaryList::done(int result)
-{
+void MovementSummaryList::done(int result) {
     FormClose();
     ToolDialog::done(result);
 }
 
-void MovementSummaryList::FormClose()
-{
+void MovementSummaryList::FormClose() {
     m_model->clear();
     if (QWidget* opener = parentWidget())
         if (auto* waiting = opener->findChild<QLabel*>(QStringLiteral("lblAttendere")))

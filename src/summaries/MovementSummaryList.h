@@ -12,7 +12,7 @@ class QToolButton;
 namespace dp {
 class FindInList;
 class LineListModel;
-}
+} // namespace dp
 
 namespace dp::summaries {
 

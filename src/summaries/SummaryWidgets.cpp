@@ -15,8 +15,7 @@ namespace dp::summaries {
 namespace {
 
 // A small spreadsheet: green frame, white cells.
-QIcon spreadsheetIcon()
-{
+QIcon spreadsheetIcon() {
     QPixmap pm(32, 32);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -32,8 +31,7 @@ QIcon spreadsheetIcon()
 }
 
 // A round badge with a white sign on it: "?" for help, a cross for closing.
-QIcon badgeIcon(const QColor& colour, bool question)
-{
+QIcon badgeIcon(const QColor& colour, bool question) {
     QPixmap pm(64, 64);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -57,8 +55,7 @@ QIcon badgeIcon(const QColor& colour, bool question)
 
 } // namespace
 
-QListView* makeLineList(QWidget* parent, LineListModel* model)
-{
+QListView* makeLineList(QWidget* parent, LineListModel* model) {
     auto* list = new QListView(parent);
     list->setObjectName(QStringLiteral("lstRecords"));
     list->setUniformItemSizes(true);
@@ -78,8 +75,7 @@ QListView* makeLineList(QWidget* parent, LineListModel* model)
 }
 
 QToolButton* makePicture(QWidget* parent, const QString& name, const QString& tip,
-                         const QString& kind)
-{
+                         const QString& kind) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
@@ -95,15 +91,13 @@ QToolButton* makePicture(QWidget* parent, const QString& name, const QString& ti
     return b;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
-{
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
 }
 
-QLabel* makeWaitingLabel(QWidget* parent, const QString& text)
-{
+QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {
     QLabel* l = makeLabel(parent, QStringLiteral("lblAttendere"), text);
     l->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     l->hide();

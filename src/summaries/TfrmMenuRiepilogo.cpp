@@ -27,23 +27,28 @@ constexpr FieldSpec kFields[] = {
 }
 
 TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("TfrmMenuRiepilogo"), QStringLiteral(" Depotta - Inventario Merce"))
-{
-    auto* apri = makeLabel(this, QStringLiteral("lblApri"),
-                           QStringLiteral("Indicare una categoria merceologica e premere il pulsante Visualizza."));
-    auto* informazioni = makeLabel(this, QStringLiteral("lblInformazioni"),
-                                   QStringLiteral("Per ottenere l'inventario di tutti gli articoli in magazzino, "
-                                                  "premere il pulsante Visualizza senza indicare alcuna "
-                                                  "categoria merceologica."));
+    : AreaScreen(ctx, QStringLiteral("TfrmMenuRiepilogo"),
+                 QStringLiteral(" Depotta - Inventario Merce")) {
+    auto* apri = makeLabel(
+        this, QStringLiteral("lblApri"),
+        QStringLiteral("Indicare una categoria merceologica e premere il pulsante Visualizza."));
+    auto* informazioni =
+        makeLabel(this, QStringLiteral("lblInformazioni"),
+                  QStringLiteral("Per ottenere l'inventario di tutti gli articoli in magazzino, "
+                                 "premere il pulsante Visualizza senza indicare alcuna "
+                                 "categoria merceologica."));
     informazioni->setWordWrap(true);
-    auto* titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Categoria merceologica:"));
+    auto* titTipologia =
+        makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Categoria merceologica:"));
     m_tipologia = new QLineEdit(this);
     m_tipologia->setObjectName(QStringLiteral("txtTipologia"));
     m_visualizza = new QPushButton(QStringLiteral("Visualizza"), this);
     m_visualizza->setObjectName(QStringLiteral("btnVisualizza"));
     m_visualizza->setAutoDefault(false);
-    m_attendere = makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
-    m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"), QStringLiteral("exit"));
+    m_attendere =
+        makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
+    m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"),
+                         QStringLiteral("exit"));
     // The help viewer is opened from here once it exists; until then the picture is disabled.
     m_guida = makePicture(this, QStringLiteral("imgGuida"), QString::fromUtf8(kHelpInventory),
                           QStringLiteral("help"));
@@ -78,23 +83,20 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     m_visualizza->installEventFilter(this);
 }
 
-bool TfrmMenuRiepilogo::eventFilter(QObject* watched, QEvent* event)
-{
+bool TfrmMenuRiepilogo::eventFilter(QObject* watched, QEvent* event) {
     // btnVisualizzaMouseDown: the waiting notice shows while the list loads.
     if (watched == m_visualizza && event->type() == QEvent::MouseButtonPress)
         m_attendere->show();
     return false;
 }
 
-void TfrmMenuRiepilogo::FormShow()
-{
+void TfrmMenuRiepilogo::FormShow() {
     m_tipologia->clear();
     m_attendere->hide();
     m_tipologia->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmMenuRiepilogo::btnVisualizzaClick()
-{
+void TfrmMenuRiepilogo::btnVisualizzaClick() {
     // Any text, or none, is a valid filter.
     m_attendere->show();
     m_attendere->repaint();
@@ -103,8 +105,7 @@ void TfrmMenuRiepilogo::btnVisualizzaClick()
     list->exec();
 }
 
-void TfrmMenuRiepilogo::imgEsciClick()
-{
+void TfrmMenuRiepilogo::imgEsciClick() {
     close();
 }
 

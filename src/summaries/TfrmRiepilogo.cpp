@@ -34,14 +34,17 @@ const QString kCaption = QStringLiteral(" Depotta - Inventario Merce");
 
 TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     : ToolDialog(ctx, owner, QStringLiteral("TfrmRiepilogo"), kCaption),
-      m_model(new LineListModel(this))
-{
+      m_model(new LineListModel(this)) {
     const QString bold = QStringLiteral("QLabel { font-weight: bold; }");
-    auto* lblTipologia = makeLabel(this, QStringLiteral("lblTipologia"), QStringLiteral("Categoria selezionata:"));
-    m_titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("Tutti gli articoli in magazzino."));
-    auto* infValore = makeLabel(this, QStringLiteral("infValore"), QStringLiteral("Valore totale:"));
+    auto* lblTipologia =
+        makeLabel(this, QStringLiteral("lblTipologia"), QStringLiteral("Categoria selezionata:"));
+    m_titTipologia = makeLabel(this, QStringLiteral("titTipologia"),
+                               QStringLiteral("Tutti gli articoli in magazzino."));
+    auto* infValore =
+        makeLabel(this, QStringLiteral("infValore"), QStringLiteral("Valore totale:"));
     m_totale = makeLabel(this, QStringLiteral("lblTotale"), QStringLiteral("0,00"));
-    m_panInfo = makeLabel(this, QStringLiteral("panInfo"), QStringLiteral("Il presente inventario contiene 0 articoli."));
+    m_panInfo = makeLabel(this, QStringLiteral("panInfo"),
+                          QStringLiteral("Il presente inventario contiene 0 articoli."));
     m_panInfo->setFrameShape(QFrame::StyledPanel);
     m_panInfo->setContentsMargins(6, 2, 6, 2);
     for (QLabel* l : {m_titTipologia, m_totale})
@@ -49,12 +52,14 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
 
     m_list = makeLineList(this, m_model);
 
-    auto* rigo01 = makeLabel(this, QStringLiteral("lblRigo01"),
-                             QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
-                                            "in elenco da cercare e premere il pulsante Trova."));
-    auto* rigo02 = makeLabel(this, QStringLiteral("lblRigo02"),
-                             QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                            "chiave di ricerca, fare di nuovo clic su Trova."));
+    auto* rigo01 =
+        makeLabel(this, QStringLiteral("lblRigo01"),
+                  QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
+                                 "in elenco da cercare e premere il pulsante Trova."));
+    auto* rigo02 =
+        makeLabel(this, QStringLiteral("lblRigo02"),
+                  QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                 "chiave di ricerca, fare di nuovo clic su Trova."));
     m_trova = new QLineEdit(this);
     m_trova->setObjectName(QStringLiteral("txtTrova"));
     m_btnTrova = new QPushButton(QStringLiteral("Trova"), this);
@@ -99,20 +104,19 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     main->addWidget(m_panInfo);
     resize(1100, 640);
 
-    m_find = new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Information);
+    m_find =
+        new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Information);
     connect(m_stampa, &QPushButton::clicked, this, &TfrmRiepilogo::btnStampaClick);
     connect(m_esci, &QPushButton::clicked, this, &TfrmRiepilogo::btnEsciClick);
 }
 
-void TfrmRiepilogo::showEvent(QShowEvent* event)
-{
+void TfrmRiepilogo::showEvent(QShowEvent* event) {
     ToolDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void TfrmRiepilogo::FormShow()
-{
+void TfrmRiepilogo::FormShow() {
     m_find->reset();
     m_totale->setText(QStringLiteral("0,00"));
     m_model->clear();
@@ -122,7 +126,8 @@ void TfrmRiepilogo::FormShow()
     m_titTipologia->setText(load.titTipologia);
     if (load.complete()) {
         m_totale->setText(formatTotal(load.total));
-        m_panInfo->setText(QStringLiteral("Il presente inventario contiene %1 articoli.").arg(count));
+        m_panInfo->setText(
+            QStringLiteral("Il presente inventario contiene %1 articoli.").arg(count));
     } else if (count > 0) {
         // The running total so far, without the euro sign: the notice says it is partial.
         m_totale->setText(text::formatNumber(load.total));
@@ -141,28 +146,25 @@ void TfrmRiepilogo::FormShow()
     }
 }
 
-void TfrmRiepilogo::btnStampaClick()
-{
+void TfrmRiepilogo::btnStampaClick() {
     report::ListReportSpec spec;
-    spec.title = QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
+    spec.title =
+        QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
     spec.lines = inventoryMemo(m_model->lines(), m_totale->text());
     spec.printDate = context().platform().now().date();
     report::printWithDialog(context(), this, report::prepareList(spec));
 }
 
-void TfrmRiepilogo::btnEsciClick()
-{
+void TfrmRiepilogo::btnEsciClick() {
     close();
 }
 
-void TfrmRiepilogo::done(int result)
-{
+void TfrmRiepilogo::done(int result) {
     FormClose();
     ToolDialog::done(result);
 }
 
-void TfrmRiepilogo::FormClose()
-{
+void TfrmRiepilogo::FormClose() {
     m_model->clear();
     if (QWidget* opener = parentWidget())
         if (auto* waiting = opener->findChild<QLabel*>(QStringLiteral("lblAttendere")))

@@ -23,23 +23,20 @@ const QString kEmptyList =
 
 FindInList::FindInList(AppContext& ctx, QAbstractItemView* list, QLineEdit* key,
                        QAbstractButton* button, EmptyListReport report)
-    : QObject(list), m_ctx(ctx), m_list(list), m_key(key), m_button(button), m_report(report)
-{
+    : QObject(list), m_ctx(ctx), m_list(list), m_key(key), m_button(button), m_report(report) {
     if (m_button)
         connect(m_button, &QAbstractButton::clicked, this, [this] { find(); });
     if (m_key)
         m_key->installEventFilter(this);
 }
 
-void FindInList::reset()
-{
+void FindInList::reset() {
     m_lastKey.clear();
     if (m_key)
         m_key->clear();
 }
 
-bool FindInList::eventFilter(QObject* watched, QEvent* event)
-{
+bool FindInList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_key && event->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(event)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
@@ -52,8 +49,7 @@ bool FindInList::eventFilter(QObject* watched, QEvent* event)
 }
 
 int FindInList::walk(int count, int start, bool testStart,
-                     const std::function<bool(int)>& matches)
-{
+                     const std::function<bool(int)>& matches) {
     if (count <= 0 || start < 0 || start >= count)
         return -1;
     if (testStart && matches(start))
@@ -66,8 +62,7 @@ int FindInList::walk(int count, int start, bool testStart,
     }
 }
 
-void FindInList::find()
-{
+void FindInList::find() {
     if (!m_list || !m_list->model())
         return;
     QAbstractItemModel* model = m_list->model();
@@ -85,9 +80,10 @@ void FindInList::find()
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         m_list->scrollTo(index);
     };
-    int selected = selection->currentIndex().isValid() && selection->isSelected(selection->currentIndex())
-                       ? selection->currentIndex().row()
-                       : -1;
+    int selected =
+        selection->currentIndex().isValid() && selection->isSelected(selection->currentIndex())
+            ? selection->currentIndex().row()
+            : -1;
     if (selected < 0) {
         selected = 0;
         select(0);

@@ -6,16 +6,14 @@ namespace dp {
 
 LineListModel::LineListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void LineListModel::setLines(QByteArray text, QList<qsizetype> ends)
-{
+void LineListModel::setLines(QByteArray text, QList<qsizetype> ends) {
     beginResetModel();
     m_text = std::move(text);
     m_ends = std::move(ends);
     endResetModel();
 }
 
-void LineListModel::setLines(const QStringList& lines)
-{
+void LineListModel::setLines(const QStringList& lines) {
     QByteArray text;
     QList<qsizetype> ends;
     ends.reserve(lines.size());
@@ -26,25 +24,21 @@ void LineListModel::setLines(const QStringList& lines)
     setLines(std::move(text), std::move(ends));
 }
 
-void LineListModel::clear()
-{
+void LineListModel::clear() {
     setLines(QByteArray(), {});
 }
 
-void LineListModel::setItemSize(const QSize& size)
-{
+void LineListModel::setItemSize(const QSize& size) {
     m_itemSize = size;
     if (!m_ends.isEmpty())
         Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::SizeHintRole});
 }
 
-int LineListModel::rowCount(const QModelIndex& parent) const
-{
+int LineListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_ends.size());
 }
 
-QVariant LineListModel::data(const QModelIndex& index, int role) const
-{
+QVariant LineListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     switch (role) {
@@ -57,16 +51,14 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QString LineListModel::line(int row) const
-{
+QString LineListModel::line(int row) const {
     if (row < 0 || row >= m_ends.size())
         return {};
     const qsizetype b = begin(row);
     return win1252::decode(m_text.constData() + b, m_ends[row] - b);
 }
 
-QStringList LineListModel::lines() const
-{
+QStringList LineListModel::lines() const {
     QStringList out;
     out.reserve(m_ends.size());
     for (int i = 0; i < m_ends.size(); ++i)
@@ -74,8 +66,7 @@ QStringList LineListModel::lines() const
     return out;
 }
 
-bool LineListModel::lineContains(int row, const QByteArray& key) const
-{
+bool LineListModel::lineContains(int row, const QByteArray& key) const {
     if (key.isEmpty() || row < 0 || row >= m_ends.size())
         return false;
     const qsizetype b = begin(row);

@@ -21,8 +21,7 @@ namespace {
 struct Harness {
     explicit Harness(bool compact, const QStringList& lines,
                      FindInList::EmptyListReport report = FindInList::EmptyListReport::Message)
-        : fake(dir.path()), ctx(fake)
-    {
+        : fake(dir.path()), ctx(fake) {
         auto* layout = new QVBoxLayout(&window);
         list = new QListView(&window);
         key = new QLineEdit(&window);
@@ -39,19 +38,16 @@ struct Harness {
         }
         find = new FindInList(ctx, list, key, button, report);
     }
-    int press(const QString& typed)
-    {
+    int press(const QString& typed) {
         key->setText(typed);
         QTest::mouseClick(button, Qt::LeftButton);
         return selected();
     }
-    int selected() const
-    {
+    int selected() const {
         const QModelIndexList rows = list->selectionModel()->selectedRows();
         return rows.isEmpty() ? -1 : rows.first().row();
     }
-    void select(int row)
-    {
+    void select(int row) {
         list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
                                                 QItemSelectionModel::ClearAndSelect);
     }
@@ -67,8 +63,8 @@ struct Harness {
 };
 
 const QStringList kLines = {
-    QStringLiteral("Mario Rossi     Roma"),    QStringLiteral("Luca Bianchi   Milano"),
-    QStringLiteral("Anna ROSSI      Torino"),  QStringLiteral("Paolo Verdi    Bari"),
+    QStringLiteral("Mario Rossi     Roma"),   QStringLiteral("Luca Bianchi   Milano"),
+    QStringLiteral("Anna ROSSI      Torino"), QStringLiteral("Paolo Verdi    Bari"),
     QStringLiteral("rossini  caffè  € 2,50"),
 };
 
@@ -84,8 +80,7 @@ private Q_SLOTS:
     void enterMovesToTheButton();
 };
 
-void TestFindInList::modelIsSound()
-{
+void TestFindInList::modelIsSound() {
     LineListModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setLines(kLines);
@@ -103,8 +98,7 @@ void TestFindInList::modelIsSound()
     QCOMPARE(model.rowCount(), 0);
 }
 
-void TestFindInList::walk_data()
-{
+void TestFindInList::walk_data() {
     QTest::addColumn<bool>("compact");
     QTest::addColumn<int>("initial"); // selected row before the first press, -1 for none
     QTest::addColumn<QStringList>("keys");
@@ -112,28 +106,34 @@ void TestFindInList::walk_data()
 
     for (bool compact : {true, false}) {
         const char* m = compact ? "line model: " : "any model: ";
-        auto row = [m](const char* name) -> QTestData& { return QTest::newRow(qPrintable(QString::fromLatin1(m) + QLatin1String(name))); };
+        auto row = [m](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QString::fromLatin1(m) + QLatin1String(name)));
+        };
         row("new key starts at the top although a later line is selected")
             << compact << 3 << QStringList{"rossi"} << QList<int>{0};
         row("same key moves on and wraps past the end")
-            << compact << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"} << QList<int>{0, 2, 4, 0};
+            << compact << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"}
+            << QList<int>{0, 2, 4, 0};
         row("only one match: the same key stays on it")
             << compact << -1 << QStringList{"verdi", "verdi"} << QList<int>{3, 3};
         row("another key starts from the top again")
-            << compact << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"} << QList<int>{0, 2, 1, 0};
-        row("no match keeps the selection") << compact << 2 << QStringList{"napoli"} << QList<int>{2};
+            << compact << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"}
+            << QList<int>{0, 2, 1, 0};
+        row("no match keeps the selection")
+            << compact << 2 << QStringList{"napoli"} << QList<int>{2};
         row("empty key matches nothing; the first line gets selected")
             << compact << -1 << QStringList{"", ""} << QList<int>{0, 0};
         row("upper-case key is folded") << compact << -1 << QStringList{"ROSSI"} << QList<int>{0};
         row("blank is part of the key") << compact << -1 << QStringList{"rossi "} << QList<int>{0};
-        row("accented capital does not fold") << compact << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
-        row("accented and euro match as typed") << compact << 1 << QStringList{"caffè  €"} << QList<int>{4};
+        row("accented capital does not fold")
+            << compact << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
+        row("accented and euro match as typed")
+            << compact << 1 << QStringList{"caffè  €"} << QList<int>{4};
         row("character no line can hold") << compact << 1 << QStringList{"ł"} << QList<int>{1};
     }
 }
 
-void TestFindInList::walk()
-{
+void TestFindInList::walk() {
     QFETCH(bool, compact);
     QFETCH(int, initial);
     QFETCH(QStringList, keys);
@@ -147,9 +147,9 @@ void TestFindInList::walk()
     QVERIFY(h.fake.shown.isEmpty());
 }
 
-void TestFindInList::emptyListIsReported()
-{
-    const QString text = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+void TestFindInList::emptyListIsReported() {
+    const QString text =
+        QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
     Harness plain(true, {});
     plain.press(QStringLiteral("x"));
     QCOMPARE(plain.fake.shown.size(), 1);
@@ -162,8 +162,7 @@ void TestFindInList::emptyListIsReported()
     QCOMPARE(info.fake.lastText(), text);
 }
 
-void TestFindInList::enterMovesToTheButton()
-{
+void TestFindInList::enterMovesToTheButton() {
     Harness h(true, kLines);
     h.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.window));

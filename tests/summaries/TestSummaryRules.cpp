@@ -27,8 +27,7 @@ struct Mov {
     QString aggiunta = QStringLiteral("5");
 };
 
-void writeJournal(const QString& path, const QList<Mov>& movs)
-{
+void writeJournal(const QString& path, const QList<Mov>& movs) {
     RecordFile f(path, TMovimento);
     for (const Mov& m : movs) {
         Record r(TMovimento);
@@ -46,14 +45,11 @@ void writeJournal(const QString& path, const QList<Mov>& movs)
 struct Prod {
     Prod(QString c = {}, QString t = {}, QString g = QStringLiteral("1"),
          QString k = QStringLiteral("1,00"), QString n = QStringLiteral("Articolo"), QString d = {})
-        : codice(c), tipologia(t), giacenza(g), costo(k), nome(n), dataSca(d)
-    {
-    }
+        : codice(c), tipologia(t), giacenza(g), costo(k), nome(n), dataSca(d) {}
     QString codice, tipologia, giacenza, costo, nome, dataSca;
 };
 
-void writeProducts(const QString& path, const QList<Prod>& prods)
-{
+void writeProducts(const QString& path, const QList<Prod>& prods) {
     RecordFile f(path, TSchedaProdotto);
     for (const Prod& p : prods) {
         Record r(TSchedaProdotto);
@@ -68,8 +64,7 @@ void writeProducts(const QString& path, const QList<Prod>& prods)
 }
 
 // The code of every listed movement, read back from the fixed column of its line.
-QStringList listedCodes(const ListLines& lines)
-{
+QStringList listedCodes(const ListLines& lines) {
     QStringList codes;
     for (qsizetype i = 0; i < lines.count(); ++i)
         codes.append(lines.line(i).mid(28, 20).trimmed());
@@ -82,8 +77,7 @@ class TestSummaryRules : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Every test function and data row writes its files into a fresh folder.
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
@@ -115,8 +109,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestSummaryRules::interval_data()
-{
+void TestSummaryRules::interval_data() {
     QTest::addColumn<QStringList>("in"); // year, day/month start, day/month end
     QTest::addColumn<bool>("ok");
     QTest::addColumn<bool>("warning");
@@ -128,63 +121,82 @@ void TestSummaryRules::interval_data()
         "\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
     using F = IntervalFocus;
 
-    QTest::newRow("three-digit year") << QStringList{"202", "01", "Gennaio", "31", "Gennaio"} << false
-                                      << true << int(F::Anno)
-                                      << "Attenzione: indicare l'anno solare utilizzando quattro cifre."
-                                      << "" << "";
+    QTest::newRow("three-digit year")
+        << QStringList{"202", "01", "Gennaio", "31", "Gennaio"} << false << true << int(F::Anno)
+        << "Attenzione: indicare l'anno solare utilizzando quattro cifre."
+        << ""
+        << "";
     QTest::newRow("start day and end month missing: start day first")
         << QStringList{"2024", "", "Marzo", "14", ""} << false << true << int(F::GiornoInizio)
-        << "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata."
-        << "" << "";
-    QTest::newRow("start month missing") << QStringList{"2024", "01", " ", "14", "Marzo"} << false << true
-                                         << int(F::MeseInizio)
-                                         << "Attenzione: indicare il mese di inizio intervallo "
-                                            "selezionandolo dall'elenco a cascata."
-                                         << "" << "";
-    QTest::newRow("end day missing") << QStringList{"2024", "01", "Marzo", "", "Marzo"} << false << true
-                                     << int(F::GiornoFine)
-                                     << "Attenzione: indicare il giorno di fine intervallo "
-                                        "selezionandolo dall'elenco a cascata."
-                                     << "" << "";
-    QTest::newRow("end month missing") << QStringList{"2024", "01", "Marzo", "14", ""} << false << true
-                                       << int(F::MeseFine)
-                                       << "Attenzione: indicare il mese di fine intervallo "
-                                          "selezionandolo dall'elenco a cascata."
-                                       << "" << "";
-    QTest::newRow("29 February 2023") << QStringList{"2023", "29", "Febbraio", "01", "Marzo"} << false
-                                      << false << int(F::GiornoInizio)
-                                      << "Attenzione: la data 29/02/2023 di inizio intervallo non esiste." +
-                                             dateTail
-                                      << "29/02/2023" << "";
-    QTest::newRow("29 February 2024") << QStringList{"2024", "29", "Febbraio", "01", "Marzo"} << true
-                                      << false << int(F::Stay) << "" << "29/02/2024" << "01/03/2024";
-    QTest::newRow("year 0000") << QStringList{"0000", "01", "Gennaio", "02", "Gennaio"} << false << false
-                               << int(F::GiornoInizio)
-                               << "Attenzione: la data 01/01/0000 di inizio intervallo non esiste." + dateTail
-                               << "01/01/0000" << "";
-    QTest::newRow("31 April as end") << QStringList{"2024", "01", "Aprile", "31", "Aprile"} << false
-                                     << false << int(F::GiornoFine)
-                                     << "Attenzione: la data 31/04/2024 di fine intervallo non esiste." +
-                                            dateTail
-                                     << "01/04/2024" << "31/04/2024";
+        << "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a "
+           "cascata."
+        << ""
+        << "";
+    QTest::newRow("start month missing")
+        << QStringList{"2024", "01", " ", "14", "Marzo"} << false << true << int(F::MeseInizio)
+        << "Attenzione: indicare il mese di inizio intervallo "
+           "selezionandolo dall'elenco a cascata."
+        << ""
+        << "";
+    QTest::newRow("end day missing")
+        << QStringList{"2024", "01", "Marzo", "", "Marzo"} << false << true << int(F::GiornoFine)
+        << "Attenzione: indicare il giorno di fine intervallo "
+           "selezionandolo dall'elenco a cascata."
+        << ""
+        << "";
+    QTest::newRow("end month missing")
+        << QStringList{"2024", "01", "Marzo", "14", ""} << false << true << int(F::MeseFine)
+        << "Attenzione: indicare il mese di fine intervallo "
+           "selezionandolo dall'elenco a cascata."
+        << ""
+        << "";
+    QTest::newRow("29 February 2023")
+        << QStringList{"2023", "29", "Febbraio", "01", "Marzo"} << false << false
+        << int(F::GiornoInizio)
+        << "Attenzione: la data 29/02/2023 di inizio intervallo non esiste." + dateTail
+        << "29/02/2023"
+        << "";
+    QTest::newRow("29 February 2024") << QStringList{"2024", "29", "Febbraio", "01", "Marzo"}
+                                      << true << false << int(F::Stay) << ""
+                                      << "29/02/2024"
+                                      << "01/03/2024";
+    QTest::newRow("year 0000")
+        << QStringList{"0000", "01", "Gennaio", "02", "Gennaio"} << false << false
+        << int(F::GiornoInizio)
+        << "Attenzione: la data 01/01/0000 di inizio intervallo non esiste." + dateTail
+        << "01/01/0000"
+        << "";
+    QTest::newRow("31 April as end")
+        << QStringList{"2024", "01", "Aprile", "31", "Aprile"} << false << false
+        << int(F::GiornoFine)
+        << "Attenzione: la data 31/04/2024 di fine intervallo non esiste." + dateTail
+        << "01/04/2024"
+        << "31/04/2024";
     QTest::newRow("end before start names end first")
         << QStringList{"2024", "15", "Marzo", "14", "Marzo"} << false << false << int(F::Stay)
-        << "Attenzione: la data di fine intervallo (14/03/2024) non può essere anteriore a quella di "
-           "inizio intervallo (15/03/2024).\n\r\n\rPer poter visualizzare il riepilogo è necessario "
+        << "Attenzione: la data di fine intervallo (14/03/2024) non può essere anteriore a quella "
+           "di "
+           "inizio intervallo (15/03/2024).\n\r\n\rPer poter visualizzare il riepilogo è "
+           "necessario "
            "indicare un intervallo di tempo valido."
-        << "15/03/2024" << "14/03/2024";
+        << "15/03/2024"
+        << "14/03/2024";
     QTest::newRow("end before start across months (compared as dates)")
         << QStringList{"2024", "02", "Febbraio", "10", "Gennaio"} << false << false << int(F::Stay)
-        << "Attenzione: la data di fine intervallo (10/01/2024) non può essere anteriore a quella di "
-           "inizio intervallo (02/02/2024).\n\r\n\rPer poter visualizzare il riepilogo è necessario "
+        << "Attenzione: la data di fine intervallo (10/01/2024) non può essere anteriore a quella "
+           "di "
+           "inizio intervallo (02/02/2024).\n\r\n\rPer poter visualizzare il riepilogo è "
+           "necessario "
            "indicare un intervallo di tempo valido."
-        << "02/02/2024" << "10/01/2024";
-    QTest::newRow("equal dates are one day") << QStringList{"2024", "15", "Marzo", "15", "Marzo"} << true
-                                             << false << int(F::Stay) << "" << "15/03/2024" << "15/03/2024";
+        << "02/02/2024"
+        << "10/01/2024";
+    QTest::newRow("equal dates are one day")
+        << QStringList{"2024", "15", "Marzo", "15", "Marzo"} << true << false << int(F::Stay) << ""
+        << "15/03/2024"
+        << "15/03/2024";
 }
 
-void TestSummaryRules::interval()
-{
+void TestSummaryRules::interval() {
     QFETCH(QStringList, in);
     QFETCH(bool, ok);
     QFETCH(bool, warning);
@@ -203,8 +215,7 @@ void TestSummaryRules::interval()
     QCOMPARE(c.end, end);
 }
 
-void TestSummaryRules::monthNamesMapToNumbers()
-{
+void TestSummaryRules::monthNamesMapToNumbers() {
     const QStringList months = monthItems();
     QCOMPARE(months.size(), 12);
     QCOMPARE(monthNumber(months.first()), QStringLiteral("01"));
@@ -215,8 +226,7 @@ void TestSummaryRules::monthNamesMapToNumbers()
     QCOMPARE(dayItems().last(), QStringLiteral("31"));
 }
 
-void TestSummaryRules::movementLineIsByteExact()
-{
+void TestSummaryRules::movementLineIsByteExact() {
     // Written byte by byte, so that a wrong field offset cannot hide behind the writer.
     const QByteArray record = field(10, "05/03/2024") + field(8, "10:00:00") + field(30, "XAB-1") +
                               field(50, "Vini") + field(50, "Barolo") + field(30, "Bottiglia") +
@@ -229,76 +239,82 @@ void TestSummaryRules::movementLineIsByteExact()
     const MovementLoad load = loadMovements(kLoadSummary, req);
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.lines.line(0),
-             QStringLiteral("Data: 05/03/2024  Cod. art. XAB-1                 Tipo: Vini              "
-                            "    Nome: Barolo                          Quant. + 5           Costo: € 12,50"));
+             QStringLiteral(
+                 "Data: 05/03/2024  Cod. art. XAB-1                 Tipo: Vini              "
+                 "    Nome: Barolo                          Quant. + 5           Costo: € 12,50"));
     const MovementLoad unload = loadMovements(kUnloadSummary, req);
-    QVERIFY(unload.lines.line(0).endsWith(
-        QStringLiteral("  Quant. - 5           Prezzo: € 12,50")));
+    QVERIFY(
+        unload.lines.line(0).endsWith(QStringLiteral("  Quant. - 5           Prezzo: € 12,50")));
 }
 
-void TestSummaryRules::movementLinesCutAndPad()
-{
-    writeJournal(path("j.pro"), {{QStringLiteral("5/3/2024"), QString(25, QLatin1Char('C')),
-                                  QStringLiteral("Categoria lunghissima oltre"), QStringLiteral("N"),
-                                  QStringLiteral("1234,5678"), QStringLiteral("12345678")}});
-    const MovementLoad load = loadMovements(
-        kUnloadSummary, {path("j.pro"), QString(), QStringLiteral("05/03/2024"), QStringLiteral("05/03/2024")});
+void TestSummaryRules::movementLinesCutAndPad() {
+    writeJournal(path("j.pro"),
+                 {{QStringLiteral("5/3/2024"), QString(25, QLatin1Char('C')),
+                   QStringLiteral("Categoria lunghissima oltre"), QStringLiteral("N"),
+                   QStringLiteral("1234,5678"), QStringLiteral("12345678")}});
+    const MovementLoad load =
+        loadMovements(kUnloadSummary, {path("j.pro"), QString(), QStringLiteral("05/03/2024"),
+                                       QStringLiteral("05/03/2024")});
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.lines.line(0),
-             QStringLiteral("Data: 5/3/2024    Cod. art. CCCCCCCCCCCCCCCCCCCC  Tipo: Categoria lunghissim  "
-                            "Nome: N                               Quant. - 12345678    Prezzo: € 1234,5678"));
+             QStringLiteral(
+                 "Data: 5/3/2024    Cod. art. CCCCCCCCCCCCCCCCCCCC  Tipo: Categoria lunghissim  "
+                 "Nome: N                               Quant. - 12345678    Prezzo: € 1234,5678"));
 }
 
-void TestSummaryRules::intervalIncludesBothEnds()
-{
+void TestSummaryRules::intervalIncludesBothEnds() {
     writeJournal(path("j.pro"), {{"29/02/2024", "prima"},
                                  {"01/03/2024", "inizio"},
                                  {"15/03/2024", "mezzo"},
                                  {"31/03/2024", "fine"},
                                  {"01/04/2024", "dopo"},
                                  {"15/03/2023", "altro anno"}});
-    const MovementLoad load = loadMovements(
-        kLoadSummary, {path("j.pro"), QString(), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")});
+    const MovementLoad load =
+        loadMovements(kLoadSummary, {path("j.pro"), QString(), QStringLiteral("01/03/2024"),
+                                     QStringLiteral("31/03/2024")});
     QCOMPARE(listedCodes(load.lines), (QStringList{"inizio", "mezzo", "fine"}));
     QCOMPARE(load.titTipologia, QStringLiteral("Tutti gli articoli"));
     QVERIFY(load.complete());
 }
 
-void TestSummaryRules::codeFilter_data()
-{
+void TestSummaryRules::codeFilter_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("title");
     QTest::newRow("contained, any case") << "ab" << QStringList{"XAB-1", "ab", "x ab"} << "ab";
     QTest::newRow("A1 in A1, a10, XA1") << "A1" << QStringList{"A1", "a10", "XA1"} << "A1";
-    QTest::newRow("blanks only: every movement") << "   "
-                                                 << QStringList{"XAB-1", "A-B", "", "A1", "a10", "XA1",
-                                                                "ab", "x ab"}
-                                                 << "Tutti gli articoli";
+    QTest::newRow("blanks only: every movement")
+        << "   " << QStringList{"XAB-1", "A-B", "", "A1", "a10", "XA1", "ab", "x ab"}
+        << "Tutti gli articoli";
     QTest::newRow("leading blank is part of the filter") << " ab" << QStringList{"x ab"} << "ab";
     QTest::newRow("no code contains it: title still the filter") << "zz" << QStringList{} << "zz";
 }
 
-void TestSummaryRules::codeFilter()
-{
+void TestSummaryRules::codeFilter() {
     QFETCH(QString, filter);
     QFETCH(QStringList, listed);
     QFETCH(QString, title);
     const QString d = QStringLiteral("10/06/2024");
-    writeJournal(path("j.pro"), {{d, "XAB-1"}, {d, "A-B"}, {d, ""}, {d, "A1"}, {d, "a10"}, {d, "XA1"},
-                                 {d, "ab"}, {d, "x ab"}});
-    const MovementLoad load = loadMovements(
-        kLoadSummary, {path("j.pro"), filter, QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+    writeJournal(path("j.pro"), {{d, "XAB-1"},
+                                 {d, "A-B"},
+                                 {d, ""},
+                                 {d, "A1"},
+                                 {d, "a10"},
+                                 {d, "XA1"},
+                                 {d, "ab"},
+                                 {d, "x ab"}});
+    const MovementLoad load =
+        loadMovements(kLoadSummary, {path("j.pro"), filter, QStringLiteral("01/01/2024"),
+                                     QStringLiteral("31/12/2024")});
     QCOMPARE(listedCodes(load.lines), listed);
     QCOMPARE(load.titTipologia, title);
 }
 
-void TestSummaryRules::emptyJournalIsCreatedAndLeavesTheTitle()
-{
+void TestSummaryRules::emptyJournalIsCreatedAndLeavesTheTitle() {
     for (const QString& filter : {QString(), QStringLiteral("ab")}) {
         QFile::remove(path("Operazioni_Carico.pro"));
-        const MovementLoad load = loadMovements(kLoadSummary, {path("Operazioni_Carico.pro"), filter,
-                                                               QStringLiteral("01/01/2024"),
+        const MovementLoad load = loadMovements(kLoadSummary, {path("Operazioni_Carico.pro"),
+                                                               filter, QStringLiteral("01/01/2024"),
                                                                QStringLiteral("31/12/2024")});
         QVERIFY(QFile::exists(path("Operazioni_Carico.pro")));
         QCOMPARE(QFileInfo(path("Operazioni_Carico.pro")).size(), 0);
@@ -312,22 +328,22 @@ void TestSummaryRules::emptyJournalIsCreatedAndLeavesTheTitle()
                 .titTipologia.isNull());
 }
 
-void TestSummaryRules::unreadableDateStopsLoading()
-{
-    writeJournal(path("j.pro"), {{"10/06/2024", "a1"},
-                                 {"11/06/2024", "b1"},
-                                 {"31/06/2024", "a2"},
-                                 {"12/06/2024", "a3"}});
-    const MovementRequest all{path("j.pro"), QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")};
+void TestSummaryRules::unreadableDateStopsLoading() {
+    writeJournal(
+        path("j.pro"),
+        {{"10/06/2024", "a1"}, {"11/06/2024", "b1"}, {"31/06/2024", "a2"}, {"12/06/2024", "a3"}});
+    const MovementRequest all{path("j.pro"), QString(), QStringLiteral("01/01/2024"),
+                              QStringLiteral("31/12/2024")};
     MovementLoad load = loadMovements(kLoadSummary, all);
     QCOMPARE(listedCodes(load.lines), (QStringList{"a1", "b1"}));
     QCOMPARE(load.stoppedAt, 3);
     QCOMPARE(load.badDate, QStringLiteral("31/06/2024"));
     QVERIFY(!load.complete());
     QCOMPARE(movementStopText(3, load.badDate),
-             QStringLiteral("Attenzione: il movimento in posizione 3 dell'archivio ha una data non valida "
-                            "(\"31/06/2024\").\n\r\n\rIl riepilogo è incompleto: elenca soltanto i "
-                            "movimenti registrati prima di quella posizione."));
+             QStringLiteral(
+                 "Attenzione: il movimento in posizione 3 dell'archivio ha una data non valida "
+                 "(\"31/06/2024\").\n\r\n\rIl riepilogo è incompleto: elenca soltanto i "
+                 "movimenti registrati prima di quella posizione."));
 
     // Under a filter the date is read only for matching codes.
     load = loadMovements(kLoadSummary, {path("j.pro"), "b", all.start, all.end});
@@ -335,10 +351,9 @@ void TestSummaryRules::unreadableDateStopsLoading()
     QVERIFY(load.complete());
 }
 
-void TestSummaryRules::movementMemoEndsWithTheClosingLines()
-{
-    const QStringList memo = movementMemo({"uno", "due"}, QStringLiteral("Dal   01/03/2024   al   31/03/2024"),
-                                          QStringLiteral("2"));
+void TestSummaryRules::movementMemoEndsWithTheClosingLines() {
+    const QStringList memo = movementMemo(
+        {"uno", "due"}, QStringLiteral("Dal   01/03/2024   al   31/03/2024"), QStringLiteral("2"));
     QCOMPARE(memo, (QStringList{"uno", "due", "- - - - - - - - - - - - - - - -",
                                 "INTERVALLO SELEZIONATO:    Dal   01/03/2024   al   31/03/2024",
                                 "TOTALE MOVIMENTI:  2"}));
@@ -346,35 +361,33 @@ void TestSummaryRules::movementMemoEndsWithTheClosingLines()
     QCOMPARE(memo.at(2).count(QLatin1Char('-')), 16);
 }
 
-void TestSummaryRules::inventoryLineAndValue()
-{
-    writeProducts(path("m.pro"), {{QString(25, QLatin1Char('A')), "Vini", "3", "12,5", QString(50, QLatin1Char('N')),
-                                   "31/12/2025"}});
+void TestSummaryRules::inventoryLineAndValue() {
+    writeProducts(path("m.pro"), {{QString(25, QLatin1Char('A')), "Vini", "3", "12,5",
+                                   QString(50, QLatin1Char('N')), "31/12/2025"}});
     const InventoryLoad load = loadInventory(path("m.pro"), QString());
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.lines.line(0),
-             QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAA  NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN  Scad. "
-                            "31/12/2025  Costo: € 12,5          Giacenza: 3           Valore: € 37,5"));
+             QStringLiteral(
+                 "AAAAAAAAAAAAAAAAAAAAAAAAA  NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN  Scad. "
+                 "31/12/2025  Costo: € 12,5          Giacenza: 3           Valore: € 37,5"));
     QCOMPARE(load.total, 37.5);
     QCOMPARE(formatTotal(load.total), QStringLiteral("€ 37,50"));
 }
 
-void TestSummaryRules::inventoryTotals_data()
-{
+void TestSummaryRules::inventoryTotals_data() {
     QTest::addColumn<QList<Prod>>("prods");
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("total");
     QTest::newRow("250,50") << QList<Prod>{{"a", "", "10", "20,05"}, {"b", "", "1", "50"}}
                             << QStringList{"200,5", "50"} << "€ 250,50";
-    QTest::newRow("four decimals") << QList<Prod>{{"a", "", "1", "12,34567"}} << QStringList{"12,34567"}
-                                   << "€ 12,3457";
+    QTest::newRow("four decimals")
+        << QList<Prod>{{"a", "", "1", "12,34567"}} << QStringList{"12,34567"} << "€ 12,3457";
     QTest::newRow("nothing") << QList<Prod>{} << QStringList{} << "€ 0,00";
     QTest::newRow("negative stock") << QList<Prod>{{"a", "", "-2", "1,5"}, {"b", "", "4", "1"}}
                                     << QStringList{"-3", "4"} << "€ 1,00";
 }
 
-void TestSummaryRules::inventoryTotals()
-{
+void TestSummaryRules::inventoryTotals() {
     QFETCH(QList<Prod>, prods);
     QFETCH(QStringList, values);
     QFETCH(QString, total);
@@ -387,28 +400,27 @@ void TestSummaryRules::inventoryTotals()
     QCOMPARE(formatTotal(load.total), total);
 }
 
-void TestSummaryRules::categoryFilter_data()
-{
+void TestSummaryRules::categoryFilter_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("title");
     QTest::newRow("vin in any case") << "vin" << QStringList{"1", "2", "3"} << "vin";
     QTest::newRow("vini") << "vini" << QStringList{"1", "2"} << "vini";
-    QTest::newRow("no filter lists every product") << "" << QStringList{"1", "2", "3", "4", "5"}
-                                                   << "Tutti gli articoli in magazzino.";
-    QTest::newRow("blanks only lists every product once") << "  " << QStringList{"1", "2", "3", "4", "5"}
-                                                          << "Tutti gli articoli in magazzino.";
-    QTest::newRow("typed with blanks: matched as typed, shown trimmed") << " rossi" << QStringList{"1"}
-                                                                        << "rossi";
+    QTest::newRow("no filter lists every product")
+        << "" << QStringList{"1", "2", "3", "4", "5"} << "Tutti gli articoli in magazzino.";
+    QTest::newRow("blanks only lists every product once")
+        << "  " << QStringList{"1", "2", "3", "4", "5"} << "Tutti gli articoli in magazzino.";
+    QTest::newRow("typed with blanks: matched as typed, shown trimmed")
+        << " rossi" << QStringList{"1"} << "rossi";
 }
 
-void TestSummaryRules::categoryFilter()
-{
+void TestSummaryRules::categoryFilter() {
     QFETCH(QString, filter);
     QFETCH(QStringList, listed);
     QFETCH(QString, title);
-    writeProducts(path("m.pro"),
-                  {{"1", "Vini rossi"}, {"2", "VINI"}, {"3", "Vinaccia"}, {"4", "Birre"}, {"5", ""}});
+    writeProducts(
+        path("m.pro"),
+        {{"1", "Vini rossi"}, {"2", "VINI"}, {"3", "Vinaccia"}, {"4", "Birre"}, {"5", ""}});
     const InventoryLoad load = loadInventory(path("m.pro"), filter);
     QStringList codes;
     for (qsizetype i = 0; i < load.lines.count(); ++i)
@@ -417,22 +429,28 @@ void TestSummaryRules::categoryFilter()
     QCOMPARE(load.titTipologia, title);
 }
 
-void TestSummaryRules::unreadableNumberStopsInventory_data()
-{
+void TestSummaryRules::unreadableNumberStopsInventory_data() {
     QTest::addColumn<QString>("giacenza");
     QTest::addColumn<QString>("costo");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("cost with a point") << "2" << "1.5" << "un costo non numerico (\"1.5\")";
-    QTest::newRow("empty stock") << "" << "1,5" << "una giacenza mancante";
-    QTest::newRow("stock read first") << "x" << "" << "una giacenza non numerica (\"x\")";
+    QTest::newRow("cost with a point") << "2"
+                                       << "1.5"
+                                       << "un costo non numerico (\"1.5\")";
+    QTest::newRow("empty stock") << ""
+                                 << "1,5"
+                                 << "una giacenza mancante";
+    QTest::newRow("stock read first") << "x"
+                                      << ""
+                                      << "una giacenza non numerica (\"x\")";
 }
 
-void TestSummaryRules::unreadableNumberStopsInventory()
-{
+void TestSummaryRules::unreadableNumberStopsInventory() {
     QFETCH(QString, giacenza);
     QFETCH(QString, costo);
     QFETCH(QString, reason);
-    writeProducts(path("m.pro"), {{"1", "Vini", "2", "10"}, {"2", "Birre", giacenza, costo}, {"3", "Vini", "1", "1"}});
+    writeProducts(
+        path("m.pro"),
+        {{"1", "Vini", "2", "10"}, {"2", "Birre", giacenza, costo}, {"3", "Vini", "1", "1"}});
     const InventoryLoad load = loadInventory(path("m.pro"), QString());
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.total, 20.0);
@@ -444,8 +462,7 @@ void TestSummaryRules::unreadableNumberStopsInventory()
     QVERIFY(loadInventory(path("m.pro"), QStringLiteral("vini")).complete());
 }
 
-void TestSummaryRules::inventoryMemoEndsWithTheTotal()
-{
+void TestSummaryRules::inventoryMemoEndsWithTheTotal() {
     QCOMPARE(inventoryMemo({}, QStringLiteral("€ 0,00")),
              (QStringList{"--------------------------", "VALORE TOTALE: € 0,00"}));
     QCOMPARE(inventoryMemo({"riga"}, QStringLiteral(" € 1,00 ")).size(), 3);

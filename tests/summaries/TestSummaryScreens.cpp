@@ -32,8 +32,7 @@ using dp::test::FakePlatform;
 namespace {
 
 void addMovement(const QString& path, const QString& data, const QString& codice,
-                 const QString& nome = QStringLiteral("Barolo"))
-{
+                 const QString& nome = QStringLiteral("Barolo")) {
     RecordFile f(path, TMovimento);
     Record r(TMovimento);
     r.setText(Movimento::Data, data);
@@ -46,8 +45,7 @@ void addMovement(const QString& path, const QString& data, const QString& codice
 }
 
 void addProduct(const QString& path, const QString& codice, const QString& tipologia,
-                const QString& giacenza, const QString& costo)
-{
+                const QString& giacenza, const QString& costo) {
     RecordFile f(path, TSchedaProdotto);
     Record r(TSchedaProdotto);
     r.setText(Prodotto::Codice, codice);
@@ -60,8 +58,7 @@ void addProduct(const QString& path, const QString& codice, const QString& tipol
 
 // The text of a PDF file, every run of white space made one blank (the layout of the text
 // extractor does not keep the columns' blanks exactly).
-QString pdfText(const QString& pdf)
-{
+QString pdfText(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (!p.waitForFinished(20000))
@@ -70,8 +67,7 @@ QString pdfText(const QString& pdf)
 }
 
 // Runs `inside` on the modal screen that `open` shows, then closes it.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside)
-{
+void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -84,21 +80,18 @@ void whileModal(const std::function<void()>& open, const std::function<void(QWid
     QVERIFY(ran);
 }
 
-template <class T> T* child(QWidget* w, const char* name)
-{
+template <class T> T* child(QWidget* w, const char* name) {
     T* c = w->findChild<T*>(QString::fromLatin1(name));
     if (!c)
         qFatal("no control %s", name);
     return c;
 }
 
-QString label(QWidget* w, const char* name)
-{
+QString label(QWidget* w, const char* name) {
     return child<QLabel>(w, name)->text();
 }
 
-void pick(QWidget* w, const char* box, const QString& text)
-{
+void pick(QWidget* w, const char* box, const QString& text) {
     auto* b = child<QComboBox>(w, box);
     b->setCurrentIndex(b->findText(text));
 }
@@ -130,8 +123,7 @@ private:
     std::unique_ptr<AppContext> m_ctx;
 };
 
-void TestSummaryScreens::init()
-{
+void TestSummaryScreens::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_fake = std::make_unique<FakePlatform>(m_dir->path());
@@ -139,8 +131,7 @@ void TestSummaryScreens::init()
     m_ctx = std::make_unique<AppContext>(*m_fake);
 }
 
-void TestSummaryScreens::selectionResetsOnShow()
-{
+void TestSummaryScreens::selectionResetsOnShow() {
     MovementSelection s(*m_ctx, kUnloadSummary);
     QCOMPARE(s.objectName(), QStringLiteral("TfrmMenuRiepilogoScarico"));
     QCOMPARE(s.windowTitle(), QStringLiteral(" Depotta - Riepilogo movimenti di scarico merce"));
@@ -167,8 +158,7 @@ void TestSummaryScreens::selectionResetsOnShow()
     QCOMPARE(label(&s, "lblAnnoFine"), QStringLiteral("2025"));
 }
 
-void TestSummaryScreens::yearTakesDigitsAndFillsBothDates()
-{
+void TestSummaryScreens::yearTakesDigitsAndFillsBothDates() {
     MovementSelection s(*m_ctx, kLoadSummary);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
@@ -190,15 +180,15 @@ void TestSummaryScreens::yearTakesDigitsAndFillsBothDates()
     pick(&s, "txtMeseFine", QStringLiteral("Marzo"));
     QTest::mouseClick(child<QPushButton>(&s, "btnVisualizza"), Qt::LeftButton);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Message);
-    QVERIFY(m_fake->lastText().startsWith(QStringLiteral("Attenzione: la data 29/02/2023 di inizio")));
+    QVERIFY(
+        m_fake->lastText().startsWith(QStringLiteral("Attenzione: la data 29/02/2023 di inizio")));
     QCOMPARE(label(&s, "lblDataInizio"), QStringLiteral("29/02/2023"));
     QCOMPARE(label(&s, "lblDataFine"), QString());
     QVERIFY(child<QComboBox>(&s, "txtGiornoInizio")->hasFocus());
     QVERIFY(!child<QLabel>(&s, "lblAttendere")->isVisible());
 }
 
-void TestSummaryScreens::dayAndMonthAreOnlyPicked()
-{
+void TestSummaryScreens::dayAndMonthAreOnlyPicked() {
     MovementSelection s(*m_ctx, kLoadSummary);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
@@ -217,8 +207,7 @@ void TestSummaryScreens::dayAndMonthAreOnlyPicked()
     QVERIFY(child<QPushButton>(&s, "btnVisualizza")->hasFocus());
 }
 
-void TestSummaryScreens::failedCheckReportsAndFocuses()
-{
+void TestSummaryScreens::failedCheckReportsAndFocuses() {
     MovementSelection s(*m_ctx, kLoadSummary);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
@@ -226,7 +215,8 @@ void TestSummaryScreens::failedCheckReportsAndFocuses()
     QTest::mouseClick(child<QPushButton>(&s, "btnVisualizza"), Qt::LeftButton);
     QCOMPARE(m_fake->shown.size(), 1);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
-    QCOMPARE(m_fake->lastText(), QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+    QCOMPARE(m_fake->lastText(),
+             QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
     QVERIFY(child<QLineEdit>(&s, "txtAnno")->hasFocus());
     QVERIFY(!child<QLabel>(&s, "lblAttendere")->isVisible());
 
@@ -245,22 +235,24 @@ void TestSummaryScreens::failedCheckReportsAndFocuses()
     QVERIFY(!QFile::exists(path(QStringLiteral("Operazioni_Carico.pro")))); // no list was opened
 }
 
-void TestSummaryScreens::selectionOpensTheListOfItsJournal_data()
-{
+void TestSummaryScreens::selectionOpensTheListOfItsJournal_data() {
     QTest::addColumn<bool>("load");
     QTest::newRow("load") << true;
     QTest::newRow("unload") << false;
 }
 
-void TestSummaryScreens::selectionOpensTheListOfItsJournal()
-{
+void TestSummaryScreens::selectionOpensTheListOfItsJournal() {
     QFETCH(bool, load);
     const MovementKind& kind = load ? kLoadSummary : kUnloadSummary;
     const QString journal = path(QString::fromLatin1(kind.journalFile));
-    const QString other = path(QString::fromLatin1((load ? kUnloadSummary : kLoadSummary).journalFile));
-    addMovement(journal, QStringLiteral("14/03/2024"), QStringLiteral("XAB-1"), QStringLiteral("Rossi uno"));
-    addMovement(journal, QStringLiteral("15/03/2024"), QStringLiteral("A-B"), QStringLiteral("Bianchi"));
-    addMovement(journal, QStringLiteral("15/03/2024"), QStringLiteral("xab-2"), QStringLiteral("Rossi due"));
+    const QString other =
+        path(QString::fromLatin1((load ? kUnloadSummary : kLoadSummary).journalFile));
+    addMovement(journal, QStringLiteral("14/03/2024"), QStringLiteral("XAB-1"),
+                QStringLiteral("Rossi uno"));
+    addMovement(journal, QStringLiteral("15/03/2024"), QStringLiteral("A-B"),
+                QStringLiteral("Bianchi"));
+    addMovement(journal, QStringLiteral("15/03/2024"), QStringLiteral("xab-2"),
+                QStringLiteral("Rossi due"));
     addMovement(other, QStringLiteral("15/03/2024"), QStringLiteral("XAB-9"));
 
     MovementSelection s(*m_ctx, kind);
@@ -283,10 +275,12 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal()
                    QVERIFY(model);
                    QCOMPARE(model->rowCount(), 1);
                    QVERIFY(model->line(0).contains(QStringLiteral("xab-2")));
-                   QVERIFY(model->line(0).contains(load ? QStringLiteral("Quant. + ") : QStringLiteral("Quant. - ")));
+                   QVERIFY(model->line(0).contains(load ? QStringLiteral("Quant. + ")
+                                                        : QStringLiteral("Quant. - ")));
                    QCOMPARE(label(list, "lblTotCosti"), QStringLiteral("1"));
                    QCOMPARE(label(list, "titTipologia"), QStringLiteral("ab"));
-                   QCOMPARE(label(list, "lblIntervallo"), QStringLiteral("Dal   15/03/2024   al   15/03/2024"));
+                   QCOMPARE(label(list, "lblIntervallo"),
+                            QStringLiteral("Dal   15/03/2024   al   15/03/2024"));
                    // Trova on the list walks the matching lines.
                    child<QLineEdit>(list, "txtTrova")->setText(QStringLiteral("ROSSI"));
                    QTest::mouseClick(child<QPushButton>(list, "btnTrova"), Qt::LeftButton);
@@ -298,15 +292,15 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal()
     QVERIFY(s.findChildren<MovementSummaryList*>().isEmpty()); // destroyed when closed
 }
 
-void TestSummaryScreens::listStopsAtAnUnreadableDate()
-{
+void TestSummaryScreens::listStopsAtAnUnreadableDate() {
     const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
     addMovement(journal, QStringLiteral("01/03/2024"), QStringLiteral("A1"));
     addMovement(journal, QStringLiteral("02/03/2024"), QStringLiteral("A2"));
     addMovement(journal, QStringLiteral("2024-03-03"), QStringLiteral("A3"));
     addMovement(journal, QStringLiteral("04/03/2024"), QStringLiteral("A4"));
     MovementSummaryList list(*m_ctx, nullptr, kLoadSummary);
-    list.setRequest({journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+    list.setRequest(
+        {journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
     list.show();
     QCOMPARE(list.model()->rowCount(), 2);
     QCOMPARE(label(&list, "lblTotCosti"), QStringLiteral("2"));
@@ -314,35 +308,39 @@ void TestSummaryScreens::listStopsAtAnUnreadableDate()
     QTRY_COMPARE(m_fake->shown.size(), 1);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
     QCOMPARE(m_fake->lastText(),
-             QStringLiteral("Attenzione: il movimento in posizione 3 dell'archivio ha una data non valida "
-                            "(\"2024-03-03\").\n\r\n\rIl riepilogo è incompleto: elenca soltanto i movimenti "
-                            "registrati prima di quella posizione."));
+             QStringLiteral(
+                 "Attenzione: il movimento in posizione 3 dell'archivio ha una data non valida "
+                 "(\"2024-03-03\").\n\r\n\rIl riepilogo è incompleto: elenca soltanto i movimenti "
+                 "registrati prima di quella posizione."));
 }
 
-void TestSummaryScreens::listPrinting()
-{
+void TestSummaryScreens::listPrinting() {
     const QString journal = path(QStringLiteral("Operazioni_Scarico.pro"));
     const QString pdf = path(QStringLiteral("stampa.pdf"));
     m_fake->printToPdf = pdf;
 
     MovementSummaryList empty(*m_ctx, nullptr, kUnloadSummary);
-    empty.setRequest({journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+    empty.setRequest(
+        {journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
     empty.show();
     QCOMPARE(label(&empty, "titTipologia"), QStringLiteral("- - -"));
     QCOMPARE(label(&empty, "lblTotCosti"), QStringLiteral("0"));
     QTest::mouseClick(child<QPushButton>(&empty, "btnStampa"), Qt::LeftButton);
     QCOMPARE(m_fake->shown.size(), 1);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
-    QCOMPARE(m_fake->lastText(), QStringLiteral("Operazione di stampa non applicabile: il riepilogo non "
-                                                "contiene nessuna voce."));
+    QCOMPARE(m_fake->lastText(),
+             QStringLiteral("Operazione di stampa non applicabile: il riepilogo non "
+                            "contiene nessuna voce."));
     QTest::mouseClick(child<QPushButton>(&empty, "btnTrova"), Qt::LeftButton);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Message);
-    QCOMPARE(m_fake->lastText(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    QCOMPARE(m_fake->lastText(),
+             QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
 
     addMovement(journal, QStringLiteral("10/03/2024"), QStringLiteral("XAB-1"));
     addMovement(journal, QStringLiteral("11/03/2024"), QStringLiteral("XAB-2"));
     MovementSummaryList list(*m_ctx, nullptr, kUnloadSummary);
-    list.setRequest({journal, QStringLiteral("  "), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")});
+    list.setRequest({journal, QStringLiteral("  "), QStringLiteral("01/03/2024"),
+                     QStringLiteral("31/03/2024")});
     list.show();
     m_fake->clear();
     m_fake->answers.enqueue(false);
@@ -356,22 +354,29 @@ void TestSummaryScreens::listPrinting()
     QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
     QCOMPARE(m_fake->printDialogs, 1);
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QStringLiteral("Movimenti di scarico merce - Codice articolo: Tutti gli articoli").simplified()), qPrintable(text));
+    QVERIFY2(text.contains(
+                 QStringLiteral("Movimenti di scarico merce - Codice articolo: Tutti gli articoli")
+                     .simplified()),
+             qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Data: 10/03/2024  Cod. art. XAB-1").simplified()));
     QVERIFY(text.contains(QStringLiteral("Data: 11/03/2024  Cod. art. XAB-2").simplified()));
     QVERIFY(text.contains(QStringLiteral("Prezzo: € 12,50").simplified()));
     QVERIFY(text.contains(QStringLiteral("- - - - - - - - - - - - - - - -").simplified()));
-    QVERIFY(text.contains(QStringLiteral("INTERVALLO SELEZIONATO:    Dal   01/03/2024   al   31/03/2024").simplified()));
+    QVERIFY(text.contains(
+        QStringLiteral("INTERVALLO SELEZIONATO:    Dal   01/03/2024   al   31/03/2024")
+            .simplified()));
     QVERIFY(text.contains(QStringLiteral("TOTALE MOVIMENTI:  2").simplified()));
     QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2024").simplified()));
 }
 
-void TestSummaryScreens::inventoryFromTheSelection()
-{
+void TestSummaryScreens::inventoryFromTheSelection() {
     const QString archive = path(QStringLiteral("Magazzino.pro"));
-    addProduct(archive, QStringLiteral("V1"), QStringLiteral("Vini rossi"), QStringLiteral("3"), QStringLiteral("12,5"));
-    addProduct(archive, QStringLiteral("B1"), QStringLiteral("Birre"), QStringLiteral("10"), QStringLiteral("1"));
-    addProduct(archive, QStringLiteral("V2"), QStringLiteral("VINI"), QStringLiteral("-1"), QStringLiteral("2,25"));
+    addProduct(archive, QStringLiteral("V1"), QStringLiteral("Vini rossi"), QStringLiteral("3"),
+               QStringLiteral("12,5"));
+    addProduct(archive, QStringLiteral("B1"), QStringLiteral("Birre"), QStringLiteral("10"),
+               QStringLiteral("1"));
+    addProduct(archive, QStringLiteral("V2"), QStringLiteral("VINI"), QStringLiteral("-1"),
+               QStringLiteral("2,25"));
     const QString pdf = path(QStringLiteral("inventario.pdf"));
     m_fake->printToPdf = pdf;
 
@@ -379,33 +384,36 @@ void TestSummaryScreens::inventoryFromTheSelection()
     QCOMPARE(menu.windowTitle(), QStringLiteral(" Depotta - Inventario Merce"));
     menu.show();
     child<QLineEdit>(&menu, "txtTipologia")->setText(QStringLiteral("vini"));
-    whileModal([&] { QTest::mouseClick(child<QPushButton>(&menu, "btnVisualizza"), Qt::LeftButton); },
-               [&](QWidget* list) {
-                   QCOMPARE(list->objectName(), QStringLiteral("TfrmRiepilogo"));
-                   QVERIFY(child<QLabel>(&menu, "lblAttendere")->isVisible());
-                   auto* model = qobject_cast<LineListModel*>(child<QListView>(list, "lstRecords")->model());
-                   QVERIFY(model);
-                   QCOMPARE(model->rowCount(), 2);
-                   QVERIFY(model->line(0).endsWith(QStringLiteral("Valore: € 37,5")));
-                   QVERIFY(model->line(1).endsWith(QStringLiteral("Valore: € -2,25")));
-                   QCOMPARE(label(list, "titTipologia"), QStringLiteral("vini"));
-                   QCOMPARE(label(list, "lblTotale"), QStringLiteral("€ 35,25"));
-                   QCOMPARE(label(list, "panInfo"), QStringLiteral("Il presente inventario contiene 2 articoli."));
-                   QTest::mouseClick(child<QPushButton>(list, "btnStampa"), Qt::LeftButton);
-               });
+    whileModal(
+        [&] { QTest::mouseClick(child<QPushButton>(&menu, "btnVisualizza"), Qt::LeftButton); },
+        [&](QWidget* list) {
+            QCOMPARE(list->objectName(), QStringLiteral("TfrmRiepilogo"));
+            QVERIFY(child<QLabel>(&menu, "lblAttendere")->isVisible());
+            auto* model =
+                qobject_cast<LineListModel*>(child<QListView>(list, "lstRecords")->model());
+            QVERIFY(model);
+            QCOMPARE(model->rowCount(), 2);
+            QVERIFY(model->line(0).endsWith(QStringLiteral("Valore: € 37,5")));
+            QVERIFY(model->line(1).endsWith(QStringLiteral("Valore: € -2,25")));
+            QCOMPARE(label(list, "titTipologia"), QStringLiteral("vini"));
+            QCOMPARE(label(list, "lblTotale"), QStringLiteral("€ 35,25"));
+            QCOMPARE(label(list, "panInfo"),
+                     QStringLiteral("Il presente inventario contiene 2 articoli."));
+            QTest::mouseClick(child<QPushButton>(list, "btnStampa"), Qt::LeftButton);
+        });
     QVERIFY(!child<QLabel>(&menu, "lblAttendere")->isVisible());
     QVERIFY(m_fake->shown.isEmpty()); // inventory prints without a question
     QCOMPARE(m_fake->printDialogs, 1);
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QStringLiteral("Inventario merce - Categoria: vini").simplified()), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Inventario merce - Categoria: vini").simplified()),
+             qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Valore: € 37,5").simplified()));
     QVERIFY(text.contains(QStringLiteral("--------------------------").simplified()));
     QVERIFY(text.contains(QStringLiteral("VALORE TOTALE: € 35,25").simplified()));
     QVERIFY(!text.contains(QStringLiteral("B1 ").simplified()));
 }
 
-void TestSummaryScreens::inventoryEmptyArchive()
-{
+void TestSummaryScreens::inventoryEmptyArchive() {
     const QString pdf = path(QStringLiteral("vuoto.pdf"));
     m_fake->printToPdf = pdf;
     TfrmRiepilogo list(*m_ctx, nullptr);
@@ -413,36 +421,42 @@ void TestSummaryScreens::inventoryEmptyArchive()
     QVERIFY(QFile::exists(path(QStringLiteral("Magazzino.pro"))));
     QCOMPARE(list.model()->rowCount(), 0);
     QCOMPARE(label(&list, "lblTotale"), QStringLiteral("€ 0,00"));
-    QCOMPARE(label(&list, "panInfo"), QStringLiteral("Il presente inventario contiene 0 articoli."));
+    QCOMPARE(label(&list, "panInfo"),
+             QStringLiteral("Il presente inventario contiene 0 articoli."));
     QCOMPARE(label(&list, "titTipologia"), QStringLiteral("Tutti gli articoli in magazzino."));
     QTest::mouseClick(child<QPushButton>(&list, "btnTrova"), Qt::LeftButton);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Information);
-    QCOMPARE(m_fake->lastText(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    QCOMPARE(m_fake->lastText(),
+             QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
     QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QStringLiteral("Inventario merce - Categoria: Tutti gli articoli in magazzino.").simplified()),
+    QVERIFY2(text.contains(
+                 QStringLiteral("Inventario merce - Categoria: Tutti gli articoli in magazzino.")
+                     .simplified()),
              qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("VALORE TOTALE: € 0,00").simplified()));
 }
 
-void TestSummaryScreens::inventoryStopsAtAnUnreadableNumber()
-{
+void TestSummaryScreens::inventoryStopsAtAnUnreadableNumber() {
     const QString archive = path(QStringLiteral("Magazzino.pro"));
-    addProduct(archive, QStringLiteral("A"), QString(), QStringLiteral("2"), QStringLiteral("1,25"));
+    addProduct(archive, QStringLiteral("A"), QString(), QStringLiteral("2"),
+               QStringLiteral("1,25"));
     addProduct(archive, QStringLiteral("B"), QString(), QStringLiteral("1"), QStringLiteral("1.5"));
     addProduct(archive, QStringLiteral("C"), QString(), QStringLiteral("1"), QStringLiteral("1"));
     TfrmRiepilogo list(*m_ctx, nullptr);
     list.show();
     QCOMPARE(list.model()->rowCount(), 1);
     QCOMPARE(label(&list, "lblTotale"), QStringLiteral("2,5")); // the partial sum, no euro sign
-    QCOMPARE(label(&list, "panInfo"), QStringLiteral("Il presente inventario contiene 0 articoli."));
+    QCOMPARE(label(&list, "panInfo"),
+             QStringLiteral("Il presente inventario contiene 0 articoli."));
     QTRY_COMPARE(m_fake->shown.size(), 1);
     QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
     QCOMPARE(m_fake->lastText(),
-             QStringLiteral("Attenzione: la scheda in posizione 2 dell'archivio ha un costo non numerico "
-                            "(\"1.5\").\n\r\n\rL'inventario è incompleto: elenca soltanto gli articoli "
-                            "registrati prima di quella posizione e il valore totale non comprende il resto "
-                            "del magazzino."));
+             QStringLiteral(
+                 "Attenzione: la scheda in posizione 2 dell'archivio ha un costo non numerico "
+                 "(\"1.5\").\n\r\n\rL'inventario è incompleto: elenca soltanto gli articoli "
+                 "registrati prima di quella posizione e il valore totale non comprende il resto "
+                 "del magazzino."));
 }
 
 QTEST_MAIN(TestSummaryScreens)
