@@ -164,8 +164,9 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     buttons->addWidget(m_esci);
 
     auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(20, 16, 20, 14);
+    main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(10);
+    main->addWidget(makeHeading(this, titleOf(windowTitle())));
     main->addWidget(campo01);
     main->addLayout(top);
     main->addWidget(campo02);
@@ -175,8 +176,8 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     main->addWidget(m_attendere);
     main->addStretch(1);
     main->addLayout(buttons);
-    setMinimumSize(620, 360);
-    resize(640, 380);
+    setMinimumSize(640, 420);
+    resize(660, 430);
 
     // FormCreate: typing limits, Enter chain, highlight, digits only in the year.
     FieldConventions::apply(this, kFields);

@@ -74,7 +74,6 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     head->addWidget(infIntervallo, 1, 0);
     head->addWidget(m_intervallo, 1, 1);
     head->setColumnStretch(1, 1);
-    head->addWidget(m_guida, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignTop);
 
     auto* foot = new QHBoxLayout;
     foot->addWidget(infTot);
@@ -91,6 +90,7 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(8);
+    main->addWidget(makeHeading(this, titleOf(windowTitle()), m_guida));
     main->addLayout(head);
     main->addWidget(m_list, 1);
     main->addLayout(foot);

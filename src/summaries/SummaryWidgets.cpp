@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
@@ -95,6 +97,32 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
+}
+
+QFrame* makeHeading(QWidget* parent, const QString& title, QWidget* right) {
+    auto* head = new QFrame(parent);
+    head->setObjectName(QStringLiteral("bkgIntestazione"));
+    head->setStyleSheet(
+        QStringLiteral("QFrame#bkgIntestazione { background: #e8eef7; border: 1px solid #c9d4e4; "
+                       "border-radius: 4px; }"));
+    auto* label = makeLabel(head, QStringLiteral("titIntestazione"), title);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    f.setBold(true);
+    label->setFont(f);
+    auto* layout = new QHBoxLayout(head);
+    layout->setContentsMargins(14, 6, 8, 6);
+    layout->addWidget(label, 1);
+    if (right) {
+        right->setParent(head);
+        layout->addWidget(right);
+    }
+    return head;
+}
+
+QString titleOf(const QString& caption) {
+    const QString prefix = QStringLiteral(" Depotta - ");
+    return caption.startsWith(prefix) ? caption.mid(prefix.size()) : caption.trimmed();
 }
 
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {

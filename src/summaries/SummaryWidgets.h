@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QListView;
 class QToolButton;
@@ -23,6 +24,11 @@ QToolButton* makePicture(QWidget* parent, const QString& name, const QString& ti
 
 // A label with the name and text given.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
+
+// The heading band of a screen: its title on the left, `right` (a picture) on the right.
+QFrame* makeHeading(QWidget* parent, const QString& title, QWidget* right = nullptr);
+// The screen's title from its caption, without the program's name (" Depotta - ").
+QString titleOf(const QString& caption);
 
 // The waiting notice shown while a list loads.
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text);

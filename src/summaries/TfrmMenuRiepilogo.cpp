@@ -67,15 +67,16 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     pictures->addWidget(m_esci);
 
     auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(20, 16, 20, 12);
+    main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(12);
+    main->addWidget(makeHeading(this, titleOf(windowTitle())));
     main->addWidget(apri);
     main->addLayout(field);
     main->addWidget(informazioni);
     main->addStretch(1);
     main->addLayout(pictures);
-    setMinimumSize(560, 230);
-    resize(600, 240);
+    setMinimumSize(600, 270);
+    resize(620, 280);
 
     FieldConventions::apply(this, kFields);
     connect(m_visualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVisualizzaClick);

@@ -78,7 +78,6 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     auto* head = new QHBoxLayout;
     head->addWidget(lblTipologia);
     head->addWidget(m_titTipologia, 1);
-    head->addWidget(m_guida);
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch(1);
@@ -95,6 +94,7 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 8);
     main->setSpacing(8);
+    main->addWidget(makeHeading(this, titleOf(windowTitle()), m_guida));
     main->addLayout(head);
     main->addWidget(m_list, 1);
     main->addLayout(totalRow);
