@@ -247,8 +247,9 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         auto* ke = static_cast<QKeyEvent*>(event);
         if (isReturn(ke->key())) {
+            // As by Tab: the next field's text comes selected, so typing replaces it.
             if (b->next)
-                b->next->setFocus(Qt::OtherFocusReason);
+                b->next->setFocus(Qt::TabFocusReason);
             return true;
         }
         if (!accepts(b->spec.filter, ke->key(), ke->text()))
