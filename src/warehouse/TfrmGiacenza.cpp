@@ -96,6 +96,10 @@ TfrmGiacenza::TfrmGiacenza(AppContext& ctx, QWidget* owner)
     m_titImporto->setObjectName(QStringLiteral("titImporto"));
     m_lblAggiunta = new QLabel(kLoadLabel, this);
     m_lblAggiunta->setObjectName(QStringLiteral("lblAggiunta"));
+    // Room for either caption, so the fields do not shift between a load and an unload.
+    m_lblAggiunta->setMinimumWidth(
+        qMax(m_lblAggiunta->fontMetrics().horizontalAdvance(kLoadLabel),
+             m_lblAggiunta->fontMetrics().horizontalAdvance(kUnloadLabel)));
 
     m_btnTotale = new QPushButton(QStringLiteral("Calcola totale"), this);
     m_btnTotale->setObjectName(QStringLiteral("btnTotale"));

@@ -15,7 +15,7 @@ namespace {
 
 // The picture: the stock field of the sheet with its two buttons, and what each one does.
 QPixmap instructionsPicture() {
-    const QSize size(520, 250);
+    const QSize size(520, 232);
     QPixmap pm(size);
     pm.fill(QColor(0xfb, 0xfc, 0xfd));
     QPainter p(&pm);
@@ -74,7 +74,7 @@ QPixmap instructionsPicture() {
 
     p.setFont(base);
     p.setPen(ink);
-    p.drawText(QRectF(24, 146, size.width() - 48, 96), Qt::AlignLeft | Qt::TextWordWrap,
+    p.drawText(QRectF(24, 146, size.width() - 48, 80), Qt::AlignLeft | Qt::TextWordWrap,
                QStringLiteral("La giacenza non si scrive a mano: si aggiorna registrando un "
                               "movimento con i pulsanti + e \u2212 accanto al campo Giacenza. "
                               "Indicare la quantità, premere \"Applica e chiudi\" e poi Salva "

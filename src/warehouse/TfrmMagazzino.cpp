@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -259,7 +260,7 @@ void TfrmMagazzino::buildLayout() {
     tb->addWidget(toolButton(bar, "cmdUltimo", QStringLiteral("Ultima"), ProductIcon::Last));
     tb->addWidget(separator(bar));
     tb->addWidget(toolButton(bar, "btnTrova", QStringLiteral("Trova"), ProductIcon::Find, false));
-    tb->addWidget(toolButton(bar, "btnSottoscorta", QStringLiteral("In esaurimento"),
+    tb->addWidget(toolButton(bar, "btnSottoscorta", QStringLiteral("Sottoscorta"),
                              ProductIcon::LowStock, false));
     tb->addWidget(
         toolButton(bar, "btnScaduti", QStringLiteral("Da saldare"), ProductIcon::Unpaid, false));
@@ -432,10 +433,9 @@ void TfrmMagazzino::buildLayout() {
     bianco->hide();
 
     m_info = caption(this, kReady, "panInfo");
-    m_info->setFrameShape(QFrame::StyledPanel);
-    m_info->setFrameShadow(QFrame::Sunken);
-    m_info->setMinimumHeight(26);
-    m_info->setContentsMargins(6, 0, 6, 0);
+    m_info->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #f7f8fa; border: 1px solid "
+                                         "#c9d0da; border-radius: 3px; padding: 3px 8px; }"));
+    m_info->setMinimumHeight(28);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(12);
@@ -452,26 +452,34 @@ void TfrmMagazzino::buildLayout() {
     right->addWidget(foto);
     right->addStretch(1);
 
-    auto* bodyWidget = new QWidget(this);
-    bodyWidget->setObjectName(QStringLiteral("panScheda"));
-    bodyWidget->setMaximumWidth(1560);
-    auto* body = new QHBoxLayout(bodyWidget);
-    body->setContentsMargins(0, 0, 0, 0);
+    auto* body = new QHBoxLayout;
     body->setSpacing(12);
     body->addLayout(left, 5);
     body->addLayout(middle, 5);
     body->addLayout(right, 0);
 
+    // On wide screens the sheet keeps a readable width, centred.
+    auto* column = new QWidget(this);
+    column->setObjectName(QStringLiteral("panScheda"));
+    column->setMaximumWidth(1560);
+    auto* cl = new QVBoxLayout(column);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(10);
+    cl->addWidget(bar);
+    cl->addWidget(head);
+    cl->addLayout(body, 1);
+
+    column->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto* centre = new QHBoxLayout;
-    centre->addStretch(0);
-    centre->addWidget(bodyWidget, 1);
-    centre->addStretch(0);
+    centre->setSpacing(0);
+    // Margins that only take what the column leaves over.
+    centre->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    centre->addWidget(column);
+    centre->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(10, 8, 10, 8);
     page->setSpacing(10);
-    page->addWidget(bar);
-    page->addWidget(head);
     page->addLayout(centre, 1);
     page->addWidget(m_info);
 }
@@ -495,6 +503,18 @@ void TfrmMagazzino::clearSheet() {
     m_sheet->setPosition(0);
     refreshPosition();
     field("txtCodice")->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMagazzino::setVisible(bool visible) {
+    // The first time it shows, the sheet covers the whole screen also on desktops that do
+    // not honour the maximised state.
+    if (visible && !m_placed) {
+        m_placed = true;
+        if (const QScreen* s = screen())
+            setGeometry(s->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    AreaScreen::setVisible(visible);
 }
 
 void TfrmMagazzino::FormShow() {

@@ -455,6 +455,11 @@ void TestProductSheet::enterChain() {
     for (int i = 1; i < chain.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), chain[i]);
+        if (chain[i] == QLatin1String("txtCosto")) {
+            // Arriving by Enter selects the text: typing replaces the proposed 0,00.
+            QTest::keyClicks(s.f("txtCosto"), "0,35");
+            QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("0,35"));
+        }
     }
     s.f("txtNote")->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), s.f("txtNote"));
