@@ -1,6 +1,7 @@
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+#include "storage/StorageError.h"
 #include "summaries/MovementSelection.h"
 #include "summaries/MovementSummaryList.h"
 #include "summaries/TfrmMenuRiepilogo.h"
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void inventoryFromTheSelection();
     void inventoryEmptyArchive();
     void inventoryStopsAtAnUnreadableNumber();
+    void archiveThatCannotBeOpenedIsReported();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -457,6 +459,32 @@ void TestSummaryScreens::inventoryStopsAtAnUnreadableNumber() {
                  "(\"1.5\").\n\r\n\rL'inventario è incompleto: elenca soltanto gli articoli "
                  "registrati prima di quella posizione e il valore totale non comprende il resto "
                  "del magazzino."));
+}
+
+void TestSummaryScreens::archiveThatCannotBeOpenedIsReported() {
+    // A folder the user cannot write: the journal and the archive cannot be created, and an
+    // empty list would pass for "no movements" or "nothing in stock".
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                             QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    {
+        test::Unprivileged asUser;
+        MovementSummaryList list(*m_ctx, nullptr, kLoadSummary);
+        list.setRequest({path(QStringLiteral("Operazioni_Carico.pro")), QString(),
+                         QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+        list.show();
+        QTRY_COMPARE(m_fake->shown.size(), 1);
+        QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Error);
+        QCOMPARE(m_fake->lastText(), kArchiveErrorText);
+        QCOMPARE(list.model()->rowCount(), 0);
+
+        TfrmRiepilogo inventory(*m_ctx, nullptr);
+        inventory.show();
+        QTRY_COMPARE(m_fake->shown.size(), 2);
+        QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Error);
+        QCOMPARE(m_fake->lastText(), kArchiveErrorText);
+        QCOMPARE(label(&inventory, "lblTotale"), QStringLiteral("0,00"));
+    }
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_MAIN(TestSummaryScreens)
