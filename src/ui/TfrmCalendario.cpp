@@ -59,9 +59,11 @@ TfrmCalendario::TfrmCalendario(AppContext& ctx, QWidget* owner)
 void TfrmCalendario::btnImportaDataClick() {
     if (memory() != QLatin1String("datasca"))
         return;
-    QWidget* sheet = context().screen(QStringLiteral("TfrmMagazzino"));
-    if (auto* field = sheet ? sheet->findChild<QLineEdit*>(QStringLiteral("txtDataSca")) : nullptr)
-        field->setText(text::formatDate(m_cal->selectedDate()));
+    // The sheet's own field: tool screens opened from the sheet are its children too.
+    if (QWidget* sheet = context().screen(QStringLiteral("TfrmMagazzino")))
+        for (QLineEdit* field : sheet->findChildren<QLineEdit*>(QStringLiteral("txtDataSca")))
+            if (field->window() == sheet)
+                field->setText(text::formatDate(m_cal->selectedDate()));
     accept();
 }
 

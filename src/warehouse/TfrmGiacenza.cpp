@@ -283,9 +283,11 @@ void TfrmGiacenza::btnAggiornaClick() {
     }
 
     // Only a recorded movement changes the stock shown on the product sheet.
+    // The sheet's own field, not the one of this screen, which is the sheet's child.
     if (QWidget* sheet = context().screen(QStringLiteral("TfrmMagazzino")))
-        if (auto* stockField = sheet->findChild<QLineEdit*>(QStringLiteral("txtGiacenza")))
-            stockField->setText(total);
+        for (QLineEdit* stockField : sheet->findChildren<QLineEdit*>(QStringLiteral("txtGiacenza")))
+            if (stockField->window() == sheet)
+                stockField->setText(total);
     platform.notice(this, NoticeKind::Information,
                     QStringLiteral("Operazione di aggiornamento giacenza effettuata con "
                                    "successo.\n\r\n\rRicordarsi di premere Salva nella scheda "

@@ -238,7 +238,8 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx)
 }
 
 QLineEdit* TfrmMagazzino::field(const char* name) const {
-    return findChild<QLineEdit*>(QLatin1String(name));
+    // Looked up inside the sheet's own panel: tool screens opened from here are children too.
+    return m_column->findChild<QLineEdit*>(QLatin1String(name));
 }
 
 void TfrmMagazzino::buildLayout() {
@@ -459,7 +460,7 @@ void TfrmMagazzino::buildLayout() {
     body->addLayout(right, 0);
 
     // On wide screens the sheet keeps a readable width, centred.
-    auto* column = new QWidget(this);
+    auto* column = m_column = new QWidget(this);
     column->setObjectName(QStringLiteral("panScheda"));
     column->setMaximumWidth(1560);
     auto* cl = new QVBoxLayout(column);

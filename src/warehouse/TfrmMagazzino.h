@@ -58,6 +58,7 @@ class TfrmMagazzino final : public AreaScreen {
 
     ArchiveSheet* m_sheet = nullptr;
     PhotoBox* m_photo = nullptr;
+    QWidget* m_column = nullptr;
     QLabel* m_posizione = nullptr;
     QLabel* m_titPosizione = nullptr;
     QLabel* m_info = nullptr;
