@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "ui/AppContext.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -231,13 +231,9 @@ void TfrmAvvio::FormShow()
 
 void TfrmAvvio::setVisible(bool visible)
 {
-    // The first time it shows, the menu also covers the whole screen as a normal window,
-    // for desktops that do not honour the maximised state.
     if (visible && !m_placed) {
         m_placed = true;
-        if (const QScreen* s = screen())
-            setGeometry(s->availableGeometry());
-        setWindowState(windowState() | Qt::WindowMaximized);
+        placeWindow(this, Placement::Maximised);
     }
     QWidget::setVisible(visible);
 }

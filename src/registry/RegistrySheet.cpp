@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -102,7 +101,8 @@ int shortFieldWidth(const QWidget* field, int maxLength)
 } // namespace
 
 RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
-    : AreaScreen(ctx, QString::fromLatin1(config.className), QString::fromUtf8(config.caption)),
+    : AreaScreen(ctx, QString::fromLatin1(config.className), QString::fromUtf8(config.caption),
+                 Placement::Maximised),
       m_config(config)
 {
     buildScreen();
@@ -123,7 +123,6 @@ RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
 
     applyTabOrder();
     connectButtons();
-    setWindowState(Qt::WindowMaximized);
 }
 
 void RegistrySheet::buildScreen()
@@ -461,19 +460,6 @@ bool RegistrySheet::eventFilter(QObject* watched, QEvent* event)
         clearProvinceSelection(qobject_cast<QComboBox*>(box));
     }
     return AreaScreen::eventFilter(watched, event);
-}
-
-void RegistrySheet::setVisible(bool visible)
-{
-    // The first time it shows, the sheet also covers the screen as a normal window, for
-    // desktops that do not honour the maximised state.
-    if (visible && !m_placed) {
-        m_placed = true;
-        if (const QScreen* s = screen())
-            setGeometry(s->availableGeometry());
-        setWindowState(windowState() | Qt::WindowMaximized);
-    }
-    AreaScreen::setVisible(visible);
 }
 
 void RegistrySheet::showRecord(const Record& record, qint64 position)

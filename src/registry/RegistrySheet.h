@@ -60,7 +60,6 @@ public:
     void showRecord(const Record& record, qint64 position);
     ArchiveSheet& archive() const { return *m_sheet; }
 
-    void setVisible(bool visible) override;
 
 protected:
     void FormShow() override;
@@ -92,7 +91,6 @@ private:
     ArchiveSheet* m_sheet = nullptr;
     QLabel* m_info = nullptr;
     QLabel* m_position = nullptr;
-    bool m_placed = false;
 };
 
 } // namespace dp

@@ -7,11 +7,21 @@
 
 namespace dp {
 
-AreaScreen::AreaScreen(AppContext& ctx, const QString& className, const QString& caption)
-    : QWidget(nullptr), m_ctx(ctx)
+AreaScreen::AreaScreen(AppContext& ctx, const QString& className, const QString& caption,
+                       Placement placement)
+    : QWidget(nullptr), m_ctx(ctx), m_placement(placement)
 {
     setObjectName(className);
     setWindowTitle(caption);
+}
+
+void AreaScreen::setVisible(bool visible)
+{
+    if (visible && !m_placed) {
+        m_placed = true;
+        placeWindow(this, m_placement);
+    }
+    QWidget::setVisible(visible);
 }
 
 void AreaScreen::showEvent(QShowEvent* event)

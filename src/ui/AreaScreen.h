@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/WindowPlacement.h"
+
 #include <QWidget>
 
 namespace dp {
@@ -11,7 +13,10 @@ class AppContext;
 class AreaScreen : public QWidget {
     Q_OBJECT
 public:
-    AreaScreen(AppContext& ctx, const QString& className, const QString& caption);
+    AreaScreen(AppContext& ctx, const QString& className, const QString& caption,
+               Placement placement = Placement::Centred);
+
+    void setVisible(bool visible) override;
 
     AppContext& context() const { return m_ctx; }
 
@@ -23,6 +28,8 @@ protected:
 
 private:
     AppContext& m_ctx;
+    Placement m_placement;
+    bool m_placed = false;
 };
 
 } // namespace dp

@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -204,7 +203,7 @@ QFormLayout* form(QGroupBox* box) {
 
 TfrmMagazzino::TfrmMagazzino(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("TfrmMagazzino"),
-                 QStringLiteral(" Depotta - Magazzino Prodotti")) {
+                 QStringLiteral(" Depotta - Magazzino Prodotti"), Placement::Maximised) {
     buildLayout();
     m_sheet = new ArchiveSheet(ctx, this, TSchedaProdotto, m_posizione);
     m_sheet->afterShow = [this](qint64 position) {
@@ -234,7 +233,6 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx)
     click("btnEsci", &TfrmMagazzino::btnEsciClick);
 
     clearSheet();
-    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 QLineEdit* TfrmMagazzino::field(const char* name) const {
@@ -504,18 +502,6 @@ void TfrmMagazzino::clearSheet() {
     m_sheet->setPosition(0);
     refreshPosition();
     field("txtCodice")->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmMagazzino::setVisible(bool visible) {
-    // The first time it shows, the sheet covers the whole screen also on desktops that do
-    // not honour the maximised state.
-    if (visible && !m_placed) {
-        m_placed = true;
-        if (const QScreen* s = screen())
-            setGeometry(s->availableGeometry());
-        setWindowState(windowState() | Qt::WindowMaximized);
-    }
-    AreaScreen::setVisible(visible);
 }
 
 void TfrmMagazzino::FormShow() {

@@ -26,7 +26,6 @@ class TfrmMagazzino final : public AreaScreen {
     // The one way a product reaches the sheet: browsing, searches and lists call it.
     void showRecord(const Record& record, qint64 position);
 
-    void setVisible(bool visible) override;
 
   public Q_SLOTS:
     void btnNuovoClick();
@@ -63,7 +62,6 @@ class TfrmMagazzino final : public AreaScreen {
     QLabel* m_titPosizione = nullptr;
     QLabel* m_info = nullptr;
     QCheckBox* m_pagato = nullptr;
-    bool m_placed = false;
 };
 
 } // namespace dp

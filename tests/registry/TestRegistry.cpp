@@ -816,10 +816,10 @@ void TestRegistry::opensMaximisedAndReturnsToTheMenu()
         QWidget menu;
         menu.setObjectName(QStringLiteral("TfrmAvvio"));
         s.ctx.registerScreen(&menu);
-        QVERIFY(s.sheet->windowState() & Qt::WindowMaximized);
 
         s.sheet->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.sheet.get()));
+        QVERIFY(s.sheet->windowState() & Qt::WindowMaximized);
         s.click("cmdEsci");
         QVERIFY(!s.sheet->isVisible());
         QVERIFY(menu.isVisible());
