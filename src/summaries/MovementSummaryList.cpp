@@ -44,28 +44,12 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
 
     m_list = makeLineList(this, m_model);
 
-    auto* rigo01 =
-        makeLabel(this, QStringLiteral("lblRigo01"),
-                  QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
-                                 "in elenco da cercare e premere il pulsante Trova."));
-    auto* rigo02 =
-        makeLabel(this, QStringLiteral("lblRigo02"),
-                  QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                 "chiave di ricerca, fare di nuovo clic su Trova."));
-    m_trova = new QLineEdit(this);
-    m_trova->setObjectName(QStringLiteral("txtTrova"));
-    m_btnTrova = new QPushButton(QStringLiteral("Trova"), this);
-    m_btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    m_stampa = new QPushButton(QStringLiteral("Stampa riepilogo"), this);
-    m_stampa->setObjectName(QStringLiteral("btnStampa"));
-    m_esci = new QPushButton(QStringLiteral("Esci"), this);
-    m_esci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {m_btnTrova, m_stampa, m_esci})
-        b->setAutoDefault(false);
-    // The help viewer is opened from here once it exists; until then the picture is disabled.
-    m_guida = makePicture(this, QStringLiteral("imgGuida"), QString::fromUtf8(kHelpMovements),
-                          QStringLiteral("help"));
-    m_guida->setEnabled(false);
+    const FindPrintBar bar = makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), kHelpMovements);
+    m_trova = bar.trova;
+    m_btnTrova = bar.btnTrova;
+    m_stampa = bar.stampa;
+    m_esci = bar.esci;
+    m_guida = bar.guida;
 
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(8);
@@ -80,13 +64,6 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     foot->addWidget(m_totale);
     foot->addStretch(1);
 
-    auto* findRow = new QHBoxLayout;
-    findRow->addWidget(m_trova, 1);
-    findRow->addWidget(m_btnTrova);
-    findRow->addSpacing(24);
-    findRow->addWidget(m_stampa);
-    findRow->addWidget(m_esci);
-
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(8);
@@ -94,9 +71,7 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     main->addLayout(head);
     main->addWidget(m_list, 1);
     main->addLayout(foot);
-    main->addWidget(rigo01);
-    main->addWidget(rigo02);
-    main->addLayout(findRow);
+    main->addLayout(bar.layout);
     resize(1100, 640);
 
     m_find = new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Message);

@@ -7,6 +7,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QListView>
 #include <QPainter>
 #include <QPixmap>
@@ -130,6 +133,46 @@ QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {
     l->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     l->hide();
     return l;
+}
+
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption,
+                              const char* helpTopic) {
+    FindPrintBar bar{};
+    auto* rigo01 =
+        makeLabel(parent, QStringLiteral("lblRigo01"),
+                  QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
+                                 "in elenco da cercare e premere il pulsante Trova."));
+    auto* rigo02 =
+        makeLabel(parent, QStringLiteral("lblRigo02"),
+                  QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                 "chiave di ricerca, fare di nuovo clic su Trova."));
+    bar.trova = new QLineEdit(parent);
+    bar.trova->setObjectName(QStringLiteral("txtTrova"));
+    bar.btnTrova = new QPushButton(QStringLiteral("Trova"), parent);
+    bar.btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    bar.stampa = new QPushButton(printCaption, parent);
+    bar.stampa->setObjectName(QStringLiteral("btnStampa"));
+    bar.esci = new QPushButton(QStringLiteral("Esci"), parent);
+    bar.esci->setObjectName(QStringLiteral("btnEsci"));
+    for (QPushButton* b : {bar.btnTrova, bar.stampa, bar.esci})
+        b->setAutoDefault(false);
+    // The help viewer is opened from here once it exists; until then the picture is disabled.
+    bar.guida = makePicture(parent, QStringLiteral("imgGuida"), QString::fromUtf8(helpTopic),
+                            QStringLiteral("help"));
+    bar.guida->setEnabled(false);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(bar.trova, 1);
+    findRow->addWidget(bar.btnTrova);
+    findRow->addSpacing(24);
+    findRow->addWidget(bar.stampa);
+    findRow->addWidget(bar.esci);
+    bar.layout = new QVBoxLayout;
+    bar.layout->setSpacing(8);
+    bar.layout->addWidget(rigo01);
+    bar.layout->addWidget(rigo02);
+    bar.layout->addLayout(findRow);
+    return bar;
 }
 
 } // namespace dp::summaries

@@ -4,6 +4,9 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 class QListView;
 class QToolButton;
 class QWidget;
@@ -29,6 +32,19 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
 QFrame* makeHeading(QWidget* parent, const QString& title, QWidget* right = nullptr);
 // The screen's title from its caption, without the program's name (" Depotta - ").
 QString titleOf(const QString& caption);
+
+// The foot of every list screen: the two find instructions, txtTrova with its btnTrova, the
+// print and exit buttons, and the help picture (imgGuida, for the heading band).
+struct FindPrintBar {
+    QVBoxLayout* layout;
+    QLineEdit* trova;
+    QPushButton* btnTrova;
+    QPushButton* stampa;
+    QPushButton* esci;
+    QToolButton* guida;
+};
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption,
+                              const char* helpTopic);
 
 // The waiting notice shown while a list loads.
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text);

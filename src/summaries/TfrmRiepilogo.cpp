@@ -52,28 +52,12 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
 
     m_list = makeLineList(this, m_model);
 
-    auto* rigo01 =
-        makeLabel(this, QStringLiteral("lblRigo01"),
-                  QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
-                                 "in elenco da cercare e premere il pulsante Trova."));
-    auto* rigo02 =
-        makeLabel(this, QStringLiteral("lblRigo02"),
-                  QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                 "chiave di ricerca, fare di nuovo clic su Trova."));
-    m_trova = new QLineEdit(this);
-    m_trova->setObjectName(QStringLiteral("txtTrova"));
-    m_btnTrova = new QPushButton(QStringLiteral("Trova"), this);
-    m_btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    m_stampa = new QPushButton(QStringLiteral("Stampa inventario"), this);
-    m_stampa->setObjectName(QStringLiteral("btnStampa"));
-    m_esci = new QPushButton(QStringLiteral("Esci"), this);
-    m_esci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {m_btnTrova, m_stampa, m_esci})
-        b->setAutoDefault(false);
-    // The help viewer is opened from here once it exists; until then the picture is disabled.
-    m_guida = makePicture(this, QStringLiteral("imgGuida"), QString::fromUtf8(kHelpInventory),
-                          QStringLiteral("help"));
-    m_guida->setEnabled(false);
+    const FindPrintBar bar = makeFindPrintBar(this, QStringLiteral("Stampa inventario"), kHelpInventory);
+    m_trova = bar.trova;
+    m_btnTrova = bar.btnTrova;
+    m_stampa = bar.stampa;
+    m_esci = bar.esci;
+    m_guida = bar.guida;
 
     auto* head = new QHBoxLayout;
     head->addWidget(lblTipologia);
@@ -84,13 +68,6 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     totalRow->addWidget(infValore);
     totalRow->addWidget(m_totale);
 
-    auto* findRow = new QHBoxLayout;
-    findRow->addWidget(m_trova, 1);
-    findRow->addWidget(m_btnTrova);
-    findRow->addSpacing(24);
-    findRow->addWidget(m_stampa);
-    findRow->addWidget(m_esci);
-
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 8);
     main->setSpacing(8);
@@ -98,9 +75,7 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     main->addLayout(head);
     main->addWidget(m_list, 1);
     main->addLayout(totalRow);
-    main->addWidget(rigo01);
-    main->addWidget(rigo02);
-    main->addLayout(findRow);
+    main->addLayout(bar.layout);
     main->addWidget(m_panInfo);
     resize(1100, 640);
 
