@@ -509,15 +509,8 @@ void RegistrySheet::cmdSalvaClick()
 
 void RegistrySheet::cmdDuplicaClick()
 {
-    if (m_position->text().trimmed().isEmpty()) {
-        context().platform().notice(
-            this, NoticeKind::Warning,
-            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
-                           "che questa è stata inserita in archivio."));
+    if (!m_sheet->beginDuplicate())
         return;
-    }
-    m_sheet->clearAttachments();
-    m_sheet->setPosition(0);
     try {
         // Opening the archive creates it when missing and shows it can be written to.
         RecordFile file(m_sheet->filePath(), m_config.layout);
@@ -527,10 +520,7 @@ void RegistrySheet::cmdDuplicaClick()
         reportArchiveError(context(), this);
         return;
     }
-    context().platform().notice(
-        this, NoticeKind::Information,
-        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+    m_sheet->reportDuplicated();
 }
 
 void RegistrySheet::btnEmailClick()

@@ -98,6 +98,28 @@ void ArchiveSheet::clearAttachments()
             l->clear();
 }
 
+bool ArchiveSheet::beginDuplicate()
+{
+    if (m_position->text().trimmed().isEmpty()) {
+        m_ctx.platform().notice(
+            m_screen, NoticeKind::Warning,
+            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                           "che questa è stata inserita in archivio."));
+        return false;
+    }
+    clearAttachments();
+    setPosition(0);
+    return true;
+}
+
+void ArchiveSheet::reportDuplicated()
+{
+    m_ctx.platform().notice(
+        m_screen, NoticeKind::Information,
+        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+}
+
 void ArchiveSheet::emptyArchive()
 {
     m_ctx.platform().notice(m_screen, NoticeKind::Information, kEmptyArchive);

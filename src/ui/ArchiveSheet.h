@@ -47,6 +47,12 @@ public:
     Saved save();
     void reportSaved(Saved outcome);
 
+    // Duplica: refused with its warning on a sheet not yet in the archive; otherwise the
+    // sheet keeps its data but loses its attachments and its position, so that the next
+    // save appends it as a new record. reportDuplicated tells the user what to do next.
+    bool beginDuplicate();
+    void reportDuplicated();
+
     // Empties the six attachment labels.
     void clearAttachments();
 

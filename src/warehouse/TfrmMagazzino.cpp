@@ -518,22 +518,12 @@ void TfrmMagazzino::btnNuovoClick() {
 }
 
 void TfrmMagazzino::btnDuplicaClick() {
-    if (m_sheet->position() == 0) {
-        context().platform().notice(
-            this, NoticeKind::Warning,
-            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
-                           "che questa è stata inserita in archivio."));
+    if (!m_sheet->beginDuplicate())
         return;
-    }
-    m_sheet->clearAttachments();
-    m_sheet->setPosition(0);
     refreshPosition();
     m_photo->showPlaceholder();
     field("txtCodice")->setFocus(Qt::OtherFocusReason);
-    context().platform().notice(
-        this, NoticeKind::Information,
-        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                       "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+    m_sheet->reportDuplicated();
 }
 
 void TfrmMagazzino::btnSalvaClick() {
