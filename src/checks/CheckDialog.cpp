@@ -12,18 +12,18 @@
 
 namespace dp {
 
-CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& spec)
-    : ToolDialog(ctx, owner, QString::fromLatin1(spec.className),
-                 QString::fromUtf8(spec.caption)),
-      m_spec(spec),
-      m_title(new QLabel(QString::fromUtf8(spec.instruction), this)),
+CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& def)
+    : ToolDialog(ctx, owner, QString::fromLatin1(def.className),
+                 QString::fromUtf8(def.caption)),
+      m_spec(def),
+      m_title(new QLabel(QString::fromUtf8(def.instruction), this)),
       m_field(new QLineEdit(this)),
       m_check(new QPushButton(QStringLiteral("Controlla"), this)),
       m_close(new QPushButton(QStringLiteral("Chiudi"), this))
 {
     m_title->setObjectName(QStringLiteral("lblTitolo"));
     m_title->setWordWrap(false); // one line: the screens take the width of their instruction
-    m_field->setObjectName(QString::fromLatin1(spec.field.name));
+    m_field->setObjectName(QString::fromLatin1(def.field.name));
     m_check->setObjectName(QStringLiteral("btnControlla"));
     m_close->setObjectName(QStringLiteral("btnChiudi"));
 
@@ -33,7 +33,7 @@ CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec&
     mono.setPointSize(12);
     m_field->setFont(mono);
     m_field->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QLatin1Char('W')) *
-                             (spec.field.maxLength + 2));
+                             (def.field.maxLength + 2));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -48,8 +48,8 @@ CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec&
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    FieldConventions::apply(this, std::span(&spec.field, 1));
-    if (spec.rewriteOnKeyUp)
+    FieldConventions::apply(this, std::span(&def.field, 1));
+    if (def.rewriteOnKeyUp)
         m_field->installEventFilter(this);
 
     connect(m_check, &QPushButton::clicked, this, &CheckDialog::btnControllaClick);

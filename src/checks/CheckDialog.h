@@ -26,7 +26,7 @@ struct CheckScreenSpec {
 class CheckDialog : public ToolDialog {
     Q_OBJECT
 public:
-    CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& spec);
+    CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& def);
 
     // Puts a value into the field as the opener hands it in: not filtered, not cut.
     void setValue(const QString& value);

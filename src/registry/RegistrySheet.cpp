@@ -108,10 +108,10 @@ RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
     buildScreen();
     m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
 
-    std::vector<FieldSpec> specs;
+    std::vector<FieldSpec> fieldDefs;
     for (const SheetField& f : config.fields)
-        specs.push_back(f.spec);
-    FieldConventions::apply(this, specs);
+        fieldDefs.push_back(f.def);
+    FieldConventions::apply(this, fieldDefs);
 
     std::vector<HintSpec> hints;
     for (const ToolSpec& t : kTools)
@@ -233,7 +233,7 @@ QWidget* RegistrySheet::buildGroups()
     QHash<QString, QWidget*> controls;
     QHash<QString, int> limits;
     for (const SheetField& f : m_config.fields) {
-        const QString name = QString::fromLatin1(f.spec.name);
+        const QString name = QString::fromLatin1(f.def.name);
         QWidget* w = nullptr;
         if (f.province) {
             auto* box = new QComboBox(body);
@@ -253,13 +253,13 @@ QWidget* RegistrySheet::buildGroups()
             const bool carriesButton =
                 std::any_of(std::begin(kFieldButtons), std::end(kFieldButtons),
                             [&](const FieldButton& b) { return name == QLatin1String(b.field); });
-            if (const int width = carriesButton ? 0 : shortFieldWidth(e, f.spec.maxLength))
+            if (const int width = carriesButton ? 0 : shortFieldWidth(e, f.def.maxLength))
                 e->setFixedWidth(width);
             w = e;
         }
         w->setObjectName(name);
         controls.insert(name, w);
-        limits.insert(name, f.spec.maxLength);
+        limits.insert(name, f.def.maxLength);
     }
     auto* flag = new QCheckBox(QStringLiteral("Da ricontattare"), body);
     flag->setObjectName(QStringLiteral("chkRicontatta"));
@@ -267,7 +267,7 @@ QWidget* RegistrySheet::buildGroups()
 
     QHash<QString, QString> labels;
     for (const SheetField& f : m_config.fields)
-        labels.insert(QString::fromLatin1(f.spec.name), QString::fromUtf8(f.label));
+        labels.insert(QString::fromLatin1(f.def.name), QString::fromUtf8(f.label));
 
     // Long captions wrap rather than squeeze their fields; the captions of one column of the
     // sheet share one width, so that its fields start at the same place in every group.
@@ -386,8 +386,8 @@ void RegistrySheet::applyTabOrder()
         previous = w;
     };
     for (const SheetField& f : m_config.fields) {
-        chain(findChild<QWidget*>(QString::fromLatin1(f.spec.name)));
-        if (qstrcmp(f.spec.name, "txtQuestioni") == 0)
+        chain(findChild<QWidget*>(QString::fromLatin1(f.def.name)));
+        if (qstrcmp(f.def.name, "txtQuestioni") == 0)
             chain(findChild<QCheckBox*>(QStringLiteral("chkRicontatta")));
     }
 }
@@ -475,7 +475,7 @@ void RegistrySheet::FormShow()
 void RegistrySheet::newSheet()
 {
     for (const SheetField& f : m_config.fields) {
-        const QString name = QString::fromLatin1(f.spec.name);
+        const QString name = QString::fromLatin1(f.def.name);
         if (auto* box = findChild<QComboBox*>(name)) {
             box->setCurrentIndex(-1);
             box->setEditText(QString());
@@ -487,7 +487,7 @@ void RegistrySheet::newSheet()
         flag->setChecked(false);
     m_sheet->clearAttachments();
     m_sheet->setPosition(0);
-    focusField(m_config.fields.front().spec.name);
+    focusField(m_config.fields.front().def.name);
 }
 
 void RegistrySheet::cmdNuovoClick()
@@ -514,7 +514,7 @@ void RegistrySheet::cmdDuplicaClick()
     try {
         // Opening the archive creates it when missing and shows it can be written to.
         RecordFile file(m_sheet->filePath(), m_config.layout);
-        focusField(m_config.fields.front().spec.name);
+        focusField(m_config.fields.front().def.name);
         file.close();
     } catch (const StorageError&) {
         reportArchiveError(context(), this);

@@ -15,7 +15,7 @@ class ArchiveSheet;
 
 // One edit field of a registry sheet, in the sheet's Enter order.
 struct SheetField {
-    FieldSpec spec;         // typing limit, Enter chain, filter, rewrites
+    FieldSpec def;         // typing limit, Enter chain, filter, rewrites
     const char* label;      // caption beside the field
     bool province = false;  // an editable box listing the province codes
 };

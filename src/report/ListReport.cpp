@@ -21,8 +21,8 @@ QFont bandFont(qreal points) {
     return font;
 }
 
-QFont memoFont(const ListReportSpec& spec, qreal points) {
-    QFont font(spec.fontFamily);
+QFont memoFont(const ListReportSpec& request, qreal points) {
+    QFont font(request.fontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
     return font;
@@ -32,10 +32,10 @@ qreal memoLeft(const QSizeF& content) {
     return (content.width() - kMemoWidth) / 2;
 }
 
-qreal linePitchMm(const ListReportSpec& spec, const QFont& font) {
+qreal linePitchMm(const ListReportSpec& request, const QFont& font) {
     // A height smaller than the font's own line would draw the lines over each other.
     const qreal own = lineSpacingMm(font);
-    return spec.memoLineHeight96 > 0 ? std::max(unitsToMm(spec.memoLineHeight96), own) : own;
+    return request.memoLineHeight96 > 0 ? std::max(unitsToMm(request.memoLineHeight96), own) : own;
 }
 
 int linesPerPage(const QSizeF& content, qreal pitch) {
@@ -62,13 +62,13 @@ qsizetype fittingLength(const TextMeasure& measure, const QString& text, qreal w
 }
 
 // Picks the memo font (smaller when a line is too wide) and breaks what still does not fit.
-QStringList fitLines(const ListReportSpec& spec, QFont& font) {
+QStringList fitLines(const ListReportSpec& request, QFont& font) {
     const qreal width = memoTextWidth();
     {
         const TextMeasure measure(font);
         const QString* widestLine = nullptr;
         qreal widest = 0;
-        for (const QString& line : spec.lines) {
+        for (const QString& line : request.lines) {
             const qreal w = measure.quickWidthMm(line);
             if (w > widest) {
                 widest = w;
@@ -77,14 +77,14 @@ QStringList fitLines(const ListReportSpec& spec, QFont& font) {
         }
         if (widestLine && !measure.fits(*widestLine, width)) {
             widest = std::max(widest, measure.widthMm(*widestLine));
-            const qreal points = std::floor(spec.fontPointSize * width / widest * 10) / 10;
-            font = memoFont(spec, std::max(kMinMemoPoints, std::min(points, spec.fontPointSize)));
+            const qreal points = std::floor(request.fontPointSize * width / widest * 10) / 10;
+            font = memoFont(request, std::max(kMinMemoPoints, std::min(points, request.fontPointSize)));
         }
     }
     const TextMeasure measure(font);
     QStringList out;
-    out.reserve(spec.lines.size());
-    for (const QString& given : spec.lines) {
+    out.reserve(request.lines.size());
+    for (const QString& given : request.lines) {
         QString line = given; // shares the text, no copy
         // A line break inside a line (a note typed in several lines) would shift every
         // line after it; it prints as a blank instead.
@@ -126,29 +126,29 @@ QString fillFooter(const QString& footer, const QDate& date) {
     return out.replace(QStringLiteral("[DATE]"), date.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-int listLinesPerPage(const ListReportSpec& spec) {
+int listLinesPerPage(const ListReportSpec& request) {
     const ReportDocument doc(QPageLayout::Landscape);
-    return linesPerPage(doc.contentSize(), linePitchMm(spec, memoFont(spec, spec.fontPointSize)));
+    return linesPerPage(doc.contentSize(), linePitchMm(request, memoFont(request, request.fontPointSize)));
 }
 
-ReportDocument prepareList(const ListReportSpec& spec) {
+ReportDocument prepareList(const ListReportSpec& request) {
     ReportDocument doc(QPageLayout::Landscape);
-    doc.setName(spec.name);
+    doc.setName(request.name);
     const QSizeF content = doc.contentSize();
 
-    QFont font = memoFont(spec, spec.fontPointSize);
-    const qreal pitch = linePitchMm(spec, font); // the row height stays that of the given size
-    const QStringList lines = fitLines(spec, font);
+    QFont font = memoFont(request, request.fontPointSize);
+    const qreal pitch = linePitchMm(request, font); // the row height stays that of the given size
+    const QStringList lines = fitLines(request, font);
     const int perPage = linesPerPage(content, pitch);
     const int pages = std::max<int>(1, int((lines.size() + perPage - 1) / perPage));
 
-    const QDate date = spec.printDate.isValid() ? spec.printDate : QDate::currentDate();
-    const QString footer = fillFooter(spec.footer, date);
+    const QDate date = request.printDate.isValid() ? request.printDate : QDate::currentDate();
+    const QString footer = fillFooter(request.footer, date);
     const qreal footerTop = content.height() - kStripHeight;
 
     for (int p = 0; p < pages; ++p) {
         ReportPage& page = doc.addPage();
-        page.items.append(strip(QStringLiteral("txtTitolo"), spec.title, 0, content, 9));
+        page.items.append(strip(QStringLiteral("txtTitolo"), request.title, 0, content, 9));
 
         ReportItem memo;
         memo.name = QStringLiteral("txtRiepilogo");
@@ -161,7 +161,7 @@ ReportDocument prepareList(const ListReportSpec& spec) {
         page.items.append(memo);
 
         page.items.append(strip(QStringLiteral("txtPagina"), footer, footerTop, content, 8));
-        if (spec.pageNumbers) {
+        if (request.pageNumbers) {
             ReportItem number = strip(QStringLiteral("txtNumeroPagina"),
                                       QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pages),
                                       footerTop, content, 8);

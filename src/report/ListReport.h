@@ -30,10 +30,10 @@ struct ListReportSpec {
 // columns stay aligned), down to 6 pt; what still does not fit continues on the next
 // memo line, so no character is lost. A line break inside a line prints as a blank.
 // Needs a QGuiApplication (font metrics).
-ReportDocument prepareList(const ListReportSpec& spec);
+ReportDocument prepareList(const ListReportSpec& request);
 
-// How many memo lines fit on one page with this spec (at least 1).
-int listLinesPerPage(const ListReportSpec& spec);
+// How many memo lines fit on one page with this request (at least 1).
+int listLinesPerPage(const ListReportSpec& request);
 
 // The footer text with every "[DATE]" replaced by the date as dd/mm/yyyy.
 QString fillFooter(const QString& footer, const QDate& date);

@@ -121,11 +121,11 @@ void MovementSummaryList::btnStampaClick() {
     }
     if (!p.question(this, QStringLiteral("Si vuole stampare il presente riepilogo?")))
         return;
-    report::ListReportSpec spec;
-    spec.title = QString::fromUtf8(m_kind.printTitlePrefix) + text::trim(m_titTipologia->text());
-    spec.lines = movementMemo(m_model->lines(), m_intervallo->text(), m_totale->text());
-    spec.printDate = p.now().date();
-    report::printWithDialog(context(), this, report::prepareList(spec));
+    report::ListReportSpec request;
+    request.title = QString::fromUtf8(m_kind.printTitlePrefix) + text::trim(m_titTipologia->text());
+    request.lines = movementMemo(m_model->lines(), m_intervallo->text(), m_totale->text());
+    request.printDate = p.now().date();
+    report::printWithDialog(context(), this, report::prepareList(request));
 }
 
 void MovementSummaryList::btnEsciClick() {

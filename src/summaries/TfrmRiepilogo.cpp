@@ -122,12 +122,12 @@ void TfrmRiepilogo::FormShow() {
 }
 
 void TfrmRiepilogo::btnStampaClick() {
-    report::ListReportSpec spec;
-    spec.title =
+    report::ListReportSpec request;
+    request.title =
         QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
-    spec.lines = inventoryMemo(m_model->lines(), m_totale->text());
-    spec.printDate = context().platform().now().date();
-    report::printWithDialog(context(), this, report::prepareList(spec));
+    request.lines = inventoryMemo(m_model->lines(), m_totale->text());
+    request.printDate = context().platform().now().date();
+    report::printWithDialog(context(), this, report::prepareList(request));
 }
 
 void TfrmRiepilogo::btnEsciClick() {

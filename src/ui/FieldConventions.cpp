@@ -151,8 +151,8 @@ QString FieldConventions::normalise(Normalise rule, const QString& t)
 FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const FieldSpec> fields)
 {
     auto* fc = new FieldConventions(screen);
-    for (const FieldSpec& spec : fields) {
-        const QString name = QString::fromLatin1(spec.name);
+    for (const FieldSpec& def : fields) {
+        const QString name = QString::fromLatin1(def.name);
         auto* edit = screen->findChild<QLineEdit*>(name);
         QWidget* framed = edit;
         // An editable combo box (the province boxes) behaves through its line edit.
@@ -162,13 +162,13 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
                 framed = combo;
             }
         if (!edit) {
-            qWarning("FieldConventions: no field %s", spec.name);
+            qWarning("FieldConventions: no field %s", def.name);
             continue;
         }
-        Bound b{edit, framed, spec, nullptr, nullptr};
-        if (spec.next)
-            b.next = screen->findChild<QWidget*>(QString::fromLatin1(spec.next));
-        if (spec.highlight && framed->parentWidget()) {
+        Bound b{edit, framed, def, nullptr, nullptr};
+        if (def.next)
+            b.next = screen->findChild<QWidget*>(QString::fromLatin1(def.next));
+        if (def.highlight && framed->parentWidget()) {
             auto* rect = new QFrame(framed->parentWidget());
             rect->setObjectName(QStringLiteral("eff") + stemOf(name));
             rect->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -182,13 +182,13 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
         if (framed != edit)
             framed->installEventFilter(fc);
         const QPointer<QLineEdit> guard(edit);
-        if (spec.rewrite != Rewrite::None || spec.maxLength > 0) {
-            QObject::connect(edit, &QLineEdit::textEdited, fc, [guard, spec](const QString& t) {
+        if (def.rewrite != Rewrite::None || def.maxLength > 0) {
+            QObject::connect(edit, &QLineEdit::textEdited, fc, [guard, def](const QString& t) {
                 if (!guard)
                     return;
-                QString r = rewrite(spec.rewrite, t);
-                if (spec.maxLength > 0 && r.size() > spec.maxLength)
-                    r.truncate(spec.maxLength); // a paste may bring more than the limit
+                QString r = rewrite(def.rewrite, t);
+                if (def.maxLength > 0 && r.size() > def.maxLength)
+                    r.truncate(def.maxLength); // a paste may bring more than the limit
                 if (r != t) {
                     const int pos = guard->cursorPosition() - int(t.size() - r.size());
                     guard->setText(r);
@@ -233,8 +233,8 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         if (b->rect)
             b->rect->hide();
-        if (b->spec.normalise != Normalise::None) {
-            const QString n = normalise(b->spec.normalise, edit->text());
+        if (b->def.normalise != Normalise::None) {
+            const QString n = normalise(b->def.normalise, edit->text());
             if (n != edit->text())
                 edit->setText(n);
         }
@@ -252,13 +252,13 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
                 b->next->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (!accepts(b->spec.filter, ke->key(), ke->text()))
+        if (!accepts(b->def.filter, ke->key(), ke->text()))
             return true;
         // Typing stops at the limit; text put in by the program is not cut.
         const QString typed = ke->text();
-        if (b->spec.maxLength > 0 && !typed.isEmpty() && typed[0].isPrint() &&
+        if (b->def.maxLength > 0 && !typed.isEmpty() && typed[0].isPrint() &&
             !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-            edit->text().size() - edit->selectedText().size() >= b->spec.maxLength)
+            edit->text().size() - edit->selectedText().size() >= b->def.maxLength)
             return true;
         break;
     }

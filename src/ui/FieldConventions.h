@@ -68,7 +68,7 @@ private:
     struct Bound {
         QPointer<QLineEdit> edit;
         QPointer<QWidget> framed; // the field itself, or the combo box holding the line edit
-        FieldSpec spec;
+        FieldSpec def;
         QPointer<QWidget> rect;
         QPointer<QWidget> next;
     };

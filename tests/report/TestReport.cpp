@@ -45,11 +45,11 @@ QStringList numberedLines(int count) {
 }
 
 ListReportSpec listSpec(const QStringList& lines) {
-    ListReportSpec spec;
-    spec.title = QStringLiteral("Inventario merce - Categoria: Ferramenta");
-    spec.lines = lines;
-    spec.printDate = QDate(2024, 3, 5);
-    return spec;
+    ListReportSpec request;
+    request.title = QStringLiteral("Inventario merce - Categoria: Ferramenta");
+    request.lines = lines;
+    request.printDate = QDate(2024, 3, 5);
+    return request;
 }
 
 // A summary line with padded columns, as the lists print them (about 150 characters).
@@ -104,13 +104,13 @@ class TestReport : public QObject {
 
 void TestReport::memoHeightSetsLinesPerPage() {
     // 190 mm of printable height less two 8 mm bands, at 12.822/96 inch a line.
-    ListReportSpec spec = listSpec({});
-    QCOMPARE(listLinesPerPage(spec), 51);
-    spec.memoLineHeight96 = 25.644;
-    QCOMPARE(listLinesPerPage(spec), 25);
+    ListReportSpec request = listSpec({});
+    QCOMPARE(listLinesPerPage(request), 51);
+    request.memoLineHeight96 = 25.644;
+    QCOMPARE(listLinesPerPage(request), 25);
     // A height below the font's own line spacing would overlap the lines.
-    spec.memoLineHeight96 = 2;
-    QCOMPARE(listLinesPerPage(spec), int(174 / lineSpacingMm(QFont(spec.fontFamily, 8))));
+    request.memoLineHeight96 = 2;
+    QCOMPARE(listLinesPerPage(request), int(174 / lineSpacingMm(QFont(request.fontFamily, 8))));
 }
 
 void TestReport::pagination_data() {
@@ -133,14 +133,14 @@ void TestReport::pagination() {
 
     const int perPage = listLinesPerPage(listSpec({}));
     const QStringList lines = numberedLines(fullPages * perPage + extra);
-    const ListReportSpec spec = listSpec(lines);
-    const ReportDocument doc = prepareList(spec);
+    const ListReportSpec request = listSpec(lines);
+    const ReportDocument doc = prepareList(request);
 
     QCOMPARE(doc.pageCount(), pages);
     QCOMPARE(memoLines(doc), lines); // every line once, in order
     for (int p = 0; p < doc.pageCount(); ++p) {
         const QStringList texts = doc.pageTexts(p);
-        QCOMPARE(texts.first(), spec.title);
+        QCOMPARE(texts.first(), request.title);
         QCOMPARE(texts.at(texts.size() - 2), QStringLiteral("Stampa eseguita in data 05/03/2024"));
         QCOMPARE(texts.last(), QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pages));
         const int onPage = texts.size() - 3;
@@ -173,17 +173,17 @@ void TestReport::footerDate() {
     QFETCH(QString, footer);
     QFETCH(QString, expected);
 
-    ListReportSpec spec = listSpec({QStringLiteral("x")});
-    spec.printDate = date;
-    spec.footer = footer;
-    ReportDocument doc = prepareList(spec);
+    ListReportSpec request = listSpec({QStringLiteral("x")});
+    request.printDate = date;
+    request.footer = footer;
+    ReportDocument doc = prepareList(request);
     QVERIFY(doc.findText(QStringLiteral("txtPagina")));
     QCOMPARE(doc.findText(QStringLiteral("txtPagina"))->text, expected);
 }
 
 void TestReport::bandsDoNotOverlap() {
-    const ListReportSpec spec = listSpec(numberedLines(80));
-    const ReportDocument doc = prepareList(spec);
+    const ListReportSpec request = listSpec(numberedLines(80));
+    const ReportDocument doc = prepareList(request);
 
     QCOMPARE(doc.pageLayout().orientation(), QPageLayout::Landscape);
     QCOMPARE(doc.pageLayout().pageSize().id(), QPageSize::A4);
@@ -303,13 +303,13 @@ void TestReport::pdfCarriesTextsAndInfo() {
 void TestReport::onlyChosenPagesArePrinted() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pagine.pdf"));
-    const ListReportSpec spec = listSpec(numberedLines(2 * listLinesPerPage(listSpec({})) + 1));
+    const ListReportSpec request = listSpec(numberedLines(2 * listLinesPerPage(listSpec({})) + 1));
     {
         QPdfWriter writer(path);
         QPageRanges ranges;
         ranges.addPage(2);
         writer.setPageRanges(ranges);
-        QVERIFY(paint(prepareList(spec), writer));
+        QVERIFY(paint(prepareList(request), writer));
     }
     QVERIFY(run(QStringLiteral("pdfinfo"), {path})
                 .contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
