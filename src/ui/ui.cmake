@@ -5,6 +5,7 @@ add_library(dp_ui_base STATIC
   src/ui/Messages.cpp
   src/ui/FieldConventions.cpp
   src/ui/FindInList.cpp
+  src/ui/Icons.cpp
   src/ui/LineListModel.cpp
   src/ui/QtPlatform.cpp
   src/ui/TfrmCalendario.cpp
