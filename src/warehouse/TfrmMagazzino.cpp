@@ -7,9 +7,9 @@
 #include "ui/AppContext.h"
 #include "ui/ArchiveSheet.h"
 #include "ui/FieldConventions.h"
+#include "ui/Icons.h"
 #include "ui/Platform.h"
 #include "ui/TfrmCalendario.h"
-#include "warehouse/ProductIcons.h"
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 
@@ -138,12 +138,12 @@ bool isReturn(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, ProductIcon icon,
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, Icon picture,
                         bool enabled = true) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setText(text);
-    b->setIcon(productIcon(icon));
+    b->setIcon(icon(picture));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
@@ -153,10 +153,10 @@ QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, 
     return b;
 }
 
-QToolButton* smallButton(QWidget* parent, const char* name, ProductIcon icon, bool enabled = true) {
+QToolButton* smallButton(QWidget* parent, const char* name, Icon picture, bool enabled = true) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
-    b->setIcon(productIcon(icon));
+    b->setIcon(icon(picture));
     b->setIconSize(QSize(20, 20));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
@@ -248,33 +248,28 @@ void TfrmMagazzino::buildLayout() {
     auto* tb = new QHBoxLayout(bar);
     tb->setContentsMargins(8, 4, 8, 4);
     tb->setSpacing(2);
-    tb->addWidget(toolButton(bar, "btnNuovo", QStringLiteral("Nuovo"), ProductIcon::New));
-    tb->addWidget(toolButton(bar, "btnDuplica", QStringLiteral("Duplica"), ProductIcon::Duplicate));
-    tb->addWidget(toolButton(bar, "btnSalva", QStringLiteral("Salva"), ProductIcon::Save));
+    tb->addWidget(toolButton(bar, "btnNuovo", QStringLiteral("Nuovo"), Icon::New));
+    tb->addWidget(toolButton(bar, "btnDuplica", QStringLiteral("Duplica"), Icon::Duplicate));
+    tb->addWidget(toolButton(bar, "btnSalva", QStringLiteral("Salva"), Icon::Save));
     tb->addWidget(separator(bar));
-    tb->addWidget(toolButton(bar, "cmdPrimo", QStringLiteral("Prima"), ProductIcon::First));
-    tb->addWidget(
-        toolButton(bar, "cmdIndietro", QStringLiteral("Precedente"), ProductIcon::Previous));
-    tb->addWidget(toolButton(bar, "cmdAvanti", QStringLiteral("Successiva"), ProductIcon::Next));
-    tb->addWidget(toolButton(bar, "cmdUltimo", QStringLiteral("Ultima"), ProductIcon::Last));
+    tb->addWidget(toolButton(bar, "cmdPrimo", QStringLiteral("Prima"), Icon::First));
+    tb->addWidget(toolButton(bar, "cmdIndietro", QStringLiteral("Precedente"), Icon::Previous));
+    tb->addWidget(toolButton(bar, "cmdAvanti", QStringLiteral("Successiva"), Icon::Next));
+    tb->addWidget(toolButton(bar, "cmdUltimo", QStringLiteral("Ultima"), Icon::Last));
     tb->addWidget(separator(bar));
-    tb->addWidget(toolButton(bar, "btnTrova", QStringLiteral("Trova"), ProductIcon::Find, false));
-    tb->addWidget(toolButton(bar, "btnSottoscorta", QStringLiteral("Sottoscorta"),
-                             ProductIcon::LowStock, false));
+    tb->addWidget(toolButton(bar, "btnTrova", QStringLiteral("Trova"), Icon::Find, false));
     tb->addWidget(
-        toolButton(bar, "btnScaduti", QStringLiteral("Da saldare"), ProductIcon::Unpaid, false));
-    tb->addWidget(
-        toolButton(bar, "btnAllegati", QStringLiteral("Allegati"), ProductIcon::Attach, false));
+        toolButton(bar, "btnSottoscorta", QStringLiteral("Sottoscorta"), Icon::LowStock, false));
+    tb->addWidget(toolButton(bar, "btnScaduti", QStringLiteral("Da saldare"), Icon::Unpaid, false));
+    tb->addWidget(toolButton(bar, "btnAllegati", QStringLiteral("Allegati"), Icon::Attach, false));
     tb->addWidget(separator(bar));
     tb->addWidget(
-        toolButton(bar, "btnAnteprima", QStringLiteral("Anteprima"), ProductIcon::Preview, false));
-    tb->addWidget(
-        toolButton(bar, "btnStampa", QStringLiteral("Stampa"), ProductIcon::Print, false));
-    tb->addWidget(
-        toolButton(bar, "btnEsporta", QStringLiteral("Esporta"), ProductIcon::Export, false));
+        toolButton(bar, "btnAnteprima", QStringLiteral("Anteprima"), Icon::Preview, false));
+    tb->addWidget(toolButton(bar, "btnStampa", QStringLiteral("Stampa"), Icon::Print, false));
+    tb->addWidget(toolButton(bar, "btnEsporta", QStringLiteral("Esporta"), Icon::Export, false));
     tb->addStretch(1);
-    tb->addWidget(toolButton(bar, "btnGuida", QStringLiteral("Guida"), ProductIcon::Help, false));
-    tb->addWidget(toolButton(bar, "btnEsci", QStringLiteral("Esci"), ProductIcon::Exit));
+    tb->addWidget(toolButton(bar, "btnGuida", QStringLiteral("Guida"), Icon::Help, false));
+    tb->addWidget(toolButton(bar, "btnEsci", QStringLiteral("Esci"), Icon::Exit));
 
     // Heading: what the sheet is and where it stands in the archive.
     auto* head = new QFrame(this);
@@ -372,7 +367,7 @@ void TfrmMagazzino::buildLayout() {
     auto* dittaRow = new QHBoxLayout;
     dittaRow->setSpacing(8);
     dittaRow->addWidget(edit(sup, "txtDitta"));
-    dittaRow->addWidget(smallButton(sup, "impFornitore", ProductIcon::ImportSupplier, false));
+    dittaRow->addWidget(smallButton(sup, "impFornitore", Icon::ImportSupplier, false));
     ff->addRow(caption(sup, QStringLiteral("Ditta fornitrice:"), "titDitta"), dittaRow);
     ff->addRow(caption(sup, QStringLiteral("Titolare:"), "titAgente"), edit(sup, "txtAgente"));
     ff->addRow(caption(sup, QStringLiteral("Recapito telefonico:"), "titRecapito"),
@@ -388,7 +383,7 @@ void TfrmMagazzino::buildLayout() {
     auto* dataRow = new QHBoxLayout;
     dataRow->setSpacing(8);
     dataRow->addWidget(data);
-    dataRow->addWidget(smallButton(sup, "delDataSca", ProductIcon::ClearDate));
+    dataRow->addWidget(smallButton(sup, "delDataSca", Icon::Remove));
     dataRow->addStretch(1);
     ff->addRow(caption(sup, QStringLiteral("Data scadenza:"), "titDataSca"), dataRow);
     m_pagato = new QCheckBox(QStringLiteral("Pagato"), sup);
@@ -411,15 +406,15 @@ void TfrmMagazzino::buildLayout() {
     auto* photoButtons = new QHBoxLayout;
     photoButtons->setSpacing(2);
     photoButtons->addWidget(
-        toolButton(foto, "btnCaricaFoto", QStringLiteral("Carica"), ProductIcon::PhotoLoad, false));
-    photoButtons->addWidget(toolButton(foto, "btnAcquisisciFoto", QStringLiteral("Webcam"),
-                                       ProductIcon::PhotoCamera, false));
+        toolButton(foto, "btnCaricaFoto", QStringLiteral("Carica"), Icon::Open, false));
     photoButtons->addWidget(
-        toolButton(foto, "btnSalvaFoto", QStringLiteral("Salva"), ProductIcon::PhotoSave, false));
-    photoButtons->addWidget(toolButton(foto, "btnZoomFoto", QStringLiteral("Ingrandisci"),
-                                       ProductIcon::PhotoZoom, false));
-    photoButtons->addWidget(toolButton(foto, "btnCancFoto", QStringLiteral("Cancella"),
-                                       ProductIcon::PhotoDelete, false));
+        toolButton(foto, "btnAcquisisciFoto", QStringLiteral("Webcam"), Icon::Camera, false));
+    photoButtons->addWidget(
+        toolButton(foto, "btnSalvaFoto", QStringLiteral("Salva"), Icon::Save, false));
+    photoButtons->addWidget(
+        toolButton(foto, "btnZoomFoto", QStringLiteral("Ingrandisci"), Icon::Zoom, false));
+    photoButtons->addWidget(
+        toolButton(foto, "btnCancFoto", QStringLiteral("Cancella"), Icon::Remove, false));
     fl->addLayout(photoButtons);
     fl->addStretch(1);
 

@@ -6,7 +6,6 @@ target_link_libraries(dp_warehouse_core PUBLIC depotta_policy dp_storage Qt6::Co
 target_link_libraries(depotta_core INTERFACE dp_warehouse_core)
 
 add_library(dp_warehouse_ui STATIC
-  src/warehouse/ProductIcons.cpp
   src/warehouse/TfrmGiacenza.cpp
   src/warehouse/TfrmIstruzioni.cpp
   src/warehouse/TfrmMagazzino.cpp
