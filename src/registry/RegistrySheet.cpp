@@ -2,11 +2,11 @@
 
 #include "checks/CheckScreens.h"
 #include "registry/ProvinceCodes.h"
-#include "registry/SheetIcons.h"
 #include "storage/RecordFile.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
 #include "ui/ArchiveSheet.h"
+#include "ui/Icons.h"
 #include "ui/Messages.h"
 
 #include <QCheckBox>
@@ -34,6 +34,7 @@ namespace {
 // shown disabled, with their hints.
 struct ToolSpec {
     const char* name;
+    Icon picture;
     const char* caption;
     const char* hint; // null: the sheet's own hint
     bool ready;
@@ -41,26 +42,29 @@ struct ToolSpec {
 };
 
 const ToolSpec kTools[] = {
-    {"cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.", true,
-     false},
-    {"cmdSalva", "Salva", "Salva la scheda corrente in archivio.", true, false},
-    {"cmdDuplica", "Duplica",
+    {"cmdNuovo", Icon::New, "Nuovo",
+     "Prepara la schermata per la registrazione di una nuova scheda.", true, false},
+    {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true, false},
+    {"cmdDuplica", Icon::Duplicate, "Duplica",
      "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
      true, false},
-    {"cmdPrimo", "Prima", "Visualizza la prima scheda in archivio.", true, true},
-    {"cmdIndietro", "Indietro", "Visualizza la scheda precedente in archivio.", true, false},
-    {"cmdAvanti", "Avanti", "Visualizza la scheda successiva in archivio.", true, false},
-    {"cmdUltimo", "Ultima", "Visualizza l'ultima scheda in archivio.", true, false},
-    {"cmdTrova", "Trova", "Trova una scheda in archivio.", false, true},
-    {"cmdRicontatta", "Ricontatti", nullptr, false, false},
-    {"cmdFile", "Allegati", "Allega file alla scheda corrente.", false, false},
-    {"cmdStampa", "Stampa", "Stampa la scheda corrente.", false, true},
-    {"cmdAnteprima", "Anteprima", "Visualizza l'anteprima di stampa.", false, false},
-    {"cmdPDF", "PDF", "Esporta la scheda in formato PDF.", false, false},
-    {"cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.", false,
+    {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.", true, true},
+    {"cmdIndietro", Icon::Previous, "Indietro", "Visualizza la scheda precedente in archivio.",
+     true, false},
+    {"cmdAvanti", Icon::Next, "Avanti", "Visualizza la scheda successiva in archivio.", true,
      false},
-    {"cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.", false, true},
-    {"cmdEsci", "Esci", "Esci da questa schermata di lavoro.", true, false},
+    {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true, false},
+    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", false, true},
+    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, false, false},
+    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false, false},
+    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", false, true},
+    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", false, false},
+    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", false, false},
+    {"cmdEsporta", Icon::Export, "Esporta",
+     "Esporta le schede in archivio in un file di Microsoft Excel.", false, false},
+    {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+     false, true},
+    {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true, false},
 };
 // Where the position label stands: right after this button.
 const char* const kPositionAfter = "cmdUltimo";
@@ -69,14 +73,15 @@ const char* const kPositionAfter = "cmdUltimo";
 struct FieldButton {
     const char* field;
     const char* name;
+    Icon picture;
     const char* hint;
 };
 const FieldButton kFieldButtons[] = {
-    {"txtEmail", "btnEmail", "Invia una e-mail all'indirizzo indicato."},
-    {"txtCodFisc", "btnCodFisc", "Controlla il codice fiscale."},
-    {"txtPartitaIva", "btnPartitaIva", "Controlla il numero di partita IVA."},
-    {"txtCarta", "btnCarta", "Controlla il numero di carta di credito."},
-    {"txtIban", "btnIban", "Controlla l'IBAN."},
+    {"txtEmail", "btnEmail", Icon::Email, "Invia una e-mail all'indirizzo indicato."},
+    {"txtCodFisc", "btnCodFisc", Icon::Check, "Controlla il codice fiscale."},
+    {"txtPartitaIva", "btnPartitaIva", Icon::Check, "Controlla il numero di partita IVA."},
+    {"txtCarta", "btnCarta", Icon::Check, "Controlla il numero di carta di credito."},
+    {"txtIban", "btnIban", Icon::Check, "Controlla l'IBAN."},
 };
 
 const char* const kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
@@ -192,7 +197,7 @@ QWidget* RegistrySheet::buildToolbar()
         auto* b = new QToolButton(bar);
         b->setObjectName(name);
         b->setText(QString::fromUtf8(t.caption));
-        b->setIcon(sheetIcon(name));
+        b->setIcon(icon(t.picture));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
@@ -337,7 +342,7 @@ QWidget* RegistrySheet::buildGroups()
                         continue;
                     auto* b = new QToolButton(box);
                     b->setObjectName(QString::fromLatin1(fb.name));
-                    b->setIcon(sheetIcon(b->objectName()));
+                    b->setIcon(icon(fb.picture));
                     b->setIconSize(QSize(18, 18));
                     b->setFocusPolicy(Qt::NoFocus);
                     cell->addWidget(b);

@@ -8,7 +8,6 @@ target_link_libraries(depotta_core INTERFACE dp_registry_core)
 
 add_library(dp_registry_ui STATIC
   src/registry/RegistrySheet.cpp
-  src/registry/SheetIcons.cpp
   src/registry/TfrmClienti.cpp
   src/registry/TfrmFornitori.cpp
 )
