@@ -156,16 +156,6 @@ void parcelWithArrow(QPainter& p, const QColor& a, bool inwards)
     }
 }
 
-void drawGuida(QPainter& p)
-{
-    QPainterPath q;
-    q.moveTo(37, 38);
-    q.cubicTo(37, 22, 63, 22, 63, 37);
-    q.cubicTo(63, 48, 50, 48, 50, 60);
-    p.strokePath(q, stroke(kWhite, 9));
-    fill(p, circle(50, 75, 5.5), kWhite);
-}
-
 void drawInfo(QPainter& p)
 {
     fill(p, circle(50, 28, 7), kWhite);
@@ -250,7 +240,6 @@ QColor accent(Picture p)
         return QColor(192, 68, 58);
     case Picture::Esci:
         return kExit;
-    case Picture::Guida:
     case Picture::Info:
     case Picture::Copyright:
     case Picture::Sito:
@@ -294,10 +283,6 @@ QPixmap picture(Picture which, int size, qreal dpr)
     case Picture::Scarico:
         tile(p, a);
         parcelWithArrow(p, a, false);
-        break;
-    case Picture::Guida:
-        disc(p, a);
-        drawGuida(p);
         break;
     case Picture::Info:
         disc(p, a);

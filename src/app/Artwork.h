@@ -14,7 +14,6 @@ enum class Picture {
     Inventario,
     Carico,
     Scarico,
-    Guida,
     Info,
     Copyright,
     Sito,

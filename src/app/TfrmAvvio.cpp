@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "ui/AppContext.h"
+#include "ui/Icons.h"
 #include "ui/Platform.h"
 #include "ui/WindowPlacement.h"
 
@@ -47,17 +48,17 @@ const Area kAreas[] = {
 struct Tool {
     const char* name;
     const char* hint;
-    art::Picture picture;
+    QIcon (*picture)();
 };
 
 // The pictures of the title band; help, information and credits open tool screens that
 // do not exist yet, so they stay disabled.
 const Tool kTools[] = {
-    {"imgGuida", "Guida all'utilizzo del software", art::Picture::Guida},
-    {"imgInfo", "Informazioni su Depotta", art::Picture::Info},
-    {"imgCopyright", "Riconoscimenti", art::Picture::Copyright},
-    {"icoSito", "Visita il sito web", art::Picture::Sito},
-    {"imgEsci", "Esci dal programma", art::Picture::Esci},
+    {"imgGuida", "Guida all'utilizzo del software", [] { return icon(Icon::Help); }},
+    {"imgInfo", "Informazioni su Depotta", [] { return art::icon(art::Picture::Info); }},
+    {"imgCopyright", "Riconoscimenti", [] { return art::icon(art::Picture::Copyright); }},
+    {"icoSito", "Visita il sito web", [] { return art::icon(art::Picture::Sito); }},
+    {"imgEsci", "Esci dal programma", [] { return art::icon(art::Picture::Esci); }},
 };
 
 constexpr int kBarHeight = 46;
@@ -120,12 +121,12 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
     for (const Tool& t : kTools) {
         auto* b = new QToolButton(header);
         b->setObjectName(QString::fromLatin1(t.name));
-        b->setIcon(art::icon(t.picture));
+        b->setIcon(t.picture());
         b->setIconSize(QSize(44, 44));
         b->setToolTip(QString::fromUtf8(t.hint));
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);
-        if (t.picture == art::Picture::Esci)
+        if (qstrcmp(t.name, "imgEsci") == 0)
             headerLayout->addSpacing(18);
         headerLayout->addWidget(b);
     }

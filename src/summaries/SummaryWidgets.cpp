@@ -1,5 +1,6 @@
 #include "summaries/SummaryWidgets.h"
 
+#include "ui/Icons.h"
 #include "ui/LineListModel.h"
 
 #include <QApplication>
@@ -11,54 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QListView>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolButton>
 
 namespace dp::summaries {
-
-namespace {
-
-// A small spreadsheet: green frame, white cells.
-QIcon spreadsheetIcon() {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(3, 3, 26, 26, QColor(0x1d, 0x6f, 0x42));
-    p.fillRect(6, 10, 20, 16, Qt::white);
-    p.setPen(QColor(0x1d, 0x6f, 0x42));
-    for (int x = 12; x < 26; x += 7)
-        p.drawLine(x, 10, x, 25);
-    for (int y = 15; y < 26; y += 5)
-        p.drawLine(6, y, 25, y);
-    return QIcon(pm);
-}
-
-// A round badge with a white sign on it: "?" for help, a cross for closing.
-QIcon badgeIcon(const QColor& colour, bool question) {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(QRectF(4, 4, 56, 56));
-    p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
-    if (question) {
-        QFont f(QStringLiteral("Arial"));
-        f.setBold(true);
-        f.setPixelSize(42);
-        p.setFont(f);
-        p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
-    } else {
-        p.drawLine(QPointF(22, 22), QPointF(42, 42));
-        p.drawLine(QPointF(42, 22), QPointF(22, 42));
-    }
-    return QIcon(pm);
-}
-
-} // namespace
 
 QListView* makeLineList(QWidget* parent, LineListModel* model) {
     auto* list = new QListView(parent);
@@ -88,11 +44,11 @@ QToolButton* makePicture(QWidget* parent, const QString& name, const QString& ti
     b->setIconSize(QSize(32, 32));
     b->setCursor(Qt::PointingHandCursor);
     if (kind == QLatin1String("help"))
-        b->setIcon(badgeIcon(QColor(0x1f, 0x5f, 0xb0), true));
+        b->setIcon(icon(Icon::Help));
     else if (kind == QLatin1String("exit"))
-        b->setIcon(badgeIcon(QColor(0xc0, 0x30, 0x30), false));
+        b->setIcon(icon(Icon::Exit));
     else
-        b->setIcon(spreadsheetIcon());
+        b->setIcon(icon(Icon::Export));
     return b;
 }
 
