@@ -21,7 +21,7 @@ namespace dp {
 
 namespace {
 
-const FieldSpec kFields[] = {
+const FieldConfig kFields[] = {
     {.name = "txtPassword"},
 };
 

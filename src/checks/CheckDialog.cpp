@@ -12,10 +12,10 @@
 
 namespace dp {
 
-CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& def)
+CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenConfig& def)
     : ToolDialog(ctx, owner, QString::fromLatin1(def.className),
                  QString::fromUtf8(def.caption)),
-      m_spec(def),
+      m_config(def),
       m_title(new QLabel(QString::fromUtf8(def.instruction), this)),
       m_field(new QLineEdit(this)),
       m_check(new QPushButton(QStringLiteral("Controlla"), this)),
@@ -68,7 +68,7 @@ QString CheckDialog::value() const
 
 void CheckDialog::btnControllaClick()
 {
-    const checks::CheckResult r = m_spec.check(m_field->text());
+    const checks::CheckResult r = m_config.check(m_field->text());
     const NoticeKind kind = r.kind == checks::MessageKind::Information ? NoticeKind::Information
                                                                        : NoticeKind::Warning;
     context().platform().notice(this, kind, r.message);
@@ -88,7 +88,7 @@ bool CheckDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_field && event->type() == QEvent::KeyRelease) {
         const QString t = m_field->text();
-        const QString r = FieldConventions::rewrite(m_spec.field.rewrite, t);
+        const QString r = FieldConventions::rewrite(m_config.field.rewrite, t);
         if (r != t) {
             const int pos = m_field->cursorPosition() - int(t.size() - r.size());
             m_field->setText(r);

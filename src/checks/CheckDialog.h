@@ -11,11 +11,11 @@ class QPushButton;
 namespace dp {
 
 // What sets one check screen apart from the others.
-struct CheckScreenSpec {
+struct CheckScreenConfig {
     const char* className;
     const char* caption;      // UTF-8
     const char* instruction;  // UTF-8
-    FieldSpec field;          // the one edit field: limit, Enter to btnControlla, filter, rewrite
+    FieldConfig field;          // the one edit field: limit, Enter to btnControlla, filter, rewrite
     bool rewriteOnKeyUp;      // the rewrite also runs after every key release in the field
     checks::CheckResult (*check)(const QString& text);
 };
@@ -26,7 +26,7 @@ struct CheckScreenSpec {
 class CheckDialog : public ToolDialog {
     Q_OBJECT
 public:
-    CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenSpec& def);
+    CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenConfig& def);
 
     // Puts a value into the field as the opener hands it in: not filtered, not cut.
     void setValue(const QString& value);
@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const CheckScreenSpec& m_spec;
+    const CheckScreenConfig& m_config;
     QLabel* m_title;
     QLineEdit* m_field;
     QPushButton* m_check;

@@ -3,7 +3,7 @@
 namespace dp {
 
 namespace {
-const CheckScreenSpec kSpec{
+const CheckScreenConfig kConfig{
     .className = "TfrmCarta",
     .caption = " Controllo carta di credito",
     .instruction = "Immettere il numero di carta di credito e premere il pulsante di controllo.",
@@ -18,6 +18,6 @@ const CheckScreenSpec kSpec{
 };
 } // namespace
 
-TfrmCarta::TfrmCarta(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kSpec) {}
+TfrmCarta::TfrmCarta(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kConfig) {}
 
 } // namespace dp

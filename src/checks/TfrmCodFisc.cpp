@@ -3,7 +3,7 @@
 namespace dp {
 
 namespace {
-const CheckScreenSpec kSpec{
+const CheckScreenConfig kConfig{
     .className = "TfrmCodFisc",
     .caption = " Controllo codice fiscale",
     .instruction = "Immettere il codice fiscale e premere il pulsante di controllo.",
@@ -18,6 +18,6 @@ const CheckScreenSpec kSpec{
 };
 } // namespace
 
-TfrmCodFisc::TfrmCodFisc(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kSpec) {}
+TfrmCodFisc::TfrmCodFisc(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kConfig) {}
 
 } // namespace dp

@@ -3,7 +3,7 @@
 namespace dp {
 
 namespace {
-const CheckScreenSpec kSpec{
+const CheckScreenConfig kConfig{
     .className = "TfrmIban",
     .caption = " Controllo IBAN",
     .instruction = "Immettere l'IBAN e premere il pulsante di controllo.",
@@ -18,6 +18,6 @@ const CheckScreenSpec kSpec{
 };
 } // namespace
 
-TfrmIban::TfrmIban(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kSpec) {}
+TfrmIban::TfrmIban(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kConfig) {}
 
 } // namespace dp

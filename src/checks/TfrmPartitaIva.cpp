@@ -3,7 +3,7 @@
 namespace dp {
 
 namespace {
-const CheckScreenSpec kSpec{
+const CheckScreenConfig kConfig{
     .className = "TfrmPartitaIva",
     .caption = " Controllo partita IVA",
     .instruction = "Immettere il numero di partita IVA e premere il pulsante di controllo.",
@@ -18,6 +18,6 @@ const CheckScreenSpec kSpec{
 };
 } // namespace
 
-TfrmPartitaIva::TfrmPartitaIva(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kSpec) {}
+TfrmPartitaIva::TfrmPartitaIva(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kConfig) {}
 
 } // namespace dp

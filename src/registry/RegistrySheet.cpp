@@ -32,7 +32,7 @@ namespace {
 
 // The toolbar, left to right. Buttons whose screens are not part of the program yet are
 // shown disabled, with their hints.
-struct ToolSpec {
+struct ToolConfig {
     const char* name;
     Icon picture;
     const char* caption;
@@ -41,7 +41,7 @@ struct ToolSpec {
     bool groupStart;  // a separator before the button
 };
 
-const ToolSpec kTools[] = {
+const ToolConfig kTools[] = {
     {"cmdNuovo", Icon::New, "Nuovo",
      "Prepara la schermata per la registrazione di una nuova scheda.", true, false},
     {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true, false},
@@ -113,13 +113,13 @@ RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
     buildScreen();
     m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
 
-    std::vector<FieldSpec> fieldDefs;
+    std::vector<FieldConfig> fieldDefs;
     for (const SheetField& f : config.fields)
         fieldDefs.push_back(f.def);
     FieldConventions::apply(this, fieldDefs);
 
-    std::vector<HintSpec> hints;
-    for (const ToolSpec& t : kTools)
+    std::vector<HintConfig> hints;
+    for (const ToolConfig& t : kTools)
         hints.push_back({t.name, t.hint ? t.hint : config.recontactHint});
     for (const FieldButton& b : kFieldButtons)
         hints.push_back({b.name, b.hint});
@@ -182,7 +182,7 @@ QWidget* RegistrySheet::buildToolbar()
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(2);
 
-    for (const ToolSpec& t : kTools) {
+    for (const ToolConfig& t : kTools) {
         const QString name = QString::fromLatin1(t.name);
         if (name == QLatin1String("cmdGuida"))
             row->addStretch(1);

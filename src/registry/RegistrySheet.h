@@ -15,7 +15,7 @@ class ArchiveSheet;
 
 // One edit field of a registry sheet, in the sheet's Enter order.
 struct SheetField {
-    FieldSpec def;         // typing limit, Enter chain, filter, rewrites
+    FieldConfig def;         // typing limit, Enter chain, filter, rewrites
     const char* label;      // caption beside the field
     bool province = false;  // an editable box listing the province codes
 };

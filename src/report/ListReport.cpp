@@ -21,7 +21,7 @@ QFont bandFont(qreal points) {
     return font;
 }
 
-QFont memoFont(const ListReportSpec& request, qreal points) {
+QFont memoFont(const ListReportConfig& request, qreal points) {
     QFont font(request.fontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
@@ -32,7 +32,7 @@ qreal memoLeft(const QSizeF& content) {
     return (content.width() - kMemoWidth) / 2;
 }
 
-qreal linePitchMm(const ListReportSpec& request, const QFont& font) {
+qreal linePitchMm(const ListReportConfig& request, const QFont& font) {
     // A height smaller than the font's own line would draw the lines over each other.
     const qreal own = lineSpacingMm(font);
     return request.memoLineHeight96 > 0 ? std::max(unitsToMm(request.memoLineHeight96), own) : own;
@@ -62,7 +62,7 @@ qsizetype fittingLength(const TextMeasure& measure, const QString& text, qreal w
 }
 
 // Picks the memo font (smaller when a line is too wide) and breaks what still does not fit.
-QStringList fitLines(const ListReportSpec& request, QFont& font) {
+QStringList fitLines(const ListReportConfig& request, QFont& font) {
     const qreal width = memoTextWidth();
     {
         const TextMeasure measure(font);
@@ -126,12 +126,12 @@ QString fillFooter(const QString& footer, const QDate& date) {
     return out.replace(QStringLiteral("[DATE]"), date.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
-int listLinesPerPage(const ListReportSpec& request) {
+int listLinesPerPage(const ListReportConfig& request) {
     const ReportDocument doc(QPageLayout::Landscape);
     return linesPerPage(doc.contentSize(), linePitchMm(request, memoFont(request, request.fontPointSize)));
 }
 
-ReportDocument prepareList(const ListReportSpec& request) {
+ReportDocument prepareList(const ListReportConfig& request) {
     ReportDocument doc(QPageLayout::Landscape);
     doc.setName(request.name);
     const QSizeF content = doc.contentSize();

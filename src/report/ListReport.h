@@ -13,7 +13,7 @@ namespace dp::report {
 // (`txtRiepilogo`, one memo line per list line, split across pages where it runs out of
 // room), and a footer band (`txtPagina`, the footer with [DATE] filled in, and
 // `txtNumeroPagina` "Pagina n di m" when page numbers are on).
-struct ListReportSpec {
+struct ListReportConfig {
     QString title;
     QStringList lines;
     QDate printDate; // invalid: today
@@ -30,10 +30,10 @@ struct ListReportSpec {
 // columns stay aligned), down to 6 pt; what still does not fit continues on the next
 // memo line, so no character is lost. A line break inside a line prints as a blank.
 // Needs a QGuiApplication (font metrics).
-ReportDocument prepareList(const ListReportSpec& request);
+ReportDocument prepareList(const ListReportConfig& request);
 
 // How many memo lines fit on one page with this request (at least 1).
-int listLinesPerPage(const ListReportSpec& request);
+int listLinesPerPage(const ListReportConfig& request);
 
 // The footer text with every "[DATE]" replaced by the date as dd/mm/yyyy.
 QString fillFooter(const QString& footer, const QDate& date);

@@ -27,7 +27,7 @@ namespace dp::summaries {
 
 namespace {
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldConfig kFields[] = {
     {"txtTipologia", 30, "txtGiornoInizio"},
     {"txtAnno", 4, "txtTipologia", Filter::Digits},
 };

@@ -121,7 +121,7 @@ void MovementSummaryList::btnStampaClick() {
     }
     if (!p.question(this, QStringLiteral("Si vuole stampare il presente riepilogo?")))
         return;
-    report::ListReportSpec request;
+    report::ListReportConfig request;
     request.title = QString::fromUtf8(m_kind.printTitlePrefix) + text::trim(m_titTipologia->text());
     request.lines = movementMemo(m_model->lines(), m_intervallo->text(), m_totale->text());
     request.printDate = p.now().date();

@@ -21,7 +21,7 @@ namespace dp {
 using namespace summaries;
 
 namespace {
-constexpr FieldSpec kFields[] = {
+constexpr FieldConfig kFields[] = {
     {"txtTipologia", 0, "btnVisualizza"},
 };
 }

@@ -122,7 +122,7 @@ void TfrmRiepilogo::FormShow() {
 }
 
 void TfrmRiepilogo::btnStampaClick() {
-    report::ListReportSpec request;
+    report::ListReportConfig request;
     request.title =
         QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
     request.lines = inventoryMemo(m_model->lines(), m_totale->text());

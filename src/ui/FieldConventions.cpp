@@ -148,10 +148,10 @@ QString FieldConventions::normalise(Normalise rule, const QString& t)
     return t;
 }
 
-FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const FieldSpec> fields)
+FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const FieldConfig> fields)
 {
     auto* fc = new FieldConventions(screen);
-    for (const FieldSpec& def : fields) {
+    for (const FieldConfig& def : fields) {
         const QString name = QString::fromLatin1(def.name);
         auto* edit = screen->findChild<QLineEdit*>(name);
         QWidget* framed = edit;
@@ -269,10 +269,10 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
 }
 
 void FieldConventions::applyHints(QWidget* screen, QLabel* status,
-                                  std::span<const HintSpec> hints)
+                                  std::span<const HintConfig> hints)
 {
     auto* filter = new HintFilter(screen, status);
-    for (const HintSpec& h : hints) {
+    for (const HintConfig& h : hints) {
         auto* w = screen->findChild<QWidget*>(QString::fromLatin1(h.name));
         if (!w) {
             qWarning("FieldConventions: no control %s for a hint", h.name);

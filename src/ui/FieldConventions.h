@@ -29,7 +29,7 @@ enum class Rewrite { None, UpperTrim, Upper, Trim };
 enum class Normalise { None, Whole, Amount, UpperTrim, Trim };
 
 // How one edit field behaves, declared once per field in a screen's table.
-struct FieldSpec {
+struct FieldConfig {
     const char* name;              // objectName of the QLineEdit (or editable QComboBox)
     int maxLength = 0;             // typing limit (0: none); text set by the program is not cut
     const char* next = nullptr;    // Enter moves the focus to this control; null: Enter ignored
@@ -40,7 +40,7 @@ struct FieldSpec {
 };
 
 // Hover hint of one control, shown in the screen's status line.
-struct HintSpec {
+struct HintConfig {
     const char* name;   // objectName of any widget
     const char* text;
 };
@@ -51,11 +51,11 @@ struct HintSpec {
 class FieldConventions : public QObject {
     Q_OBJECT
 public:
-    static FieldConventions* apply(QWidget* screen, std::span<const FieldSpec> fields);
+    static FieldConventions* apply(QWidget* screen, std::span<const FieldConfig> fields);
 
     // Hints go to `status` when the mouse enters a listed control; moving over the screen's
     // background, panels, frames and undecorated labels empties it.
-    static void applyHints(QWidget* screen, QLabel* status, std::span<const HintSpec> hints);
+    static void applyHints(QWidget* screen, QLabel* status, std::span<const HintConfig> hints);
 
     // Single rules, also used by screens with their own handlers.
     static bool accepts(Filter filter, int key, const QString& typed);
@@ -68,7 +68,7 @@ private:
     struct Bound {
         QPointer<QLineEdit> edit;
         QPointer<QWidget> framed; // the field itself, or the combo box holding the line edit
-        FieldSpec def;
+        FieldConfig def;
         QPointer<QWidget> rect;
         QPointer<QWidget> next;
     };

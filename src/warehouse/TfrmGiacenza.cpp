@@ -27,7 +27,7 @@ namespace {
 const QString kLoadLabel = QStringLiteral("Quantità da aggiungere:");
 const QString kUnloadLabel = QStringLiteral("Quantità da sottrarre:");
 
-constexpr std::array<FieldSpec, 12> kFields{{
+constexpr std::array<FieldConfig, 12> kFields{{
     {"txtCategoria", 50, "txtNome"},
     {"txtNome", 50, "txtAspetto"},
     {"txtAspetto", 30, "txtNote"},

@@ -35,7 +35,7 @@ namespace {
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
 // Enter chain, typing limits, filters and normalisations of the sheet's fields.
-constexpr std::array<FieldSpec, 17> kFields{{
+constexpr std::array<FieldConfig, 17> kFields{{
     {"txtCodice", 25, "txtCosto"},
     {"txtCosto", 12, "txtNome", Filter::Amount, Rewrite::None, Normalise::Amount},
     {"txtNome", 50, "txtUM"},
@@ -56,7 +56,7 @@ constexpr std::array<FieldSpec, 17> kFields{{
     {"txtPrezzo", 12, "txtCodice", Filter::Amount, Rewrite::None, Normalise::Amount},
 }};
 
-constexpr std::array<HintSpec, 27> kHints{{
+constexpr std::array<HintConfig, 27> kHints{{
     {"cmdPrimo", "Visualizza la prima scheda in archivio."},
     {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
     {"cmdAvanti", "Visualizza la scheda successiva in archivio."},

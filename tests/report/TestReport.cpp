@@ -44,8 +44,8 @@ QStringList numberedLines(int count) {
     return lines;
 }
 
-ListReportSpec listSpec(const QStringList& lines) {
-    ListReportSpec request;
+ListReportConfig listConfig(const QStringList& lines) {
+    ListReportConfig request;
     request.title = QStringLiteral("Inventario merce - Categoria: Ferramenta");
     request.lines = lines;
     request.printDate = QDate(2024, 3, 5);
@@ -104,7 +104,7 @@ class TestReport : public QObject {
 
 void TestReport::memoHeightSetsLinesPerPage() {
     // 190 mm of printable height less two 8 mm bands, at 12.822/96 inch a line.
-    ListReportSpec request = listSpec({});
+    ListReportConfig request = listConfig({});
     QCOMPARE(listLinesPerPage(request), 51);
     request.memoLineHeight96 = 25.644;
     QCOMPARE(listLinesPerPage(request), 25);
@@ -131,9 +131,9 @@ void TestReport::pagination() {
     QFETCH(int, extra);
     QFETCH(int, pages);
 
-    const int perPage = listLinesPerPage(listSpec({}));
+    const int perPage = listLinesPerPage(listConfig({}));
     const QStringList lines = numberedLines(fullPages * perPage + extra);
-    const ListReportSpec request = listSpec(lines);
+    const ListReportConfig request = listConfig(lines);
     const ReportDocument doc = prepareList(request);
 
     QCOMPARE(doc.pageCount(), pages);
@@ -155,7 +155,7 @@ void TestReport::footerDate_data() {
     QTest::addColumn<QString>("footer");
     QTest::addColumn<QString>("expected");
 
-    const QString standard = ListReportSpec().footer;
+    const QString standard = ListReportConfig().footer;
     QTest::newRow("day and month padded")
         << QDate(2024, 3, 5) << standard << QStringLiteral("Stampa eseguita in data 05/03/2024");
     QTest::newRow("year end") << QDate(1999, 12, 31) << standard
@@ -173,7 +173,7 @@ void TestReport::footerDate() {
     QFETCH(QString, footer);
     QFETCH(QString, expected);
 
-    ListReportSpec request = listSpec({QStringLiteral("x")});
+    ListReportConfig request = listConfig({QStringLiteral("x")});
     request.printDate = date;
     request.footer = footer;
     ReportDocument doc = prepareList(request);
@@ -182,7 +182,7 @@ void TestReport::footerDate() {
 }
 
 void TestReport::bandsDoNotOverlap() {
-    const ListReportSpec request = listSpec(numberedLines(80));
+    const ListReportConfig request = listConfig(numberedLines(80));
     const ReportDocument doc = prepareList(request);
 
     QCOMPARE(doc.pageLayout().orientation(), QPageLayout::Landscape);
@@ -231,7 +231,7 @@ void TestReport::wideLinesKeepEveryCharacter() {
     for (int i = 0; wide.size() < length; ++i)
         wide += QString::number(i % 10);
     const QStringList lines{QStringLiteral("prima"), wide, QStringLiteral("ultima")};
-    const ReportDocument doc = prepareList(listSpec(lines));
+    const ReportDocument doc = prepareList(listConfig(lines));
     const ReportItem* memo = doc.find(QStringLiteral("txtRiepilogo"));
     QVERIFY(memo);
 
@@ -246,7 +246,7 @@ void TestReport::wideLinesKeepEveryCharacter() {
 
 void TestReport::lineBreakInsideALineStaysOnIt() {
     const ReportDocument doc =
-        prepareList(listSpec({QStringLiteral("nota: prima\r\nseconda"), QStringLiteral("fine")}));
+        prepareList(listConfig({QStringLiteral("nota: prima\r\nseconda"), QStringLiteral("fine")}));
     QCOMPARE(memoLines(doc),
              QStringList({QStringLiteral("nota: prima  seconda"), QStringLiteral("fine")}));
 }
@@ -259,7 +259,7 @@ void TestReport::pdfCarriesTextsAndInfo() {
         lines << movementLine(i);
     lines << QStringLiteral("- - - - - - - - - - - - - - - -")
           << QStringLiteral("TOTALE MOVIMENTI:  60");
-    const ReportDocument doc = prepareList(listSpec(lines));
+    const ReportDocument doc = prepareList(listConfig(lines));
 
     QVERIFY(writePdf(doc, path,
                      {QStringLiteral("Riepilogo dati"), QStringLiteral("Ufficio magazzino"),
@@ -294,7 +294,7 @@ void TestReport::pdfCarriesTextsAndInfo() {
     QVERIFY(second.contains(QStringLiteral("Pagina 2 di 2")));
 
     // Written again, the file is replaced, not appended to.
-    QVERIFY(writePdf(prepareList(listSpec({QStringLiteral("sola riga")})), path, {}));
+    QVERIFY(writePdf(prepareList(listConfig({QStringLiteral("sola riga")})), path, {}));
     QVERIFY(!pdfText(path).contains(QStringLiteral("XAB-1")));
     QVERIFY(pdfText(path).contains(QStringLiteral("sola riga")));
     QVERIFY(!writePdf(doc, dir.filePath(QStringLiteral("manca/lista.pdf")), {}));
@@ -303,7 +303,7 @@ void TestReport::pdfCarriesTextsAndInfo() {
 void TestReport::onlyChosenPagesArePrinted() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pagine.pdf"));
-    const ListReportSpec request = listSpec(numberedLines(2 * listLinesPerPage(listSpec({})) + 1));
+    const ListReportConfig request = listConfig(numberedLines(2 * listLinesPerPage(listConfig({})) + 1));
     {
         QPdfWriter writer(path);
         QPageRanges ranges;
@@ -341,7 +341,7 @@ void TestReport::printThroughDialog() {
     platform.printToPdf = dir.filePath(file);
     platform.printAnswer = answer;
 
-    const ReportDocument doc = prepareList(listSpec({movementLine(1), movementLine(2)}));
+    const ReportDocument doc = prepareList(listConfig({movementLine(1), movementLine(2)}));
     QCOMPARE(printWithDialog(ctx, nullptr, doc), printed);
     QCOMPARE(platform.printDialogs, 1);
     QCOMPARE(platform.shown.size(), notices);
@@ -362,7 +362,7 @@ void TestReport::previewPrintsThroughTheSameDialog() {
     test::FakePlatform platform(dir.path());
     AppContext ctx(platform);
     platform.printToPdf = dir.filePath(QStringLiteral("anteprima.pdf"));
-    const ReportDocument doc = prepareList(listSpec({movementLine(7)}));
+    const ReportDocument doc = prepareList(listConfig({movementLine(7)}));
 
     qreal zoom = 0;
     QStringList visibleActions;

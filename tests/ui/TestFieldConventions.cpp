@@ -61,7 +61,7 @@ struct Screen {
         status->setObjectName(QStringLiteral("panInfo"));
         lay->addWidget(status);
 
-        static const FieldSpec fields[] = {
+        static const FieldConfig fields[] = {
             {"txtCosto", 12, "txtAvviso", Filter::Amount, Rewrite::None, Normalise::Amount},
             {"txtAvviso", 3, "txtCognome", Filter::Digits, Rewrite::None, Normalise::Whole},
             {"txtCognome", 5, "txtCosto", Filter::Refused},
@@ -71,7 +71,7 @@ struct Screen {
             {"txtProvRes", 2, "txtCosto", Filter::Refused, Rewrite::UpperTrim},
         };
         FieldConventions::apply(&w, fields);
-        static const HintSpec hints[] = {{"btnSalva", "Salva la scheda corrente in archivio."}};
+        static const HintConfig hints[] = {{"btnSalva", "Salva la scheda corrente in archivio."}};
         FieldConventions::applyHints(&w, status, hints);
         w.resize(400, 500);
         w.show();
