@@ -135,7 +135,7 @@ qint64 blockRead(const QString& path) {
 
 // The platform seam without people: the find on a full list asks nothing.
 class SilentPlatform final : public Platform {
-public:
+  public:
     void message(QWidget*, const QString&) override {}
     void notice(QWidget*, NoticeKind, const QString&) override {}
     bool question(QWidget*, const QString&) override { return false; }

@@ -14,36 +14,31 @@ const QColor kWhite(255, 255, 255);
 const QColor kSlate(60, 90, 120);
 const QColor kExit(178, 58, 58);
 
-void fill(QPainter& p, const QPainterPath& path, const QColor& c)
-{
+void fill(QPainter& p, const QPainterPath& path, const QColor& c) {
     p.fillPath(path, c);
 }
 
-QPainterPath rounded(qreal x, qreal y, qreal w, qreal h, qreal r)
-{
+QPainterPath rounded(qreal x, qreal y, qreal w, qreal h, qreal r) {
     QPainterPath path;
     path.addRoundedRect(QRectF(x, y, w, h), r, r);
     return path;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
-{
+QPainterPath polygon(std::initializer_list<QPointF> points) {
     QPainterPath path;
     path.addPolygon(QPolygonF(QList<QPointF>(points)));
     path.closeSubpath();
     return path;
 }
 
-QPainterPath circle(qreal cx, qreal cy, qreal r)
-{
+QPainterPath circle(qreal cx, qreal cy, qreal r) {
     QPainterPath path;
     path.addEllipse(QPointF(cx, cy), r, r);
     return path;
 }
 
 // A person seen from the front: head and rounded shoulders, standing on `base`.
-QPainterPath person(qreal cx, qreal headY, qreal headR, qreal halfWidth, qreal base)
-{
+QPainterPath person(qreal cx, qreal headY, qreal headR, qreal halfWidth, qreal base) {
     QPainterPath path = circle(cx, headY, headR);
     const qreal top = headY + headR + 3;
     QPainterPath body;
@@ -55,8 +50,7 @@ QPainterPath person(qreal cx, qreal headY, qreal headR, qreal halfWidth, qreal b
     return path.united(body);
 }
 
-void tile(QPainter& p, const QColor& c)
-{
+void tile(QPainter& p, const QColor& c) {
     QLinearGradient g(0, 0, 0, 100);
     g.setColorAt(0, c.lighter(128));
     g.setColorAt(1, c.darker(108));
@@ -68,29 +62,25 @@ void tile(QPainter& p, const QColor& c)
     p.fillPath(rounded(3, 3, 94, 47, 22), sheen);
 }
 
-void disc(QPainter& p, const QColor& c)
-{
+void disc(QPainter& p, const QColor& c) {
     QLinearGradient g(0, 0, 0, 100);
     g.setColorAt(0, c.lighter(130));
     g.setColorAt(1, c.darker(105));
     p.fillPath(circle(50, 50, 47), g);
 }
 
-QPen stroke(const QColor& c, qreal width)
-{
+QPen stroke(const QColor& c, qreal width) {
     return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void drawClienti(QPainter& p, const QColor& a)
-{
+void drawClienti(QPainter& p, const QColor& a) {
     fill(p, person(64, 32, 11, 17, 80), QColor(255, 255, 255, 165));
     const QPainterPath front = person(40, 38, 13, 21, 82);
     p.strokePath(front, stroke(a, 5));
     fill(p, front, kWhite);
 }
 
-void drawFornitori(QPainter& p, const QColor& a)
-{
+void drawFornitori(QPainter& p, const QColor& a) {
     fill(p, rounded(12, 30, 52, 36, 3), kWhite);
     fill(p, polygon({{67, 40}, {79, 40}, {89, 54}, {89, 66}, {67, 66}}), kWhite);
     fill(p, polygon({{71, 44}, {77, 44}, {83, 53}, {71, 53}}), a);
@@ -105,16 +95,14 @@ void drawFornitori(QPainter& p, const QColor& a)
     fill(p, rounded(20, 50, 26, 3, 1.5), a.lighter(150));
 }
 
-void box(QPainter& p, const QColor& a, qreal x, qreal y, qreal w, qreal h)
-{
+void box(QPainter& p, const QColor& a, qreal x, qreal y, qreal w, qreal h) {
     fill(p, rounded(x, y, w, h, 1.5), kWhite);
     QPainterPath tape;
     tape.addRect(QRectF(x + w / 2 - 2, y, 4, h * 0.4));
     fill(p, tape, a);
 }
 
-void drawMagazzino(QPainter& p, const QColor& a)
-{
+void drawMagazzino(QPainter& p, const QColor& a) {
     fill(p, rounded(16, 14, 6, 74, 1.5), kWhite);
     fill(p, rounded(78, 14, 6, 74, 1.5), kWhite);
     fill(p, rounded(16, 14, 68, 5, 1.5), kWhite);
@@ -126,8 +114,7 @@ void drawMagazzino(QPainter& p, const QColor& a)
     box(p, a, 53, 65, 18, 14);
 }
 
-void drawInventario(QPainter& p, const QColor& a)
-{
+void drawInventario(QPainter& p, const QColor& a) {
     fill(p, rounded(22, 16, 56, 74, 7), kWhite);
     const QPainterPath clip = rounded(36, 9, 28, 14, 5);
     p.strokePath(clip, stroke(kWhite, 4));
@@ -142,8 +129,7 @@ void drawInventario(QPainter& p, const QColor& a)
     }
 }
 
-void parcelWithArrow(QPainter& p, const QColor& a, bool inwards)
-{
+void parcelWithArrow(QPainter& p, const QColor& a, bool inwards) {
     fill(p, rounded(22, 52, 56, 36, 4), kWhite);
     fill(p, polygon({{18, 52}, {82, 52}, {76, 46}, {24, 46}}), QColor(255, 255, 255, 190));
     fill(p, rounded(45, 52, 10, 13, 1), a);
@@ -156,14 +142,12 @@ void parcelWithArrow(QPainter& p, const QColor& a, bool inwards)
     }
 }
 
-void drawInfo(QPainter& p)
-{
+void drawInfo(QPainter& p) {
     fill(p, circle(50, 28, 7), kWhite);
     fill(p, rounded(43, 42, 14, 36, 3), kWhite);
 }
 
-void drawCopyright(QPainter& p)
-{
+void drawCopyright(QPainter& p) {
     p.strokePath(circle(50, 50, 30), stroke(kWhite, 6));
     QPainterPath c;
     c.arcMoveTo(QRectF(36, 36, 28, 28), 45);
@@ -171,8 +155,7 @@ void drawCopyright(QPainter& p)
     p.strokePath(c, stroke(kWhite, 6));
 }
 
-void drawSito(QPainter& p)
-{
+void drawSito(QPainter& p) {
     const QPen pen = stroke(kWhite, 5);
     p.strokePath(circle(50, 50, 30), pen);
     QPainterPath meridian;
@@ -190,8 +173,7 @@ void drawSito(QPainter& p)
     p.strokePath(lines, stroke(kWhite, 4));
 }
 
-void drawEsci(QPainter& p)
-{
+void drawEsci(QPainter& p) {
     QPainterPath arc;
     arc.arcMoveTo(QRectF(25, 27, 50, 50), 125);
     arc.arcTo(QRectF(25, 27, 50, 50), 125, 290);
@@ -202,8 +184,7 @@ void drawEsci(QPainter& p)
     p.strokePath(bar, stroke(kWhite, 8));
 }
 
-void drawLogo(QPainter& p)
-{
+void drawLogo(QPainter& p) {
     fill(p, polygon({{50, 12}, {86, 31}, {50, 50}, {14, 31}}), QColor(245, 190, 96));
     fill(p, polygon({{14, 31}, {50, 50}, {50, 90}, {14, 71}}), QColor(222, 140, 48));
     fill(p, polygon({{50, 50}, {86, 31}, {86, 71}, {50, 90}}), QColor(184, 108, 30));
@@ -223,8 +204,7 @@ void drawLogo(QPainter& p)
 
 } // namespace
 
-QColor accent(Picture p)
-{
+QColor accent(Picture p) {
     switch (p) {
     case Picture::Clienti:
         return QColor(47, 111, 179);
@@ -250,8 +230,7 @@ QColor accent(Picture p)
     return kSlate;
 }
 
-QPixmap picture(Picture which, int size, qreal dpr)
-{
+QPixmap picture(Picture which, int size, qreal dpr) {
     QPixmap pm(QSize(size, size) * dpr);
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
@@ -307,16 +286,14 @@ QPixmap picture(Picture which, int size, qreal dpr)
     return pm;
 }
 
-QIcon icon(Picture p)
-{
+QIcon icon(Picture p) {
     QIcon i;
     for (int size : {32, 64, 128, 256})
         i.addPixmap(picture(p, size));
     return i;
 }
 
-QPixmap banner(int height, qreal dpr)
-{
+QPixmap banner(int height, qreal dpr) {
     QFont name(QStringLiteral("Arial"));
     name.setBold(true);
     name.setPixelSize(qRound(height * 0.46));

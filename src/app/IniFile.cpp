@@ -19,8 +19,7 @@ struct Lines {
     QList<QByteArray> lines;
 };
 
-Lines splitLines(const QByteArray& content)
-{
+Lines splitLines(const QByteArray& content) {
     Lines out;
     QByteArray body = content;
     if (body.startsWith(kBom)) {
@@ -38,14 +37,12 @@ Lines splitLines(const QByteArray& content)
     return out;
 }
 
-QString decode(const QByteArray& bytes)
-{
+QString decode(const QByteArray& bytes) {
     return win1252::decode(bytes.constData(), bytes.size());
 }
 
 // The section named by a "[name]" line, or nullopt for any other line.
-std::optional<QString> sectionName(const QByteArray& line)
-{
+std::optional<QString> sectionName(const QByteArray& line) {
     const QByteArray t = line.trimmed();
     if (!t.startsWith('['))
         return std::nullopt;
@@ -58,8 +55,7 @@ struct Entry {
     QString value;
 };
 
-std::optional<Entry> entry(const QByteArray& line)
-{
+std::optional<Entry> entry(const QByteArray& line) {
     const QByteArray t = line.trimmed();
     if (t.isEmpty() || t.startsWith(';'))
         return std::nullopt;
@@ -67,8 +63,8 @@ std::optional<Entry> entry(const QByteArray& line)
     if (eq <= 0)
         return std::nullopt;
     QString v = decode(t.mid(eq + 1)).trimmed();
-    if (v.size() >= 2 && ((v.startsWith(u'"') && v.endsWith(u'"')) ||
-                          (v.startsWith(u'\'') && v.endsWith(u'\''))))
+    if (v.size() >= 2 &&
+        ((v.startsWith(u'"') && v.endsWith(u'"')) || (v.startsWith(u'\'') && v.endsWith(u'\''))))
         v = v.mid(1, v.size() - 2);
     return Entry{decode(t.left(eq)).trimmed(), v};
 }
@@ -77,8 +73,7 @@ std::optional<Entry> entry(const QByteArray& line)
 // without access) is a failure, not an absent file.
 enum class Presence { Missing, Present, Unknown };
 
-Presence presence(const QString& path)
-{
+Presence presence(const QString& path) {
     std::error_code ec;
     const auto st = std::filesystem::status(std::filesystem::path(path.toStdU16String()), ec);
     if (st.type() == std::filesystem::file_type::not_found)
@@ -87,8 +82,7 @@ Presence presence(const QString& path)
 }
 
 // The whole file, or nullopt when it exists but cannot be read.
-std::optional<QByteArray> readAll(const QString& path)
-{
+std::optional<QByteArray> readAll(const QString& path) {
     switch (presence(path)) {
     case Presence::Missing:
         return QByteArray();
@@ -106,15 +100,13 @@ std::optional<QByteArray> readAll(const QString& path)
     return content;
 }
 
-bool sameName(QStringView a, QStringView b)
-{
+bool sameName(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
-QString IniFile::value(const QByteArray& content, QStringView section, QStringView key)
-{
+QString IniFile::value(const QByteArray& content, QStringView section, QStringView key) {
     bool inSection = false;
     for (const QByteArray& line : splitLines(content).lines) {
         if (const auto name = sectionName(line)) {
@@ -130,8 +122,7 @@ QString IniFile::value(const QByteArray& content, QStringView section, QStringVi
 }
 
 QByteArray IniFile::withValue(const QByteArray& content, QStringView section, QStringView key,
-                              const QString& value)
-{
+                              const QString& value) {
     Lines file = splitLines(content);
     const QByteArray newLine = win1252::encode(key) + '=' + win1252::encode(value);
 
@@ -171,8 +162,7 @@ QByteArray IniFile::withValue(const QByteArray& content, QStringView section, QS
     return out;
 }
 
-std::optional<QString> IniFile::read(const QString& path, QStringView section, QStringView key)
-{
+std::optional<QString> IniFile::read(const QString& path, QStringView section, QStringView key) {
     const auto content = readAll(path);
     if (!content)
         return std::nullopt;
@@ -180,8 +170,7 @@ std::optional<QString> IniFile::read(const QString& path, QStringView section, Q
 }
 
 bool IniFile::write(const QString& path, QStringView section, QStringView key,
-                    const QString& value)
-{
+                    const QString& value) {
     const auto content = readAll(path);
     if (!content)
         return false;

@@ -13,7 +13,7 @@ namespace dp {
 // values trimmed (and a pair of enclosing double quotes removed) when read. Writing keeps
 // every other line as it was and ends lines with CRLF. Text is Windows-1252.
 class IniFile {
-public:
+  public:
     // The value in the given file content; empty when the section or the key is missing.
     static QString value(const QByteArray& content, QStringView section, QStringView key);
     // The content with key = value in section, replacing the first such key, or adding the
@@ -22,8 +22,7 @@ public:
                                 const QString& value);
 
     // A missing file reads as empty; nullopt means the file exists but could not be read.
-    static std::optional<QString> read(const QString& path, QStringView section,
-                                       QStringView key);
+    static std::optional<QString> read(const QString& path, QStringView section, QStringView key);
     // Creates the file when missing; false when it could not be read or written, in which
     // case the file keeps its previous content.
     static bool write(const QString& path, QStringView section, QStringView key,

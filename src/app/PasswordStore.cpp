@@ -14,13 +14,11 @@ constexpr quint16 kIncrement = 27406;
 const QString kSection = QStringLiteral("Accesso");
 const QString kKey = QStringLiteral("Valore");
 
-quint16 nextKey(quint16 key, quint8 scrambled)
-{
+quint16 nextKey(quint16 key, quint8 scrambled) {
     return quint16((quint32(scrambled) + key) * kMultiplier + kIncrement);
 }
 
-int hexDigit(QChar c)
-{
+int hexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -35,8 +33,7 @@ int hexDigit(QChar c)
 
 PasswordStore::PasswordStore(const QString& programDir) : m_path(programDir + fileName()) {}
 
-QString PasswordStore::scramble(QStringView text)
-{
+QString PasswordStore::scramble(QStringView text) {
     static const char digits[] = "0123456789ABCDEF";
     QString out;
     out.reserve(text.size() * 2);
@@ -50,8 +47,7 @@ QString PasswordStore::scramble(QStringView text)
     return out;
 }
 
-std::optional<QString> PasswordStore::unscramble(QStringView hex)
-{
+std::optional<QString> PasswordStore::unscramble(QStringView hex) {
     const qsizetype n = hex.size() / 2;
     QString out;
     out.reserve(n);
@@ -68,8 +64,7 @@ std::optional<QString> PasswordStore::unscramble(QStringView hex)
     return out;
 }
 
-std::optional<QString> PasswordStore::stored() const
-{
+std::optional<QString> PasswordStore::stored() const {
     const auto value = IniFile::read(m_path, kSection, kKey);
     if (!value)
         return std::nullopt;
@@ -79,21 +74,18 @@ std::optional<QString> PasswordStore::stored() const
     return text::trim(*plain);
 }
 
-PasswordStore::Check PasswordStore::verify(const QString& typed) const
-{
+PasswordStore::Check PasswordStore::verify(const QString& typed) const {
     const auto current = stored();
     if (!current)
         return Check::Error;
     return *current == normalised(typed) ? Check::Match : Check::NoMatch;
 }
 
-QString PasswordStore::normalised(const QString& password)
-{
+QString PasswordStore::normalised(const QString& password) {
     return text::trim(text::upperAscii(password));
 }
 
-bool PasswordStore::usable(QStringView password)
-{
+bool PasswordStore::usable(QStringView password) {
     if (password.size() > kMaxLength)
         return false;
     for (QChar c : password)
@@ -102,15 +94,14 @@ bool PasswordStore::usable(QStringView password)
     return true;
 }
 
-PasswordStore::StoreResult PasswordStore::store(const QString& newPassword) const
-{
+PasswordStore::StoreResult PasswordStore::store(const QString& newPassword) const {
     const QString plain = normalised(newPassword);
     // Scrambling keeps one byte per character and the key allows no more than 255 of them:
     // anything else would be stored in a form no typed password can match again.
     if (!usable(plain))
         return StoreResult::Unusable;
     return IniFile::write(m_path, kSection, kKey, scramble(plain)) ? StoreResult::Stored
-                                                                    : StoreResult::Failed;
+                                                                   : StoreResult::Failed;
 }
 
 } // namespace dp

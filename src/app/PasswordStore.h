@@ -11,7 +11,7 @@ namespace dp {
 // "unins000.dll" (section "Accesso", key "Valore") in the program directory. The file is
 // read anew on every call; nothing is cached.
 class PasswordStore {
-public:
+  public:
     static constexpr int kMaxLength = 255;
 
     explicit PasswordStore(const QString& programDir); // with a trailing slash
@@ -44,7 +44,7 @@ public:
     static QString normalised(const QString& password);
     static bool usable(QStringView normalisedPassword);
 
-private:
+  private:
     QString m_path;
 };
 

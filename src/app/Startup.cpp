@@ -29,14 +29,12 @@
 namespace dp {
 
 namespace {
-template <class T> QWidget* make(AppContext& ctx)
-{
+template <class T> QWidget* make(AppContext& ctx) {
     return new T(ctx);
 }
 } // namespace
 
-const std::vector<ScreenEntry>& screenTable()
-{
+const std::vector<ScreenEntry>& screenTable() {
     // The order is the program's start-up order; the login screen comes first.
     static const std::vector<ScreenEntry> table = {
         {"TfrmPassword", make<TfrmPassword>},
@@ -47,7 +45,8 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmSplash", nullptr},
         {"TfrmClienti", make<TfrmClienti>},
         {"TfrmCodFisc", [](AppContext& c) -> QWidget* { return new TfrmCodFisc(c, nullptr); }},
-        {"TfrmPartitaIva", [](AppContext& c) -> QWidget* { return new TfrmPartitaIva(c, nullptr); }},
+        {"TfrmPartitaIva",
+         [](AppContext& c) -> QWidget* { return new TfrmPartitaIva(c, nullptr); }},
         {"TfrmCarta", [](AppContext& c) -> QWidget* { return new TfrmCarta(c, nullptr); }},
         {"TfrmIban", [](AppContext& c) -> QWidget* { return new TfrmIban(c, nullptr); }},
         {"TfrmAllegaCartella", nullptr},
@@ -61,7 +60,8 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmMagazzino", make<TfrmMagazzino>},
         {"TfrmZoom", nullptr},
         {"TfrmWebCam", nullptr},
-        {"TfrmCalendario", [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
+        {"TfrmCalendario",
+         [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
         {"TfrmGiacenza", [](AppContext& c) -> QWidget* { return new TfrmGiacenza(c, nullptr); }},
         {"TfrmExpMagazzino", nullptr},
         {"TfrmTrovaMagazzino", nullptr},
@@ -71,16 +71,21 @@ const std::vector<ScreenEntry>& screenTable()
         {"TfrmStampaMag", nullptr},
         {"TfrmMenuRiepilogo", make<TfrmMenuRiepilogo>},
         {"TfrmRiepilogo", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); }},
-        {"TfrmIstruzioni", [](AppContext& c) -> QWidget* { return new TfrmIstruzioni(c, nullptr); }},
+        {"TfrmIstruzioni",
+         [](AppContext& c) -> QWidget* { return new TfrmIstruzioni(c, nullptr); }},
         {"TfrmMenuRiepilogoCarico",
-         [](AppContext& c) -> QWidget* { return new summaries::MovementSelection(c, summaries::kLoadSummary); }},
+         [](AppContext& c) -> QWidget* {
+             return new summaries::MovementSelection(c, summaries::kLoadSummary);
+         }},
         {"TfrmRiepilogoCarico",
          [](AppContext& c) -> QWidget* {
              return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
          }},
         {"TfrmExpCarico", nullptr},
         {"TfrmMenuRiepilogoScarico",
-         [](AppContext& c) -> QWidget* { return new summaries::MovementSelection(c, summaries::kUnloadSummary); }},
+         [](AppContext& c) -> QWidget* {
+             return new summaries::MovementSelection(c, summaries::kUnloadSummary);
+         }},
         {"TfrmRiepilogoScarico",
          [](AppContext& c) -> QWidget* {
              return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
@@ -90,8 +95,7 @@ const std::vector<ScreenEntry>& screenTable()
     return table;
 }
 
-std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx)
-{
+std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx) {
     std::vector<std::unique_ptr<QWidget>> screens;
     for (const auto& e : screenTable()) {
         if (!e.create)
@@ -104,8 +108,7 @@ std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx)
     return screens;
 }
 
-int runApplication(QApplication& app)
-{
+int runApplication(QApplication& app) {
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -33,16 +33,16 @@ struct Area {
 const Area kAreas[] = {
     {"Clienti", "TfrmClienti", "Clienti", "Anagrafica dei clienti", art::Picture::Clienti,
      &TfrmAvvio::imgClientiClick},
-    {"Fornitori", "TfrmFornitori", "Fornitori", "Anagrafica dei fornitori",
-     art::Picture::Fornitori, &TfrmAvvio::imgFornitoriClick},
+    {"Fornitori", "TfrmFornitori", "Fornitori", "Anagrafica dei fornitori", art::Picture::Fornitori,
+     &TfrmAvvio::imgFornitoriClick},
     {"Magazzino", "TfrmMagazzino", "Magazzino", "Schede dei prodotti e giacenze",
      art::Picture::Magazzino, &TfrmAvvio::imgMagazzinoClick},
     {"Inventario", "TfrmMenuRiepilogo", "Inventario", "Inventario e valore della merce",
      art::Picture::Inventario, &TfrmAvvio::imgInventarioClick},
     {"Carico", "TfrmMenuRiepilogoCarico", "Carico merce", "Riepilogo dei movimenti di carico",
      art::Picture::Carico, &TfrmAvvio::imgCaricoClick},
-    {"Scarico", "TfrmMenuRiepilogoScarico", "Scarico merce",
-     "Riepilogo dei movimenti di scarico", art::Picture::Scarico, &TfrmAvvio::imgScaricoClick},
+    {"Scarico", "TfrmMenuRiepilogoScarico", "Scarico merce", "Riepilogo dei movimenti di scarico",
+     art::Picture::Scarico, &TfrmAvvio::imgScaricoClick},
 };
 
 struct Tool {
@@ -63,15 +63,13 @@ const Tool kTools[] = {
 
 constexpr int kBarHeight = 46;
 
-QString rgb(const QColor& c)
-{
+QString rgb(const QColor& c) {
     return c.name(QColor::HexRgb);
 }
 
 } // namespace
 
-TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
-{
+TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Depotta"));
     setWindowIcon(art::icon(art::Picture::Logo));
@@ -98,11 +96,11 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
         "  font-family: Arial; }");
     for (const Area& a : kAreas) {
         const QColor c = art::accent(a.picture);
-        style += QStringLiteral("#btn%1 { background: %2; } #btn%1:hover { background: %3; }"
-                                "#btn%1:pressed { background: %4; }"
-                                "#btn%1:disabled { background: #b7c0ca; color: #eef1f4; }")
-                     .arg(QString::fromLatin1(a.stem), rgb(c), rgb(c.lighter(112)),
-                          rgb(c.darker(115)));
+        style +=
+            QStringLiteral("#btn%1 { background: %2; } #btn%1:hover { background: %3; }"
+                           "#btn%1:pressed { background: %4; }"
+                           "#btn%1:disabled { background: #b7c0ca; color: #eef1f4; }")
+                .arg(QString::fromLatin1(a.stem), rgb(c), rgb(c.lighter(112)), rgb(c.darker(115)));
     }
     setStyleSheet(style);
 
@@ -132,10 +130,10 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
     }
     for (const char* later : {"imgGuida", "imgInfo", "imgCopyright"})
         header->findChild<QWidget*>(QString::fromLatin1(later))->setEnabled(false);
-    connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked,
-            this, [this] { icoSitoClick(); });
-    connect(header->findChild<QToolButton*>(QStringLiteral("imgEsci")), &QToolButton::clicked,
-            this, [this] { imgEsciClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked, this,
+            [this] { icoSitoClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgEsci")), &QToolButton::clicked, this,
+            [this] { imgEsciClick(); });
 
     // The six work areas, each a card with its picture over its caption bar.
     auto* areas = new QWidget(this);
@@ -186,15 +184,13 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
     fitToSize();
 }
 
-void TfrmAvvio::FormCreate()
-{
+void TfrmAvvio::FormCreate() {
     // Numbers and dates in Qt's own widgets follow the Italian rules (comma decimal) from
     // here on, whatever the machine's regional settings say.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
-void TfrmAvvio::fitToSize()
-{
+void TfrmAvvio::fitToSize() {
     // Pictures grow with the window so the menu fills a large screen and still fits a small
     // one: two rows of cards below the title band.
     const int free = height() - 112 - 18 - 40;
@@ -214,14 +210,12 @@ void TfrmAvvio::fitToSize()
     }
 }
 
-void TfrmAvvio::resizeEvent(QResizeEvent* event)
-{
+void TfrmAvvio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitToSize();
 }
 
-void TfrmAvvio::FormShow()
-{
+void TfrmAvvio::FormShow() {
     // Area screens are created after the menu, so whether each exists is checked here.
     for (const AreaControls& a : m_areas) {
         const bool present = m_ctx.screen(QString::fromLatin1(a.screen)) != nullptr;
@@ -230,8 +224,7 @@ void TfrmAvvio::FormShow()
     }
 }
 
-void TfrmAvvio::setVisible(bool visible)
-{
+void TfrmAvvio::setVisible(bool visible) {
     if (visible && !m_placed) {
         m_placed = true;
         placeWindow(this, Placement::Maximised);
@@ -239,14 +232,12 @@ void TfrmAvvio::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-void TfrmAvvio::showEvent(QShowEvent* event)
-{
+void TfrmAvvio::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     FormShow();
 }
 
-void TfrmAvvio::openArea(const char* screen)
-{
+void TfrmAvvio::openArea(const char* screen) {
     QWidget* area = m_ctx.screen(QString::fromLatin1(screen));
     if (!area)
         return;
@@ -256,48 +247,39 @@ void TfrmAvvio::openArea(const char* screen)
     hide();
 }
 
-void TfrmAvvio::imgClientiClick()
-{
+void TfrmAvvio::imgClientiClick() {
     openArea("TfrmClienti");
 }
 
-void TfrmAvvio::imgFornitoriClick()
-{
+void TfrmAvvio::imgFornitoriClick() {
     openArea("TfrmFornitori");
 }
 
-void TfrmAvvio::imgMagazzinoClick()
-{
+void TfrmAvvio::imgMagazzinoClick() {
     openArea("TfrmMagazzino");
 }
 
-void TfrmAvvio::imgInventarioClick()
-{
+void TfrmAvvio::imgInventarioClick() {
     openArea("TfrmMenuRiepilogo");
 }
 
-void TfrmAvvio::imgCaricoClick()
-{
+void TfrmAvvio::imgCaricoClick() {
     openArea("TfrmMenuRiepilogoCarico");
 }
 
-void TfrmAvvio::imgScaricoClick()
-{
+void TfrmAvvio::imgScaricoClick() {
     openArea("TfrmMenuRiepilogoScarico");
 }
 
-void TfrmAvvio::icoSitoClick()
-{
+void TfrmAvvio::icoSitoClick() {
     m_ctx.platform().shellOpen(webSite());
 }
 
-void TfrmAvvio::imgEsciClick()
-{
+void TfrmAvvio::imgEsciClick() {
     close();
 }
 
-void TfrmAvvio::closeEvent(QCloseEvent* event)
-{
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     QCoreApplication::exit(0);
 }

@@ -16,7 +16,7 @@ class AppContext;
 // Opening an area shows its screen and hides the menu; closing the menu ends the program.
 class TfrmAvvio final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmAvvio(AppContext& ctx);
 
     void imgClientiClick();
@@ -32,12 +32,12 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     struct AreaControls {
         const char* screen;
         QAbstractButton* img;

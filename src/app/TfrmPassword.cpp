@@ -30,8 +30,7 @@ const char* const kReadError =
     "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
     "Si consiglia di reinstallare il software.";
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text)
-{
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setMinimumHeight(34);
@@ -41,8 +40,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-TfrmPassword::TfrmPassword(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
-{
+TfrmPassword::TfrmPassword(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     setObjectName(QStringLiteral("TfrmPassword"));
     setWindowTitle(QStringLiteral(" Depotta - Autenticazione"));
     // A title bar without close, minimise or maximise buttons.
@@ -127,13 +125,11 @@ TfrmPassword::TfrmPassword(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx)
     setFixedSize(460, sizeHint().height());
 }
 
-void TfrmPassword::updateOK()
-{
+void TfrmPassword::updateOK() {
     m_cmdOK->setEnabled(!text::isBlank(m_txtPassword->text()));
 }
 
-bool TfrmPassword::eventFilter(QObject* watched, QEvent* event)
-{
+bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtPassword) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -149,8 +145,7 @@ bool TfrmPassword::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmPassword::cmdOKClick()
-{
+void TfrmPassword::cmdOKClick() {
     switch (PasswordStore(m_ctx.programDir()).verify(m_txtPassword->text())) {
     case PasswordStore::Check::Match:
         if (QWidget* menu = m_ctx.screen(QStringLiteral("TfrmAvvio"))) {
@@ -171,13 +166,11 @@ void TfrmPassword::cmdOKClick()
     }
 }
 
-void TfrmPassword::cmdEsciClick()
-{
+void TfrmPassword::cmdEsciClick() {
     close();
 }
 
-void TfrmPassword::btnCambiaPasswordClick()
-{
+void TfrmPassword::btnCambiaPasswordClick() {
     QWidget* change = m_ctx.screen(QStringLiteral("TfrmCambiaPassword"));
     if (!change)
         return;
@@ -187,14 +180,12 @@ void TfrmPassword::btnCambiaPasswordClick()
     hide();
 }
 
-void TfrmPassword::FormShow()
-{
+void TfrmPassword::FormShow() {
     m_btnCambiaPassword->setEnabled(m_ctx.screen(QStringLiteral("TfrmCambiaPassword")));
     m_txtPassword->setFocus();
 }
 
-void TfrmPassword::showEvent(QShowEvent* event)
-{
+void TfrmPassword::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_centred) {
         if (const QScreen* s = screen()) {
@@ -208,8 +199,7 @@ void TfrmPassword::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void TfrmPassword::closeEvent(QCloseEvent* event)
-{
+void TfrmPassword::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program, whichever screen is in front.
     QWidget::closeEvent(event);
     QCoreApplication::exit(0);

@@ -14,19 +14,19 @@ class AppContext;
 // It has no window buttons, so it is left only through its own buttons.
 class TfrmPassword final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmPassword(AppContext& ctx);
 
     void cmdOKClick();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void updateOK();
 

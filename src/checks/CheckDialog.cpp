@@ -13,14 +13,10 @@
 namespace dp {
 
 CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenConfig& def)
-    : ToolDialog(ctx, owner, QString::fromLatin1(def.className),
-                 QString::fromUtf8(def.caption)),
-      m_config(def),
-      m_title(new QLabel(QString::fromUtf8(def.instruction), this)),
-      m_field(new QLineEdit(this)),
-      m_check(new QPushButton(QStringLiteral("Controlla"), this)),
-      m_close(new QPushButton(QStringLiteral("Chiudi"), this))
-{
+    : ToolDialog(ctx, owner, QString::fromLatin1(def.className), QString::fromUtf8(def.caption)),
+      m_config(def), m_title(new QLabel(QString::fromUtf8(def.instruction), this)),
+      m_field(new QLineEdit(this)), m_check(new QPushButton(QStringLiteral("Controlla"), this)),
+      m_close(new QPushButton(QStringLiteral("Chiudi"), this)) {
     m_title->setObjectName(QStringLiteral("lblTitolo"));
     m_title->setWordWrap(false); // one line: the screens take the width of their instruction
     m_field->setObjectName(QString::fromLatin1(def.field.name));
@@ -56,21 +52,18 @@ CheckDialog::CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenConfi
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void CheckDialog::setValue(const QString& value)
-{
+void CheckDialog::setValue(const QString& value) {
     m_field->setText(value);
 }
 
-QString CheckDialog::value() const
-{
+QString CheckDialog::value() const {
     return m_field->text();
 }
 
-void CheckDialog::btnControllaClick()
-{
+void CheckDialog::btnControllaClick() {
     const checks::CheckResult r = m_config.check(m_field->text());
-    const NoticeKind kind = r.kind == checks::MessageKind::Information ? NoticeKind::Information
-                                                                       : NoticeKind::Warning;
+    const NoticeKind kind =
+        r.kind == checks::MessageKind::Information ? NoticeKind::Information : NoticeKind::Warning;
     context().platform().notice(this, kind, r.message);
     if (r.keepsOpen())
         m_field->setFocus(Qt::OtherFocusReason);
@@ -78,14 +71,12 @@ void CheckDialog::btnControllaClick()
         close();
 }
 
-void CheckDialog::showEvent(QShowEvent* event)
-{
+void CheckDialog::showEvent(QShowEvent* event) {
     ToolDialog::showEvent(event);
     m_field->setFocus(Qt::OtherFocusReason);
 }
 
-bool CheckDialog::eventFilter(QObject* watched, QEvent* event)
-{
+bool CheckDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_field && event->type() == QEvent::KeyRelease) {
         const QString t = m_field->text();
         const QString r = FieldConventions::rewrite(m_config.field.rewrite, t);

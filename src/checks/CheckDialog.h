@@ -13,10 +13,10 @@ namespace dp {
 // What sets one check screen apart from the others.
 struct CheckScreenConfig {
     const char* className;
-    const char* caption;      // UTF-8
-    const char* instruction;  // UTF-8
-    FieldConfig field;          // the one edit field: limit, Enter to btnControlla, filter, rewrite
-    bool rewriteOnKeyUp;      // the rewrite also runs after every key release in the field
+    const char* caption;     // UTF-8
+    const char* instruction; // UTF-8
+    FieldConfig field;       // the one edit field: limit, Enter to btnControlla, filter, rewrite
+    bool rewriteOnKeyUp;     // the rewrite also runs after every key release in the field
     checks::CheckResult (*check)(const QString& text);
 };
 
@@ -25,7 +25,7 @@ struct CheckScreenConfig {
 // other outcome closes it.
 class CheckDialog : public ToolDialog {
     Q_OBJECT
-public:
+  public:
     CheckDialog(AppContext& ctx, QWidget* owner, const CheckScreenConfig& def);
 
     // Puts a value into the field as the opener hands it in: not filtered, not cut.
@@ -34,11 +34,11 @@ public:
 
     void btnControllaClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     const CheckScreenConfig& m_config;
     QLabel* m_title;
     QLineEdit* m_field;

@@ -8,18 +8,15 @@ namespace dp::checks {
 
 namespace {
 
-bool isDigit(QChar c)
-{
+bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool isUpperLetter(QChar c)
-{
+bool isUpperLetter(QChar c) {
     return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
 }
 
-CheckResult result(Outcome outcome, const QString& message, const QString& detail = {})
-{
+CheckResult result(Outcome outcome, const QString& message, const QString& detail = {}) {
     const MessageKind kind =
         outcome == Outcome::Valid ? MessageKind::Information : MessageKind::Warning;
     return {outcome, kind, message, detail};
@@ -29,16 +26,16 @@ CheckResult result(Outcome outcome, const QString& message, const QString& detai
 // (code 90): digits, then the seven signs ":" to "@" (worth nothing), then the letters.
 constexpr char16_t kTableFirst = u'0';
 constexpr std::array<int, 43> kOddValues = {
-    1,  0,  5,  7,  9,  13, 15, 17, 19, 21,                                   // 0-9
-    0,  0,  0,  0,  0,  0,  0,                                                // : ; < = > ? @
-    1,  0,  5,  7,  9,  13, 15, 17, 19, 21, 2,  4,  18, 20, 11, 3,  6,  8,  // A-R
-    12, 14, 16, 10, 22, 25, 24, 23,                                           // S-Z
+    1,  0,  5,  7,  9,  13, 15, 17, 19, 21,                            // 0-9
+    0,  0,  0,  0,  0,  0,  0,                                         // : ; < = > ? @
+    1,  0,  5,  7,  9,  13, 15, 17, 19, 21, 2, 4, 18, 20, 11, 3, 6, 8, // A-R
+    12, 14, 16, 10, 22, 25, 24, 23,                                    // S-Z
 };
 constexpr std::array<int, 43> kEvenValues = {
-    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,                                    // 0-9
-    0,  0,  0,  0,  0,  0,  0,                                                // : ; < = > ? @
-    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, // A-R
-    18, 19, 20, 21, 22, 23, 24, 25,                                           // S-Z
+    0,  1,  2,  3,  4,  5,  6,  7,  8, 9,                                 // 0-9
+    0,  0,  0,  0,  0,  0,  0,                                            // : ; < = > ? @
+    0,  1,  2,  3,  4,  5,  6,  7,  8, 9, 10, 11, 12, 13, 14, 15, 16, 17, // A-R
+    18, 19, 20, 21, 22, 23, 24, 25,                                       // S-Z
 };
 
 struct Office {
@@ -48,41 +45,110 @@ struct Office {
 
 // The issuing offices by the code in digits 8 to 10 of a VAT number.
 constexpr std::array<Office, 104> kOffices = {{
-    {"001", "Torino"},        {"002", "Vercelli"},           {"003", "Novara"},
-    {"004", "Cuneo"},         {"005", "Asti"},               {"006", "Alessandria"},
-    {"007", "Aosta"},         {"008", "Imperia"},            {"009", "Savona"},
-    {"010", "Genova 1"},      {"011", "La Spezia"},          {"012", "Varese"},
-    {"013", "Como"},          {"014", "Sondrio"},            {"015", "Milano 1"},
-    {"016", "Bergamo"},       {"017", "Brescia 1"},          {"018", "Pavia"},
-    {"019", "Cremona"},       {"020", "Mantova"},            {"021", "Bolzano"},
-    {"022", "Trento"},        {"023", "Verona"},             {"024", "Vicenza"},
-    {"025", "Belluno"},       {"026", "Treviso"},            {"027", "Venezia"},
-    {"028", "Padova"},        {"029", "Rovigo"},             {"030", "Udine"},
-    {"031", "Gorizia"},       {"032", "Trieste"},            {"033", "Piacenza"},
-    {"034", "Parma"},         {"035", "Reggio Emilia"},      {"036", "Modena"},
-    {"037", "Bologna 1"},     {"038", "Ferrara"},            {"039", "Ravenna"},
-    {"040", "Forlì"},         {"041", "Pesaro"},             {"042", "Ancona"},
-    {"043", "Macerata"},      {"044", "Ascoli Piceno"},      {"045", "Massa Carrara"},
-    {"046", "Lucca"},         {"047", "Pistoia"},            {"048", "Firenze 1"},
-    {"049", "Livorno"},       {"050", "Pisa"},               {"051", "Arezzo"},
-    {"052", "Siena"},         {"053", "Grosseto"},           {"054", "Perugia"},
-    {"055", "Terni"},         {"056", "Viterbo"},            {"057", "Rieti"},
-    {"058", "Roma 1"},        {"059", "Latina"},             {"060", "Frosinone"},
-    {"061", "Caserta"},       {"062", "Benevento"},          {"063", "Napoli 1"},
-    {"064", "Avellino"},      {"065", "Salerno"},            {"066", "Aquila"},
-    {"067", "Teramo"},        {"068", "Pescara"},            {"069", "Chieti"},
-    {"070", "Campobasso"},    {"071", "Foggia"},             {"072", "Bari"},
-    {"073", "Taranto"},       {"074", "Brindisi"},           {"075", "Lecce"},
-    {"076", "Potenza"},       {"077", "Matera"},             {"078", "Cosenza"},
-    {"079", "Catanzaro"},     {"080", "Reggio Calabria"},    {"081", "Trapani"},
-    {"082", "Palermo"},       {"083", "Messina"},            {"084", "Agrigento"},
-    {"085", "Caltanissetta"}, {"086", "Enna"},               {"087", "Catania"},
-    {"088", "Ragusa"},        {"089", "Siracusa"},           {"090", "Sassari"},
-    {"091", "Nuoro"},         {"092", "Cagliari"},           {"093", "Pordenone"},
-    {"094", "Isernia"},       {"095", "Oristano"},           {"096", "Monza (Milano 2)"},
-    {"097", "Prato (Firenze 2)"}, {"098", "Brescia 2"},      {"099", "Chiavari (Genova 2)"},
-    {"100", "Roma 2"},        {"101", "Bologna 2"},          {"102", "Napoli 2"},
-    {"120", "Bologna 2"},     {"121", "Napoli 2"},
+    {"001", "Torino"},
+    {"002", "Vercelli"},
+    {"003", "Novara"},
+    {"004", "Cuneo"},
+    {"005", "Asti"},
+    {"006", "Alessandria"},
+    {"007", "Aosta"},
+    {"008", "Imperia"},
+    {"009", "Savona"},
+    {"010", "Genova 1"},
+    {"011", "La Spezia"},
+    {"012", "Varese"},
+    {"013", "Como"},
+    {"014", "Sondrio"},
+    {"015", "Milano 1"},
+    {"016", "Bergamo"},
+    {"017", "Brescia 1"},
+    {"018", "Pavia"},
+    {"019", "Cremona"},
+    {"020", "Mantova"},
+    {"021", "Bolzano"},
+    {"022", "Trento"},
+    {"023", "Verona"},
+    {"024", "Vicenza"},
+    {"025", "Belluno"},
+    {"026", "Treviso"},
+    {"027", "Venezia"},
+    {"028", "Padova"},
+    {"029", "Rovigo"},
+    {"030", "Udine"},
+    {"031", "Gorizia"},
+    {"032", "Trieste"},
+    {"033", "Piacenza"},
+    {"034", "Parma"},
+    {"035", "Reggio Emilia"},
+    {"036", "Modena"},
+    {"037", "Bologna 1"},
+    {"038", "Ferrara"},
+    {"039", "Ravenna"},
+    {"040", "Forlì"},
+    {"041", "Pesaro"},
+    {"042", "Ancona"},
+    {"043", "Macerata"},
+    {"044", "Ascoli Piceno"},
+    {"045", "Massa Carrara"},
+    {"046", "Lucca"},
+    {"047", "Pistoia"},
+    {"048", "Firenze 1"},
+    {"049", "Livorno"},
+    {"050", "Pisa"},
+    {"051", "Arezzo"},
+    {"052", "Siena"},
+    {"053", "Grosseto"},
+    {"054", "Perugia"},
+    {"055", "Terni"},
+    {"056", "Viterbo"},
+    {"057", "Rieti"},
+    {"058", "Roma 1"},
+    {"059", "Latina"},
+    {"060", "Frosinone"},
+    {"061", "Caserta"},
+    {"062", "Benevento"},
+    {"063", "Napoli 1"},
+    {"064", "Avellino"},
+    {"065", "Salerno"},
+    {"066", "Aquila"},
+    {"067", "Teramo"},
+    {"068", "Pescara"},
+    {"069", "Chieti"},
+    {"070", "Campobasso"},
+    {"071", "Foggia"},
+    {"072", "Bari"},
+    {"073", "Taranto"},
+    {"074", "Brindisi"},
+    {"075", "Lecce"},
+    {"076", "Potenza"},
+    {"077", "Matera"},
+    {"078", "Cosenza"},
+    {"079", "Catanzaro"},
+    {"080", "Reggio Calabria"},
+    {"081", "Trapani"},
+    {"082", "Palermo"},
+    {"083", "Messina"},
+    {"084", "Agrigento"},
+    {"085", "Caltanissetta"},
+    {"086", "Enna"},
+    {"087", "Catania"},
+    {"088", "Ragusa"},
+    {"089", "Siracusa"},
+    {"090", "Sassari"},
+    {"091", "Nuoro"},
+    {"092", "Cagliari"},
+    {"093", "Pordenone"},
+    {"094", "Isernia"},
+    {"095", "Oristano"},
+    {"096", "Monza (Milano 2)"},
+    {"097", "Prato (Firenze 2)"},
+    {"098", "Brescia 2"},
+    {"099", "Chiavari (Genova 2)"},
+    {"100", "Roma 2"},
+    {"101", "Bologna 2"},
+    {"102", "Napoli 2"},
+    {"120", "Bologna 2"},
+    {"121", "Napoli 2"},
 }};
 
 const QString kFiscalLengthMsg = QStringLiteral(
@@ -90,8 +156,8 @@ const QString kFiscalLengthMsg = QStringLiteral(
 const QString kFiscalValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kFiscalWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
 
-const QString kVatLengthMsg = QStringLiteral(
-    "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString kVatLengthMsg =
+    QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
 const QString kVatValid = QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.");
 const QString kVatOffice =
     QStringLiteral("\r\n\r\nE' stato rilasciato dall'Ufficio IVA del Comune di ");
@@ -118,8 +184,7 @@ constexpr int kChunkDigits = 9;
 
 } // namespace
 
-bool isDecimalDigits(QStringView text)
-{
+bool isDecimalDigits(QStringView text) {
     if (text.isEmpty())
         return false;
     for (QChar c : text)
@@ -130,16 +195,14 @@ bool isDecimalDigits(QStringView text)
 
 // --- Fiscal code -------------------------------------------------------------------------
 
-std::optional<int> fiscalCodeValue(QChar c, bool oddPosition)
-{
+std::optional<int> fiscalCodeValue(QChar c, bool oddPosition) {
     const int index = int(c.unicode()) - int(kTableFirst);
     if (index < 0 || index >= int(kOddValues.size()))
         return std::nullopt;
     return oddPosition ? kOddValues[index] : kEvenValues[index];
 }
 
-std::optional<QChar> fiscalCodeCheckChar(QStringView first15)
-{
+std::optional<QChar> fiscalCodeCheckChar(QStringView first15) {
     int sum = 0;
     for (qsizetype i = 0; i < first15.size(); ++i) {
         // Positions count from 1, so index 0 is the first odd position.
@@ -151,8 +214,7 @@ std::optional<QChar> fiscalCodeCheckChar(QStringView first15)
     return QChar(u'A' + sum % 26);
 }
 
-CheckResult checkFiscalCode(const QString& text)
-{
+CheckResult checkFiscalCode(const QString& text) {
     const QString code = text::upperAscii(text);
     if (code.size() != kFiscalCodeLength)
         return result(Outcome::Incomplete, kFiscalLengthMsg);
@@ -164,8 +226,7 @@ CheckResult checkFiscalCode(const QString& text)
 
 // --- VAT number --------------------------------------------------------------------------
 
-int vatCheckDigit(QStringView first10)
-{
+int vatCheckDigit(QStringView first10) {
     int sum = 0;
     for (qsizetype i = 0; i < first10.size(); ++i) {
         if (!isDigit(first10[i]))
@@ -180,22 +241,19 @@ int vatCheckDigit(QStringView first10)
     return (10 - sum % 10) % 10;
 }
 
-QString vatOfficeName(QStringView code)
-{
+QString vatOfficeName(QStringView code) {
     for (const Office& o : kOffices)
         if (code == QLatin1String(o.code))
             return QString::fromUtf8(o.name);
     return {};
 }
 
-CheckResult checkVatNumber(const QString& text)
-{
+CheckResult checkVatNumber(const QString& text) {
     const QString number = text::upperAscii(text);
     if (number.size() != kVatNumberLength)
         return result(Outcome::Incomplete, kVatLengthMsg);
     const bool valid = isDecimalDigits(number) &&
-                       vatCheckDigit(QStringView(number).first(10)) ==
-                           number[10].unicode() - u'0';
+                       vatCheckDigit(QStringView(number).first(10)) == number[10].unicode() - u'0';
     if (!valid)
         return result(Outcome::Wrong, kVatWrong);
     const QString office = vatOfficeName(QStringView(number).sliced(7, 3));
@@ -206,8 +264,7 @@ CheckResult checkVatNumber(const QString& text)
 
 // --- Credit card -------------------------------------------------------------------------
 
-QString cardDigits(QStringView text)
-{
+QString cardDigits(QStringView text) {
     QString digits;
     for (QChar c : text.first(qMin<qsizetype>(text.size(), kCardCharsRead)))
         if (isDigit(c))
@@ -215,8 +272,7 @@ QString cardDigits(QStringView text)
     return digits;
 }
 
-bool luhnValid(QStringView digits)
-{
+bool luhnValid(QStringView digits) {
     if (digits.isEmpty() || !isDecimalDigits(digits))
         return false;
     int sum = 0;
@@ -233,8 +289,7 @@ bool luhnValid(QStringView digits)
     return digits.last().unicode() - u'0' == (10 - sum % 10) % 10;
 }
 
-QString cardKind(QStringView digits, QStringView trimmedText)
-{
+QString cardKind(QStringView digits, QStringView trimmedText) {
     if (digits.isEmpty())
         return {};
     switch (digits[0].unicode()) {
@@ -265,8 +320,7 @@ QString cardKind(QStringView digits, QStringView trimmedText)
     }
 }
 
-CheckResult checkCardNumber(const QString& text)
-{
+CheckResult checkCardNumber(const QString& text) {
     const QString trimmed = text::trim(text);
     if (trimmed.isEmpty())
         return result(Outcome::Incomplete, kCardEmpty);
@@ -283,8 +337,7 @@ CheckResult checkCardNumber(const QString& text)
 
 // --- IBAN --------------------------------------------------------------------------------
 
-std::optional<QString> ibanDigitString(QStringView text)
-{
+std::optional<QString> ibanDigitString(QStringView text) {
     QString s = text::upperAscii(text);
     s.remove(QLatin1Char(' '));
     const qsizetype iban = s.indexOf(QLatin1String("IBAN"));
@@ -306,8 +359,7 @@ std::optional<QString> ibanDigitString(QStringView text)
     return digits;
 }
 
-int mod97(QStringView digits)
-{
+int mod97(QStringView digits) {
     QString carry;
     qsizetype pos = 0;
     while (pos < digits.size()) {
@@ -323,8 +375,7 @@ int mod97(QStringView digits)
     return carry.isEmpty() ? 0 : carry.toInt();
 }
 
-CheckResult checkIban(const QString& text)
-{
+CheckResult checkIban(const QString& text) {
     const QString trimmed = text::trim(text);
     if (trimmed.size() != kIbanLength)
         return result(Outcome::Incomplete, kIbanLengthMsg);

@@ -12,8 +12,7 @@
 namespace dp {
 
 namespace {
-template <class Screen> void openModal(AppContext& ctx, QWidget* owner, const QString& value)
-{
+template <class Screen> void openModal(AppContext& ctx, QWidget* owner, const QString& value) {
     QPointer<Screen> screen = new Screen(ctx, owner);
     screen->setValue(value);
     screen->exec();
@@ -21,28 +20,23 @@ template <class Screen> void openModal(AppContext& ctx, QWidget* owner, const QS
 }
 } // namespace
 
-void openFiscalCodeCheck(AppContext& ctx, QWidget* owner, const QString& value)
-{
+void openFiscalCodeCheck(AppContext& ctx, QWidget* owner, const QString& value) {
     openModal<TfrmCodFisc>(ctx, owner, value);
 }
 
-void openVatNumberCheck(AppContext& ctx, QWidget* owner, const QString& value)
-{
+void openVatNumberCheck(AppContext& ctx, QWidget* owner, const QString& value) {
     openModal<TfrmPartitaIva>(ctx, owner, value);
 }
 
-void openCardCheck(AppContext& ctx, QWidget* owner, const QString& value)
-{
+void openCardCheck(AppContext& ctx, QWidget* owner, const QString& value) {
     openModal<TfrmCarta>(ctx, owner, value);
 }
 
-void openIbanCheck(AppContext& ctx, QWidget* owner, const QString& value)
-{
+void openIbanCheck(AppContext& ctx, QWidget* owner, const QString& value) {
     openModal<TfrmIban>(ctx, owner, value);
 }
 
-bool fiscalFieldIsVatNumber(const QString& value)
-{
+bool fiscalFieldIsVatNumber(const QString& value) {
     return checks::isDecimalDigits(text::trim(value));
 }
 

@@ -7,7 +7,7 @@ namespace dp {
 // Checks a personal fiscal code by its length and its check character.
 class TfrmCodFisc final : public CheckDialog {
     Q_OBJECT
-public:
+  public:
     TfrmCodFisc(AppContext& ctx, QWidget* owner);
 };
 

@@ -18,6 +18,7 @@ const CheckScreenConfig kConfig{
 };
 } // namespace
 
-TfrmPartitaIva::TfrmPartitaIva(AppContext& ctx, QWidget* owner) : CheckDialog(ctx, owner, kConfig) {}
+TfrmPartitaIva::TfrmPartitaIva(AppContext& ctx, QWidget* owner)
+    : CheckDialog(ctx, owner, kConfig) {}
 
 } // namespace dp

@@ -38,7 +38,7 @@ struct ToolConfig {
     const char* caption;
     const char* hint; // null: the sheet's own hint
     bool ready;
-    bool groupStart;  // a separator before the button
+    bool groupStart; // a separator before the button
 };
 
 const ToolConfig kTools[] = {
@@ -89,14 +89,12 @@ const char* const kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
 
 const char* const kReadyText = "Pronto per archiviare una nuova scheda...";
 
-QString stem(const QString& name)
-{
+QString stem(const QString& name) {
     return name.mid(3);
 }
 
 // Fields with short contents get a width that fits them; the others take the room there is.
-int shortFieldWidth(const QWidget* field, int maxLength)
-{
+int shortFieldWidth(const QWidget* field, int maxLength) {
     if (maxLength <= 0 || maxLength > 16)
         return 0;
     const int w = field->fontMetrics().horizontalAdvance(QLatin1Char('W'));
@@ -108,8 +106,7 @@ int shortFieldWidth(const QWidget* field, int maxLength)
 RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
     : AreaScreen(ctx, QString::fromLatin1(config.className), QString::fromUtf8(config.caption),
                  Placement::Maximised),
-      m_config(config)
-{
+      m_config(config) {
     buildScreen();
     m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
 
@@ -130,8 +127,7 @@ RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
     connectButtons();
 }
 
-void RegistrySheet::buildScreen()
-{
+void RegistrySheet::buildScreen() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
@@ -172,8 +168,7 @@ void RegistrySheet::buildScreen()
     }
 }
 
-QWidget* RegistrySheet::buildToolbar()
-{
+QWidget* RegistrySheet::buildToolbar() {
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("bkgComandi"));
     bar->setFrameShape(QFrame::StyledPanel);
@@ -216,9 +211,8 @@ QWidget* RegistrySheet::buildToolbar()
             m_position->setFrameShape(QFrame::StyledPanel);
             m_position->setFrameShadow(QFrame::Sunken);
             m_position->setAlignment(Qt::AlignCenter);
-            m_position->setMinimumWidth(m_position->fontMetrics().horizontalAdvance(
-                                            QStringLiteral("0000000")) +
-                                        12);
+            m_position->setMinimumWidth(
+                m_position->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
             m_position->setFixedHeight(m_position->fontMetrics().height() + 10);
             row->addWidget(m_position, 0, Qt::AlignVCenter);
         }
@@ -226,8 +220,7 @@ QWidget* RegistrySheet::buildToolbar()
     return bar;
 }
 
-QWidget* RegistrySheet::buildGroups()
-{
+QWidget* RegistrySheet::buildGroups() {
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("bkgCampi"));
     auto* columns = new QHBoxLayout(body);
@@ -285,9 +278,8 @@ QWidget* RegistrySheet::buildGroups()
             auto* stack = new QVBoxLayout;
             stack->setSpacing(12);
             const int c = int(stacks.size());
-            columns->addLayout(stack, c < int(m_config.columnStretch.size())
-                                          ? m_config.columnStretch[c]
-                                          : 1);
+            columns->addLayout(
+                stack, c < int(m_config.columnStretch.size()) ? m_config.columnStretch[c] : 1);
             stacks.push_back(stack);
             captionWidth.push_back(0);
             grids.emplace_back();
@@ -347,8 +339,8 @@ QWidget* RegistrySheet::buildGroups()
                     b->setFocusPolicy(Qt::NoFocus);
                     cell->addWidget(b);
                 }
-                const bool fixed = w->minimumWidth() == w->maximumWidth() ||
-                                   qobject_cast<QCheckBox*>(w);
+                const bool fixed =
+                    w->minimumWidth() == w->maximumWidth() || qobject_cast<QCheckBox*>(w);
                 if (fixed)
                     cell->addStretch(1);
                 else if (span == 1)
@@ -378,8 +370,7 @@ QWidget* RegistrySheet::buildGroups()
     return body;
 }
 
-void RegistrySheet::applyTabOrder()
-{
+void RegistrySheet::applyTabOrder() {
     // The tab order is the Enter order, with the recontact box between the open issues
     // and the notes.
     QWidget* previous = nullptr;
@@ -397,8 +388,7 @@ void RegistrySheet::applyTabOrder()
     }
 }
 
-void RegistrySheet::connectButtons()
-{
+void RegistrySheet::connectButtons() {
     auto on = [this](const char* name, void (RegistrySheet::*handler)()) {
         if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
             connect(b, &QAbstractButton::clicked, this, handler);
@@ -423,8 +413,7 @@ void RegistrySheet::connectButtons()
     on("btnIban", &RegistrySheet::btnIbanClick);
 }
 
-QLineEdit* RegistrySheet::edit(const char* name) const
-{
+QLineEdit* RegistrySheet::edit(const char* name) const {
     const QString n = QString::fromLatin1(name);
     if (auto* e = findChild<QLineEdit*>(n))
         return e;
@@ -433,20 +422,17 @@ QLineEdit* RegistrySheet::edit(const char* name) const
     return nullptr;
 }
 
-QString RegistrySheet::trimmedText(const char* name) const
-{
+QString RegistrySheet::trimmedText(const char* name) const {
     const QLineEdit* e = edit(name);
     return e ? text::trim(e->text()) : QString();
 }
 
-void RegistrySheet::focusField(const char* name)
-{
+void RegistrySheet::focusField(const char* name) {
     if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void RegistrySheet::clearProvinceSelection(QWidget* box)
-{
+void RegistrySheet::clearProvinceSelection(QWidget* box) {
     auto* combo = qobject_cast<QComboBox*>(box);
     if (!combo || combo->currentIndex() < 0)
         return;
@@ -456,8 +442,7 @@ void RegistrySheet::clearProvinceSelection(QWidget* box)
     combo->setEditText(text);
 }
 
-bool RegistrySheet::eventFilter(QObject* watched, QEvent* event)
-{
+bool RegistrySheet::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         QObject* box = watched;
         if (!qobject_cast<QComboBox*>(box) && watched->parent())
@@ -467,18 +452,15 @@ bool RegistrySheet::eventFilter(QObject* watched, QEvent* event)
     return AreaScreen::eventFilter(watched, event);
 }
 
-void RegistrySheet::showRecord(const Record& record, qint64 position)
-{
+void RegistrySheet::showRecord(const Record& record, qint64 position) {
     m_sheet->showRecord(record, position);
 }
 
-void RegistrySheet::FormShow()
-{
+void RegistrySheet::FormShow() {
     newSheet();
 }
 
-void RegistrySheet::newSheet()
-{
+void RegistrySheet::newSheet() {
     for (const SheetField& f : m_config.fields) {
         const QString name = QString::fromLatin1(f.def.name);
         if (auto* box = findChild<QComboBox*>(name)) {
@@ -495,13 +477,11 @@ void RegistrySheet::newSheet()
     focusField(m_config.fields.front().def.name);
 }
 
-void RegistrySheet::cmdNuovoClick()
-{
+void RegistrySheet::cmdNuovoClick() {
     newSheet();
 }
 
-void RegistrySheet::cmdSalvaClick()
-{
+void RegistrySheet::cmdSalvaClick() {
     for (const RequiredField& r : m_config.required) {
         if (trimmedText(r.name).isEmpty()) {
             context().platform().notice(this, NoticeKind::Warning, QString::fromUtf8(r.warning));
@@ -512,8 +492,7 @@ void RegistrySheet::cmdSalvaClick()
     m_sheet->reportSaved(m_sheet->save());
 }
 
-void RegistrySheet::cmdDuplicaClick()
-{
+void RegistrySheet::cmdDuplicaClick() {
     if (!m_sheet->beginDuplicate())
         return;
     try {
@@ -528,15 +507,13 @@ void RegistrySheet::cmdDuplicaClick()
     m_sheet->reportDuplicated();
 }
 
-void RegistrySheet::btnEmailClick()
-{
+void RegistrySheet::btnEmailClick() {
     // The address is not verified: an empty field hands over "mailto:" alone.
     context().platform().shellOpen(QStringLiteral("\"mailto:") + trimmedText("txtEmail") +
                                    QLatin1Char('"'));
 }
 
-void RegistrySheet::btnCodFiscClick()
-{
+void RegistrySheet::btnCodFiscClick() {
     // A "fiscal code" made of digits alone is a firm's VAT number.
     const QString value = trimmedText("txtCodFisc");
     if (fiscalFieldIsVatNumber(value))
@@ -545,18 +522,15 @@ void RegistrySheet::btnCodFiscClick()
         openFiscalCodeCheck(context(), this, value);
 }
 
-void RegistrySheet::btnPartitaIvaClick()
-{
+void RegistrySheet::btnPartitaIvaClick() {
     openVatNumberCheck(context(), this, trimmedText("txtPartitaIva"));
 }
 
-void RegistrySheet::btnCartaClick()
-{
+void RegistrySheet::btnCartaClick() {
     openCardCheck(context(), this, trimmedText("txtCarta"));
 }
 
-void RegistrySheet::btnIbanClick()
-{
+void RegistrySheet::btnIbanClick() {
     openIbanCheck(context(), this, trimmedText("txtIban"));
 }
 

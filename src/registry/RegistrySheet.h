@@ -15,17 +15,17 @@ class ArchiveSheet;
 
 // One edit field of a registry sheet, in the sheet's Enter order.
 struct SheetField {
-    FieldConfig def;         // typing limit, Enter chain, filter, rewrites
-    const char* label;      // caption beside the field
-    bool province = false;  // an editable box listing the province codes
+    FieldConfig def;       // typing limit, Enter chain, filter, rewrites
+    const char* label;     // caption beside the field
+    bool province = false; // an editable box listing the province codes
 };
 
 // A framed group of fields. `rows` lists the controls row by row: rows separated by "|",
 // the controls of one row by blanks (a field and its companion, such as a province box).
 struct SheetGroup {
-    const char* name;   // objectName of the group box
+    const char* name; // objectName of the group box
     const char* title;
-    int column;         // column of the sheet; groups of a column stack in table order
+    int column; // column of the sheet; groups of a column stack in table order
     const char* rows;
 };
 
@@ -40,7 +40,7 @@ struct SheetConfig {
     const char* className;
     const char* caption;
     const RecordLayout& layout;
-    std::span<const SheetField> fields;      // Enter order; the first is where a new sheet starts
+    std::span<const SheetField> fields; // Enter order; the first is where a new sheet starts
     std::span<const SheetGroup> groups;
     std::span<const int> columnStretch;      // relative widths of the columns
     std::span<const RequiredField> required; // checked in this order by Salva
@@ -53,19 +53,18 @@ struct SheetConfig {
 // status line. Each sheet is one instance configured by its SheetConfig.
 class RegistrySheet : public AreaScreen {
     Q_OBJECT
-public:
+  public:
     RegistrySheet(AppContext& ctx, const SheetConfig& config);
 
     // The one way a record reaches the sheet (browsing, searches, recontact lists).
     void showRecord(const Record& record, qint64 position);
     ArchiveSheet& archive() const { return *m_sheet; }
 
-
-protected:
+  protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildScreen();
     QWidget* buildToolbar();
     QWidget* buildGroups();

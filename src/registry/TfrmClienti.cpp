@@ -16,14 +16,14 @@ const SheetField kFields[] = {
     {{"txtSesso", 1, "txtRecapito", Filter::None, Rewrite::Upper}, "Sesso:"},
     {{"txtRecapito", 50, "txtIndirizzoRes", S}, "Telefono preferenziale:"},
     {{"txtIndirizzoRes", 50, "txtProvRes", S}, "Residente in Via / Piazza e numero civico:"},
-    {{"txtProvRes", 2, "txtComuneRes", S, Rewrite::UpperTrim, Normalise::UpperTrim}, "Prov.",
-     true},
+    {{"txtProvRes", 2, "txtComuneRes", S, Rewrite::UpperTrim, Normalise::UpperTrim}, "Prov.", true},
     {{"txtComuneRes", 50, "txtCapRes", S}, "Comune di residenza:"},
     {{"txtCapRes", 5, "txtDataNasc", Filter::Digits, Rewrite::UpperTrim}, "CAP:"},
     {{"txtDataNasc", 30, "txtComuneNasc"}, "Data di nascita:"},
     {{"txtComuneNasc", 50, "txtProvNasc"}, "Comune di nascita:"},
     {{"txtProvNasc", 2, "txtTelCasa", Filter::None, Rewrite::UpperTrim, Normalise::UpperTrim},
-     "Prov.", true},
+     "Prov.",
+     true},
     {{"txtTelCasa", 30, "txtTelUff"}, "Tel. casa:"},
     {{"txtTelUff", 30, "txtTelCel"}, "Tel. ufficio:"},
     {{"txtTelCel", 30, "txtPec"}, "Tel. cellulare:"},
@@ -61,7 +61,8 @@ const SheetGroup kGroups[] = {
 const int kColumnStretch[] = {1, 1, 1};
 
 const RequiredField kRequired[] = {
-    {"txtCognome", "Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."},
+    {"txtCognome",
+     "Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."},
     {"txtNome", "Attenzione: per salvare la scheda è necessario indicare il nome del cliente."},
 };
 

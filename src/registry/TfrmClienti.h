@@ -7,7 +7,7 @@ namespace dp {
 // The customer sheet of Clienti.pro.
 class TfrmClienti final : public RegistrySheet {
     Q_OBJECT
-public:
+  public:
     explicit TfrmClienti(AppContext& ctx);
 };
 

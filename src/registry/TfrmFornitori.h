@@ -7,7 +7,7 @@ namespace dp {
 // The supplier sheet of Fornitori.pro.
 class TfrmFornitori final : public RegistrySheet {
     Q_OBJECT
-public:
+  public:
     explicit TfrmFornitori(AppContext& ctx);
 };
 

@@ -78,7 +78,8 @@ QStringList fitLines(const ListReportConfig& request, QFont& font) {
         if (widestLine && !measure.fits(*widestLine, width)) {
             widest = std::max(widest, measure.widthMm(*widestLine));
             const qreal points = std::floor(request.fontPointSize * width / widest * 10) / 10;
-            font = memoFont(request, std::max(kMinMemoPoints, std::min(points, request.fontPointSize)));
+            font = memoFont(request,
+                            std::max(kMinMemoPoints, std::min(points, request.fontPointSize)));
         }
     }
     const TextMeasure measure(font);
@@ -128,7 +129,8 @@ QString fillFooter(const QString& footer, const QDate& date) {
 
 int listLinesPerPage(const ListReportConfig& request) {
     const ReportDocument doc(QPageLayout::Landscape);
-    return linesPerPage(doc.contentSize(), linePitchMm(request, memoFont(request, request.fontPointSize)));
+    return linesPerPage(doc.contentSize(),
+                        linePitchMm(request, memoFont(request, request.fontPointSize)));
 }
 
 ReportDocument prepareList(const ListReportConfig& request) {

@@ -8,8 +8,7 @@
 
 namespace dp::fixedtext {
 
-void store(char* field, int width, QStringView text)
-{
+void store(char* field, int width, QStringView text) {
     const QByteArray bytes = win1252::encode(text::trim(text));
     const int n = int(std::min<qsizetype>(bytes.size(), width));
     std::memset(field, 0, size_t(width) + 1);
@@ -17,13 +16,11 @@ void store(char* field, int width, QStringView text)
     std::memcpy(field + 1, bytes.constData(), size_t(n));
 }
 
-int length(const char* field, int width)
-{
+int length(const char* field, int width) {
     return std::min(int(static_cast<unsigned char>(field[0])), width);
 }
 
-QString load(const char* field, int width)
-{
+QString load(const char* field, int width) {
     const char* b = field + 1;
     int n = length(field, width);
     // Trim on the bytes: Windows-1252 keeps codes 0-32 where they are.

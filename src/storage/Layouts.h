@@ -10,25 +10,55 @@ namespace dp {
 
 namespace Prodotto {
 enum Field : int {
-    Codice, Costo, Nome, Giacenza, Avviso, UM, Tipologia, Caratteristiche, Collocazione, Ditta,
-    Agente, Recapito, Documento, Pagamento, DataSca, Note, Prezzo, Pagato,
-    File01, File02, File03, Desc01, Desc02, Desc03
+    Codice,
+    Costo,
+    Nome,
+    Giacenza,
+    Avviso,
+    UM,
+    Tipologia,
+    Caratteristiche,
+    Collocazione,
+    Ditta,
+    Agente,
+    Recapito,
+    Documento,
+    Pagamento,
+    DataSca,
+    Note,
+    Prezzo,
+    Pagato,
+    File01,
+    File02,
+    File03,
+    Desc01,
+    Desc02,
+    Desc03
 };
 inline constexpr std::array<FieldDef, 24> kFields{{
-    {"Codice", 25}, {"Costo", 12}, {"Nome", 50}, {"Giacenza", 4}, {"Avviso", 3}, {"UM", 30},
-    {"Tipologia", 50}, {"Caratteristiche", 250}, {"Collocazione", 50}, {"Ditta", 50},
-    {"Agente", 50}, {"Recapito", 30}, {"Documento", 50}, {"Pagamento", 50}, {"DataSca", 10},
-    {"Note", 250}, {"Prezzo", 12}, {"Pagato", 2}, {"File01", 250}, {"File02", 250},
-    {"File03", 250}, {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250},
+    {"Codice", 25},       {"Costo", 12},     {"Nome", 50},      {"Giacenza", 4},
+    {"Avviso", 3},        {"UM", 30},        {"Tipologia", 50}, {"Caratteristiche", 250},
+    {"Collocazione", 50}, {"Ditta", 50},     {"Agente", 50},    {"Recapito", 30},
+    {"Documento", 50},    {"Pagamento", 50}, {"DataSca", 10},   {"Note", 250},
+    {"Prezzo", 12},       {"Pagato", 2},     {"File01", 250},   {"File02", 250},
+    {"File03", 250},      {"Desc01", 250},   {"Desc02", 250},   {"Desc03", 250},
 }};
 } // namespace Prodotto
-inline constexpr RecordLayout TSchedaProdotto{"TSchedaProdotto", "Magazzino.pro", Prodotto::kFields};
+inline constexpr RecordLayout TSchedaProdotto{"TSchedaProdotto", "Magazzino.pro",
+                                              Prodotto::kFields};
 
 namespace Movimento {
 enum Field : int { Data, Ora, Codice, Categoria, Nome, Aspetto, Importo, Aggiunta, Note };
 inline constexpr std::array<FieldDef, 9> kFields{{
-    {"Data", 10}, {"Ora", 8}, {"Codice", 30}, {"Categoria", 50}, {"Nome", 50}, {"Aspetto", 30},
-    {"Importo", 15}, {"Aggiunta", 10}, {"Note", 250},
+    {"Data", 10},
+    {"Ora", 8},
+    {"Codice", 30},
+    {"Categoria", 50},
+    {"Nome", 50},
+    {"Aspetto", 30},
+    {"Importo", 15},
+    {"Aggiunta", 10},
+    {"Note", 250},
 }};
 inline constexpr const char* kLoadFile = "Operazioni_Carico.pro";
 inline constexpr const char* kUnloadFile = "Operazioni_Scarico.pro";
@@ -38,37 +68,102 @@ inline constexpr RecordLayout TMovimento{"TMovimento", "", Movimento::kFields};
 
 namespace Cliente {
 enum Field : int {
-    Cognome, Nome, Ditta, Sesso, Recapito, IndirizzoRes, ProvRes, ComuneRes, CapRes, DataNasc,
-    ComuneNasc, ProvNasc, TelCasa, TelUff, TelCel, Pec, Email, CodFisc, Carta, ScadeCarta,
-    PartitaIva, Iban, TipoPat, NumPat, EnteRil, DataRil, DataSca, Conducente, Questioni, Note,
-    CodiceDest, Ricontatta, File01, File02, File03, Desc01, Desc02, Desc03
+    Cognome,
+    Nome,
+    Ditta,
+    Sesso,
+    Recapito,
+    IndirizzoRes,
+    ProvRes,
+    ComuneRes,
+    CapRes,
+    DataNasc,
+    ComuneNasc,
+    ProvNasc,
+    TelCasa,
+    TelUff,
+    TelCel,
+    Pec,
+    Email,
+    CodFisc,
+    Carta,
+    ScadeCarta,
+    PartitaIva,
+    Iban,
+    TipoPat,
+    NumPat,
+    EnteRil,
+    DataRil,
+    DataSca,
+    Conducente,
+    Questioni,
+    Note,
+    CodiceDest,
+    Ricontatta,
+    File01,
+    File02,
+    File03,
+    Desc01,
+    Desc02,
+    Desc03
 };
 inline constexpr std::array<FieldDef, 38> kFields{{
-    {"Cognome", 50}, {"Nome", 50}, {"Ditta", 50}, {"Sesso", 1}, {"Recapito", 50},
-    {"IndirizzoRes", 50}, {"ProvRes", 2}, {"ComuneRes", 50}, {"CapRes", 5}, {"DataNasc", 30},
-    {"ComuneNasc", 50}, {"ProvNasc", 2}, {"TelCasa", 30}, {"TelUff", 30}, {"TelCel", 30},
-    {"Pec", 60}, {"Email", 50}, {"CodFisc", 16}, {"Carta", 30}, {"ScadeCarta", 30},
-    {"PartitaIva", 11}, {"Iban", 27}, {"TipoPat", 30}, {"NumPat", 50}, {"EnteRil", 50},
-    {"DataRil", 10}, {"DataSca", 10}, {"Conducente", 250}, {"Questioni", 250}, {"Note", 250},
-    {"CodiceDest", 7}, {"Ricontatta", 2}, {"File01", 250}, {"File02", 250}, {"File03", 250},
-    {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250},
+    {"Cognome", 50},    {"Nome", 50},         {"Ditta", 50},      {"Sesso", 1},
+    {"Recapito", 50},   {"IndirizzoRes", 50}, {"ProvRes", 2},     {"ComuneRes", 50},
+    {"CapRes", 5},      {"DataNasc", 30},     {"ComuneNasc", 50}, {"ProvNasc", 2},
+    {"TelCasa", 30},    {"TelUff", 30},       {"TelCel", 30},     {"Pec", 60},
+    {"Email", 50},      {"CodFisc", 16},      {"Carta", 30},      {"ScadeCarta", 30},
+    {"PartitaIva", 11}, {"Iban", 27},         {"TipoPat", 30},    {"NumPat", 50},
+    {"EnteRil", 50},    {"DataRil", 10},      {"DataSca", 10},    {"Conducente", 250},
+    {"Questioni", 250}, {"Note", 250},        {"CodiceDest", 7},  {"Ricontatta", 2},
+    {"File01", 250},    {"File02", 250},      {"File03", 250},    {"Desc01", 250},
+    {"Desc02", 250},    {"Desc03", 250},
 }};
 } // namespace Cliente
 inline constexpr RecordLayout TSchedaCliente{"TSchedaCliente", "Clienti.pro", Cliente::kFields};
 
 namespace Fornitore {
 enum Field : int {
-    Ditta, Titolare, Recapito, IndirizzoRes, ProvRes, ComuneRes, CapRes, Pagamento, TelCasa,
-    TelUff, TelCel, Fax, Email, CodFisc, Carta, ScadeCarta, PartitaIva, Iban, Articoli, Offerte,
-    Ordine, Questioni, Note, Ricontatta, File01, File02, File03, Desc01, Desc02, Desc03
+    Ditta,
+    Titolare,
+    Recapito,
+    IndirizzoRes,
+    ProvRes,
+    ComuneRes,
+    CapRes,
+    Pagamento,
+    TelCasa,
+    TelUff,
+    TelCel,
+    Fax,
+    Email,
+    CodFisc,
+    Carta,
+    ScadeCarta,
+    PartitaIva,
+    Iban,
+    Articoli,
+    Offerte,
+    Ordine,
+    Questioni,
+    Note,
+    Ricontatta,
+    File01,
+    File02,
+    File03,
+    Desc01,
+    Desc02,
+    Desc03
 };
 inline constexpr std::array<FieldDef, 30> kFields{{
-    {"Ditta", 50}, {"Titolare", 120}, {"Recapito", 50}, {"IndirizzoRes", 50}, {"ProvRes", 2},
-    {"ComuneRes", 50}, {"CapRes", 5}, {"Pagamento", 250}, {"TelCasa", 30}, {"TelUff", 30},
-    {"TelCel", 30}, {"Fax", 30}, {"Email", 50}, {"CodFisc", 16}, {"Carta", 30},
-    {"ScadeCarta", 30}, {"PartitaIva", 11}, {"Iban", 27}, {"Articoli", 250}, {"Offerte", 250},
-    {"Ordine", 250}, {"Questioni", 250}, {"Note", 250}, {"Ricontatta", 2}, {"File01", 250},
-    {"File02", 250}, {"File03", 250}, {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250},
+    {"Ditta", 50},      {"Titolare", 120},  {"Recapito", 50},  {"IndirizzoRes", 50},
+    {"ProvRes", 2},     {"ComuneRes", 50},  {"CapRes", 5},     {"Pagamento", 250},
+    {"TelCasa", 30},    {"TelUff", 30},     {"TelCel", 30},    {"Fax", 30},
+    {"Email", 50},      {"CodFisc", 16},    {"Carta", 30},     {"ScadeCarta", 30},
+    {"PartitaIva", 11}, {"Iban", 27},       {"Articoli", 250}, {"Offerte", 250},
+    {"Ordine", 250},    {"Questioni", 250}, {"Note", 250},     {"Ricontatta", 2},
+    {"File01", 250},    {"File02", 250},    {"File03", 250},   {"Desc01", 250},
+    {"Desc02", 250},    {"Desc03", 250},
 }};
 } // namespace Fornitore
 inline constexpr RecordLayout TSchedaFornitore{"TSchedaFornitore", "Fornitori.pro",

@@ -9,20 +9,20 @@ namespace dp {
 
 // A view on one record's bytes; used by scans so that no copy is made per record.
 class RecordView {
-public:
+  public:
     RecordView(const RecordLayout& layout, const char* data) : m_layout(&layout), m_data(data) {}
     QString text(int field) const;
     const char* data() const { return m_data; }
     const RecordLayout& layout() const { return *m_layout; }
 
-private:
+  private:
     const RecordLayout* m_layout;
     const char* m_data;
 };
 
 // One record held in memory: every field empty (length 0) when created.
 class Record {
-public:
+  public:
     explicit Record(const RecordLayout& layout);
     Record(const RecordLayout& layout, QByteArray bytes); // bytes must be layout.size() long
 
@@ -36,7 +36,7 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
     RecordView view() const { return {*m_layout, m_bytes.constData()}; }
 
-private:
+  private:
     const RecordLayout* m_layout;
     QByteArray m_bytes;
 };

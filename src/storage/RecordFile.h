@@ -13,7 +13,7 @@ namespace dp {
 // the life of one object: one user action opens, does its operation or scan, and closes.
 // Positions are 1-based. Every failure throws StorageError.
 class RecordFile {
-public:
+  public:
     RecordFile(const QString& path, const RecordLayout& layout);
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
@@ -31,7 +31,7 @@ public:
 
     void close();
 
-private:
+  private:
     void seekTo(qint64 index);
     qint64 readBlock(char* into, qint64 maxRecords);
     [[noreturn]] void fail(const char* what) const;
@@ -40,8 +40,7 @@ private:
     const RecordLayout& m_layout;
 };
 
-template <class Visit> void RecordFile::scan(Visit&& visit)
-{
+template <class Visit> void RecordFile::scan(Visit&& visit) {
     const qint64 size = m_layout.size();
     const qint64 perBlock = qMax<qint64>(1, (4 << 20) / size);
     QByteArray block(perBlock * size, Qt::Uninitialized);

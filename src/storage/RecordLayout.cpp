@@ -2,8 +2,7 @@
 
 namespace dp {
 
-int RecordLayout::indexOf(QStringView name) const
-{
+int RecordLayout::indexOf(QStringView name) const {
     for (int i = 0; i < fieldCount(); ++i) {
         const auto n = fields[i].name;
         if (name == QLatin1StringView(n.data(), qsizetype(n.size())))

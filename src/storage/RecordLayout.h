@@ -20,15 +20,13 @@ struct RecordLayout {
     std::string_view fileName;
     std::span<const FieldDef> fields;
 
-    constexpr int size() const
-    {
+    constexpr int size() const {
         int s = 0;
         for (const auto& f : fields)
             s += f.width + 1;
         return s;
     }
-    constexpr int offset(int field) const
-    {
+    constexpr int offset(int field) const {
         int o = 0;
         for (int i = 0; i < field; ++i)
             o += fields[i].width + 1;
@@ -38,7 +36,9 @@ struct RecordLayout {
     constexpr int fieldCount() const { return int(fields.size()); }
     // -1 when the layout has no field of that name.
     int indexOf(QStringView name) const;
-    QString file() const { return QString::fromLatin1(fileName.data(), qsizetype(fileName.size())); }
+    QString file() const {
+        return QString::fromLatin1(fileName.data(), qsizetype(fileName.size()));
+    }
 };
 
 } // namespace dp

@@ -8,7 +8,7 @@ namespace dp {
 
 // Any failure of a record-file operation. Screens turn it into kArchiveErrorText.
 class StorageError : public std::runtime_error {
-public:
+  public:
     explicit StorageError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
 

@@ -8,8 +8,7 @@
 
 namespace dp::text {
 
-QString trim(QStringView s)
-{
+QString trim(QStringView s) {
     qsizetype b = 0, e = s.size();
     while (b < e && s[b].unicode() <= 32)
         ++b;
@@ -18,16 +17,14 @@ QString trim(QStringView s)
     return s.mid(b, e - b).toString();
 }
 
-bool isBlank(QStringView s)
-{
+bool isBlank(QStringView s) {
     for (QChar c : s)
         if (c.unicode() > 32)
             return false;
     return true;
 }
 
-QString upperAscii(QStringView s)
-{
+QString upperAscii(QStringView s) {
     QString r = s.toString();
     for (QChar& c : r)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
@@ -35,8 +32,7 @@ QString upperAscii(QStringView s)
     return r;
 }
 
-QString lowerAscii(QStringView s)
-{
+QString lowerAscii(QStringView s) {
     QString r = s.toString();
     for (QChar& c : r)
         if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
@@ -44,24 +40,21 @@ QString lowerAscii(QStringView s)
     return r;
 }
 
-QString formatDate(const QDate& d)
-{
+QString formatDate(const QDate& d) {
     return QStringLiteral("%1/%2/%3")
         .arg(d.day(), 2, 10, QLatin1Char('0'))
         .arg(d.month(), 2, 10, QLatin1Char('0'))
         .arg(d.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString formatTime(const QTime& t)
-{
+QString formatTime(const QTime& t) {
     return QStringLiteral("%1:%2:%3")
         .arg(t.hour(), 2, 10, QLatin1Char('0'))
         .arg(t.minute(), 2, 10, QLatin1Char('0'))
         .arg(t.second(), 2, 10, QLatin1Char('0'));
 }
 
-static bool digitsOnly(QStringView s)
-{
+static bool digitsOnly(QStringView s) {
     if (s.isEmpty())
         return false;
     for (QChar c : s)
@@ -70,8 +63,7 @@ static bool digitsOnly(QStringView s)
     return true;
 }
 
-std::optional<QDate> parseDate(QStringView in)
-{
+std::optional<QDate> parseDate(QStringView in) {
     const QString s = trim(in);
     // Day and month of one or two digits, year of one to four, as the date reader accepts.
     const auto parts = QStringView(s).split(QLatin1Char('/'));
@@ -88,8 +80,7 @@ std::optional<QDate> parseDate(QStringView in)
     return d;
 }
 
-std::optional<double> parseNumber(QStringView in)
-{
+std::optional<double> parseNumber(QStringView in) {
     const QString s = trim(in);
     if (s.isEmpty())
         return std::nullopt;
@@ -140,8 +131,7 @@ std::optional<double> parseNumber(QStringView in)
     return v;
 }
 
-QString formatNumber(double v)
-{
+QString formatNumber(double v) {
     if (v == 0)
         return QStringLiteral("0");
     char buf[64];
@@ -158,18 +148,15 @@ QString formatNumber(double v)
     return s;
 }
 
-double roundWhole(double v)
-{
+double roundWhole(double v) {
     return std::trunc(v + 0.5);
 }
 
-double round4(double v)
-{
+double round4(double v) {
     return std::trunc(v * 10000.0 + 0.5) / 10000.0;
 }
 
-QString padDecimals(QString s)
-{
+QString padDecimals(QString s) {
     const qsizetype comma = s.indexOf(QLatin1Char(','));
     if (comma < 0)
         s += QStringLiteral(",00");
@@ -178,21 +165,18 @@ QString padDecimals(QString s)
     return s;
 }
 
-QString normaliseWhole(QStringView s)
-{
+QString normaliseWhole(QStringView s) {
     const auto v = parseNumber(s);
     if (!v)
         return QStringLiteral("0");
     return formatNumber(roundWhole(*v));
 }
 
-QString formatAmount(double v)
-{
+QString formatAmount(double v) {
     return padDecimals(formatNumber(round4(v)));
 }
 
-QString normaliseAmount(QStringView s)
-{
+QString normaliseAmount(QStringView s) {
     const auto v = parseNumber(s);
     if (!v)
         return QStringLiteral("0,00");

@@ -17,9 +17,9 @@ bool isBlank(QStringView s);
 QString upperAscii(QStringView s);
 QString lowerAscii(QStringView s);
 
-QString formatDate(const QDate& date);                   // 05/03/2024
-std::optional<QDate> parseDate(QStringView s);           // strict dd/mm/yyyy, real calendar date
-QString formatTime(const QTime& time);                   // 14:05:09
+QString formatDate(const QDate& date);         // 05/03/2024
+std::optional<QDate> parseDate(QStringView s); // strict dd/mm/yyyy, real calendar date
+QString formatTime(const QTime& time);         // 14:05:09
 
 // A decimal number with a comma separator; blanks around it are allowed, a point is not.
 std::optional<double> parseNumber(QStringView s);

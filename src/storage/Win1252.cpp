@@ -9,13 +9,11 @@ namespace {
 // Code points of the bytes 0x80-0x9F; the five holes (0x81, 0x8D, 0x8F, 0x90, 0x9D)
 // map to the control characters of the same value, as Windows does.
 constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-constexpr std::array<char16_t, 256> makeTable()
-{
+constexpr std::array<char16_t, 256> makeTable() {
     std::array<char16_t, 256> t{};
     for (int i = 0; i < 256; ++i)
         t[i] = static_cast<char16_t>(i);
@@ -25,8 +23,7 @@ constexpr std::array<char16_t, 256> makeTable()
 }
 constexpr std::array<char16_t, 256> kTable = makeTable();
 
-char encodeOne(char32_t cp)
-{
+char encodeOne(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
     for (int i = 0; i < 32; ++i)
@@ -37,8 +34,7 @@ char encodeOne(char32_t cp)
 
 } // namespace
 
-QByteArray encode(QStringView text)
-{
+QByteArray encode(QStringView text) {
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -53,15 +49,13 @@ QByteArray encode(QStringView text)
     return out;
 }
 
-void decodeInto(const char* bytes, qsizetype length, QChar* out)
-{
+void decodeInto(const char* bytes, qsizetype length, QChar* out) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes);
     for (qsizetype i = 0; i < length; ++i)
         out[i] = QChar(kTable[b[i]]);
 }
 
-QString decode(const char* bytes, qsizetype length)
-{
+QString decode(const char* bytes, qsizetype length) {
     QString s(length, Qt::Uninitialized);
     decodeInto(bytes, length, s.data());
     return s;

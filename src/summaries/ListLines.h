@@ -23,7 +23,7 @@ struct ListLines {
 // Builds fixed-width lines straight from record bytes into a buffer sized once for the
 // whole scan, so that no line makes a temporary string.
 class LineWriter {
-public:
+  public:
     // Room for `lines` lines of at most `maxLineBytes` bytes each; nothing more is ever
     // allocated. Untouched room costs no memory until written.
     LineWriter(ListLines& into, qsizetype lines, qsizetype maxLineBytes);
@@ -42,7 +42,7 @@ public:
     // Gives the unused room back; called by the destructor.
     void finish();
 
-private:
+  private:
     ListLines& m_lines;
     char* m_out = nullptr;
     qsizetype m_used = 0;

@@ -16,20 +16,20 @@ namespace dp::summaries {
 // the interval and opens the summary list over the journal.
 class MovementSelection final : public AreaScreen {
     Q_OBJECT
-public:
+  public:
     MovementSelection(AppContext& ctx, const MovementKind& kind);
 
     const MovementKind& kind() const { return m_kind; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void btnVisualizzaClick();
     void btnEsciClick();
 
-protected:
+  protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void btnVisualizzaMouseDown();
     void txtAnnoChanged();
     QComboBox* makeBox(const QString& name, const QStringList& items);

@@ -44,7 +44,8 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
 
     m_list = makeLineList(this, m_model);
 
-    const FindPrintBar bar = makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), kHelpMovements);
+    const FindPrintBar bar =
+        makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), kHelpMovements);
     m_trova = bar.trova;
     m_btnTrova = bar.btnTrova;
     m_stampa = bar.stampa;

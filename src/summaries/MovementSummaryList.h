@@ -21,22 +21,22 @@ namespace dp::summaries {
 // of the interval once, when shown, and finds and prints lines.
 class MovementSummaryList final : public ToolDialog {
     Q_OBJECT
-public:
+  public:
     MovementSummaryList(AppContext& ctx, QWidget* owner, const MovementKind& kind);
 
     // What to list; read when the screen is shown.
     void setRequest(const MovementRequest& request) { m_request = request; }
     LineListModel* model() const { return m_model; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void btnStampaClick();
     void btnEsciClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void FormShow();
     void FormClose();
 

@@ -9,10 +9,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QListView>
+#include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace dp::summaries {
 
@@ -91,8 +91,7 @@ QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {
     return l;
 }
 
-FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption,
-                              const char* helpTopic) {
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, const char* helpTopic) {
     FindPrintBar bar{};
     auto* rigo01 =
         makeLabel(parent, QStringLiteral("lblRigo01"),

@@ -43,8 +43,7 @@ struct FindPrintBar {
     QPushButton* esci;
     QToolButton* guida;
 };
-FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption,
-                              const char* helpTopic);
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, const char* helpTopic);
 
 // The waiting notice shown while a list loads.
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text);

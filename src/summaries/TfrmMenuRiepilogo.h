@@ -12,18 +12,18 @@ namespace dp {
 // The inventory's selection: an optional category, then "Visualizza" opens the list.
 class TfrmMenuRiepilogo final : public AreaScreen {
     Q_OBJECT
-public:
+  public:
     explicit TfrmMenuRiepilogo(AppContext& ctx);
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void btnVisualizzaClick();
     void imgEsciClick();
 
-protected:
+  protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLineEdit* m_tipologia;
     QPushButton* m_visualizza;
     QToolButton* m_esci;

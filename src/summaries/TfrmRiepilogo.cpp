@@ -52,7 +52,8 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
 
     m_list = makeLineList(this, m_model);
 
-    const FindPrintBar bar = makeFindPrintBar(this, QStringLiteral("Stampa inventario"), kHelpInventory);
+    const FindPrintBar bar =
+        makeFindPrintBar(this, QStringLiteral("Stampa inventario"), kHelpInventory);
     m_trova = bar.trova;
     m_btnTrova = bar.btnTrova;
     m_stampa = bar.stampa;

@@ -17,22 +17,22 @@ class LineListModel;
 // total value of the warehouse; finds and prints lines.
 class TfrmRiepilogo final : public ToolDialog {
     Q_OBJECT
-public:
+  public:
     TfrmRiepilogo(AppContext& ctx, QWidget* owner);
 
     // The category filter as typed on the selection screen; read when the list is shown.
     void setFilter(const QString& filter) { m_filter = filter; }
     LineListModel* model() const { return m_model; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void btnStampaClick();
     void btnEsciClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void FormShow();
     void FormClose();
 

@@ -6,18 +6,15 @@
 
 namespace dp {
 
-QString AppContext::programDir() const
-{
+QString AppContext::programDir() const {
     return m_platform.programDir();
 }
 
-QString AppContext::path(const QString& fileName) const
-{
+QString AppContext::path(const QString& fileName) const {
     return programDir() + fileName;
 }
 
-void AppContext::registerScreen(QWidget* screen)
-{
+void AppContext::registerScreen(QWidget* screen) {
     m_screens.insert(screen->objectName(), screen);
 }
 

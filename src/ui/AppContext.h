@@ -12,7 +12,7 @@ class Platform;
 // The one context every screen receives when it is created: the platform seam and the
 // start-up instances, found by class name, into which tool screens write their results.
 class AppContext {
-public:
+  public:
     explicit AppContext(Platform& platform) : m_platform(platform) {}
 
     Platform& platform() const { return m_platform; }
@@ -22,12 +22,11 @@ public:
 
     void registerScreen(QWidget* screen); // keyed by its objectName
     QWidget* screen(const QString& className) const { return m_screens.value(className); }
-    template <class T> T* screenAs(const QString& className) const
-    {
+    template <class T> T* screenAs(const QString& className) const {
         return qobject_cast<T*>(screen(className));
     }
 
-private:
+  private:
     Platform& m_platform;
     QHash<QString, QWidget*> m_screens;
 };

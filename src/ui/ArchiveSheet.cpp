@@ -16,37 +16,30 @@ namespace dp {
 namespace {
 const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-QString stem(const FieldDef& f)
-{
+QString stem(const FieldDef& f) {
     return QString::fromLatin1(f.name.data(), qsizetype(f.name.size()));
 }
 } // namespace
 
 ArchiveSheet::ArchiveSheet(AppContext& ctx, QWidget* screen, const RecordLayout& layout,
                            QLabel* lblPosizione)
-    : QObject(screen), m_ctx(ctx), m_screen(screen), m_layout(layout), m_position(lblPosizione)
-{
-}
+    : QObject(screen), m_ctx(ctx), m_screen(screen), m_layout(layout), m_position(lblPosizione) {}
 
-QString ArchiveSheet::filePath() const
-{
+QString ArchiveSheet::filePath() const {
     return m_ctx.path(m_layout.file());
 }
 
-qint64 ArchiveSheet::position() const
-{
+qint64 ArchiveSheet::position() const {
     bool ok = false;
     const qint64 p = m_position->text().trimmed().toLongLong(&ok);
     return ok && p > 0 ? p : 0;
 }
 
-void ArchiveSheet::setPosition(qint64 position)
-{
+void ArchiveSheet::setPosition(qint64 position) {
     m_position->setText(position > 0 ? QString::number(position) : QString());
 }
 
-void ArchiveSheet::showRecord(const Record& record, qint64 position)
-{
+void ArchiveSheet::showRecord(const Record& record, qint64 position) {
     for (int i = 0; i < m_layout.fieldCount(); ++i) {
         const QString name = stem(m_layout.fields[i]);
         const QString value = record.text(i);
@@ -71,8 +64,7 @@ void ArchiveSheet::showRecord(const Record& record, qint64 position)
         afterShow(position);
 }
 
-Record ArchiveSheet::buildRecord() const
-{
+Record ArchiveSheet::buildRecord() const {
     Record r(m_layout);
     for (int i = 0; i < m_layout.fieldCount(); ++i) {
         const QString name = stem(m_layout.fields[i]);
@@ -90,16 +82,14 @@ Record ArchiveSheet::buildRecord() const
     return r;
 }
 
-void ArchiveSheet::clearAttachments()
-{
-    for (const char* n : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                          "lblDesc03"})
+void ArchiveSheet::clearAttachments() {
+    for (const char* n :
+         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
         if (auto* l = m_screen->findChild<QLabel*>(QLatin1String(n)))
             l->clear();
 }
 
-bool ArchiveSheet::beginDuplicate()
-{
+bool ArchiveSheet::beginDuplicate() {
     if (m_position->text().trimmed().isEmpty()) {
         m_ctx.platform().notice(
             m_screen, NoticeKind::Warning,
@@ -112,21 +102,18 @@ bool ArchiveSheet::beginDuplicate()
     return true;
 }
 
-void ArchiveSheet::reportDuplicated()
-{
+void ArchiveSheet::reportDuplicated() {
     m_ctx.platform().notice(
         m_screen, NoticeKind::Information,
         QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
                        "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
 }
 
-void ArchiveSheet::emptyArchive()
-{
+void ArchiveSheet::emptyArchive() {
     m_ctx.platform().notice(m_screen, NoticeKind::Information, kEmptyArchive);
 }
 
-void ArchiveSheet::browse(Step step)
-{
+void ArchiveSheet::browse(Step step) {
     try {
         qint64 target = 0;
         {
@@ -169,13 +156,20 @@ void ArchiveSheet::browse(Step step)
     }
 }
 
-void ArchiveSheet::first() { browse(Step::First); }
-void ArchiveSheet::previous() { browse(Step::Previous); }
-void ArchiveSheet::next() { browse(Step::Next); }
-void ArchiveSheet::last() { browse(Step::Last); }
+void ArchiveSheet::first() {
+    browse(Step::First);
+}
+void ArchiveSheet::previous() {
+    browse(Step::Previous);
+}
+void ArchiveSheet::next() {
+    browse(Step::Next);
+}
+void ArchiveSheet::last() {
+    browse(Step::Last);
+}
 
-ArchiveSheet::Saved ArchiveSheet::save()
-{
+ArchiveSheet::Saved ArchiveSheet::save() {
     try {
         const Record r = buildRecord();
         RecordFile file(filePath(), m_layout);
@@ -192,8 +186,7 @@ ArchiveSheet::Saved ArchiveSheet::save()
     }
 }
 
-void ArchiveSheet::reportSaved(Saved outcome)
-{
+void ArchiveSheet::reportSaved(Saved outcome) {
     if (outcome == Saved::Appended)
         m_ctx.platform().notice(m_screen, NoticeKind::Information,
                                 QStringLiteral("La scheda corrente è stata inserita in archivio."));

@@ -19,7 +19,7 @@ class AppContext;
 // the archive position in lblPosizione, browsing and saving.
 class ArchiveSheet : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Saved { Appended, Rewritten, Failed };
 
     ArchiveSheet(AppContext& ctx, QWidget* screen, const RecordLayout& layout,
@@ -56,7 +56,7 @@ public:
     // Empties the six attachment labels.
     void clearAttachments();
 
-private:
+  private:
     enum class Step { First, Previous, Next, Last };
     void browse(Step step);
     void emptyArchive();

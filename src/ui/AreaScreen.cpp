@@ -9,14 +9,12 @@ namespace dp {
 
 AreaScreen::AreaScreen(AppContext& ctx, const QString& className, const QString& caption,
                        Placement placement)
-    : QWidget(nullptr), m_ctx(ctx), m_placement(placement)
-{
+    : QWidget(nullptr), m_ctx(ctx), m_placement(placement) {
     setObjectName(className);
     setWindowTitle(caption);
 }
 
-void AreaScreen::setVisible(bool visible)
-{
+void AreaScreen::setVisible(bool visible) {
     if (visible && !m_placed) {
         m_placed = true;
         placeWindow(this, m_placement);
@@ -24,15 +22,13 @@ void AreaScreen::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-void AreaScreen::showEvent(QShowEvent* event)
-{
+void AreaScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void AreaScreen::closeEvent(QCloseEvent* event)
-{
+void AreaScreen::closeEvent(QCloseEvent* event) {
     if (QWidget* menu = m_ctx.screen(QStringLiteral("TfrmAvvio")))
         menu->show();
     event->accept();

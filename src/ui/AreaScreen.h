@@ -12,7 +12,7 @@ class AppContext;
 // close box, shows the main menu again and hides the area. Area screens live until exit.
 class AreaScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     AreaScreen(AppContext& ctx, const QString& className, const QString& caption,
                Placement placement = Placement::Centred);
 
@@ -20,13 +20,13 @@ public:
 
     AppContext& context() const { return m_ctx; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     // Hook for what an area clears or prepares each time it is shown.
     virtual void FormShow() {}
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     AppContext& m_ctx;
     Placement m_placement;
     bool m_placed = false;

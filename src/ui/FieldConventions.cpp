@@ -18,8 +18,7 @@ namespace {
 const char* const kHintProperty = "dpHint";
 
 // The 50 characters the refused set keeps out: & / < > £ ° and 44 accented letters.
-bool inRefusedSet(char16_t c)
-{
+bool inRefusedSet(char16_t c) {
     static const QString set = QStringLiteral(
         "&/<>\u00A3\u00B0"
         "\u00C0\u00C1\u00C2\u00C4\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
@@ -29,25 +28,21 @@ bool inRefusedSet(char16_t c)
     return set.contains(QChar(c));
 }
 
-bool alwaysPasses(int key)
-{
+bool alwaysPasses(int key) {
     return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
            key == Qt::Key_Right;
 }
 
-bool isReturn(int key)
-{
+bool isReturn(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-QString stemOf(const QString& name)
-{
+QString stemOf(const QString& name) {
     return name.startsWith(QLatin1String("txt")) ? name.mid(3) : name;
 }
 
 // Widgets that count as the screen's background for the hover hints.
-bool isBackground(QWidget* w)
-{
+bool isBackground(QWidget* w) {
     if (w->property(kHintProperty).isValid())
         return false;
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w))
@@ -57,10 +52,9 @@ bool isBackground(QWidget* w)
 }
 
 class HintFilter final : public QObject {
-public:
+  public:
     HintFilter(QObject* parent, QLabel* status) : QObject(parent), m_status(status) {}
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
+    bool eventFilter(QObject* o, QEvent* e) override {
         if (!m_status)
             return false;
         auto* w = qobject_cast<QWidget*>(o);
@@ -77,7 +71,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QPointer<QLabel> m_status;
 };
 
@@ -85,8 +79,7 @@ private:
 
 FieldConventions::FieldConventions(QWidget* screen) : QObject(screen), m_screen(screen) {}
 
-bool FieldConventions::accepts(Filter filter, int key, const QString& typed)
-{
+bool FieldConventions::accepts(Filter filter, int key, const QString& typed) {
     switch (filter) {
     case Filter::None:
         return true;
@@ -116,8 +109,7 @@ bool FieldConventions::accepts(Filter filter, int key, const QString& typed)
     return true;
 }
 
-QString FieldConventions::rewrite(Rewrite rule, const QString& t)
-{
+QString FieldConventions::rewrite(Rewrite rule, const QString& t) {
     switch (rule) {
     case Rewrite::None:
         return t;
@@ -131,8 +123,7 @@ QString FieldConventions::rewrite(Rewrite rule, const QString& t)
     return t;
 }
 
-QString FieldConventions::normalise(Normalise rule, const QString& t)
-{
+QString FieldConventions::normalise(Normalise rule, const QString& t) {
     switch (rule) {
     case Normalise::None:
         return t;
@@ -148,8 +139,7 @@ QString FieldConventions::normalise(Normalise rule, const QString& t)
     return t;
 }
 
-FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const FieldConfig> fields)
-{
+FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const FieldConfig> fields) {
     auto* fc = new FieldConventions(screen);
     for (const FieldConfig& def : fields) {
         const QString name = QString::fromLatin1(def.name);
@@ -201,24 +191,21 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
     return fc;
 }
 
-const FieldConventions::Bound* FieldConventions::find(QObject* o) const
-{
+const FieldConventions::Bound* FieldConventions::find(QObject* o) const {
     for (const auto& b : m_fields)
         if (b.edit == o || b.framed == o)
             return &b;
     return nullptr;
 }
 
-void FieldConventions::placeRect(const Bound& b) const
-{
+void FieldConventions::placeRect(const Bound& b) const {
     if (b.rect && b.framed) {
         b.rect->setGeometry(b.framed->geometry().adjusted(-4, -4, 4, 4));
         b.rect->stackUnder(b.framed);
     }
 }
 
-bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
-{
+bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {
     const Bound* b = find(watched);
     if (!b || !b->edit)
         return false;
@@ -269,8 +256,7 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event)
 }
 
 void FieldConventions::applyHints(QWidget* screen, QLabel* status,
-                                  std::span<const HintConfig> hints)
-{
+                                  std::span<const HintConfig> hints) {
     auto* filter = new HintFilter(screen, status);
     for (const HintConfig& h : hints) {
         auto* w = screen->findChild<QWidget*>(QString::fromLatin1(h.name));

@@ -16,10 +16,10 @@ namespace dp {
 // Keys refused by a field (its key-down filter).
 enum class Filter {
     None,
-    Digits,          // 0-9 only; Backspace, Delete, Left, Right pass; Tab, Home, End refused
-    Amount,          // 0-9 and the comma, otherwise as Digits
-    Refused,         // & / < > £ ° and the 44 accented letters are refused, all else passes
-    RefusedButAmp,   // as Refused, but "&" passes
+    Digits,        // 0-9 only; Backspace, Delete, Left, Right pass; Tab, Home, End refused
+    Amount,        // 0-9 and the comma, otherwise as Digits
+    Refused,       // & / < > £ ° and the 44 accented letters are refused, all else passes
+    RefusedButAmp, // as Refused, but "&" passes
 };
 
 // Rewrite of the text after every change made by typing.
@@ -30,18 +30,18 @@ enum class Normalise { None, Whole, Amount, UpperTrim, Trim };
 
 // How one edit field behaves, declared once per field in a screen's table.
 struct FieldConfig {
-    const char* name;              // objectName of the QLineEdit (or editable QComboBox)
-    int maxLength = 0;             // typing limit (0: none); text set by the program is not cut
-    const char* next = nullptr;    // Enter moves the focus to this control; null: Enter ignored
+    const char* name;           // objectName of the QLineEdit (or editable QComboBox)
+    int maxLength = 0;          // typing limit (0: none); text set by the program is not cut
+    const char* next = nullptr; // Enter moves the focus to this control; null: Enter ignored
     Filter filter = Filter::None;
     Rewrite rewrite = Rewrite::None;
     Normalise normalise = Normalise::None;
-    bool highlight = true;         // creates the yellow rectangle "eff" + stem behind the field
+    bool highlight = true; // creates the yellow rectangle "eff" + stem behind the field
 };
 
 // Hover hint of one control, shown in the screen's status line.
 struct HintConfig {
-    const char* name;   // objectName of any widget
+    const char* name; // objectName of any widget
     const char* text;
 };
 
@@ -50,7 +50,7 @@ struct HintConfig {
 // Fields not found by name are reported with qWarning and skipped.
 class FieldConventions : public QObject {
     Q_OBJECT
-public:
+  public:
     static FieldConventions* apply(QWidget* screen, std::span<const FieldConfig> fields);
 
     // Hints go to `status` when the mouse enters a listed control; moving over the screen's
@@ -64,7 +64,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Bound {
         QPointer<QLineEdit> edit;
         QPointer<QWidget> framed; // the field itself, or the combo box holding the line edit

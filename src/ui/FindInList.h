@@ -23,7 +23,7 @@ class AppContext;
 // Works on any model through its display texts; a LineListModel is searched on its bytes.
 class FindInList final : public QObject {
     Q_OBJECT
-public:
+  public:
     // How the empty list is reported: a plain message, or an information notice.
     enum class EmptyListReport { Message, Information };
 
@@ -42,7 +42,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     AppContext& m_ctx;
     QPointer<QAbstractItemView> m_list;
     QPointer<QLineEdit> m_key;

@@ -13,7 +13,7 @@ namespace dp {
 // uniform item sizes, so a list of a million lines stays light and quick.
 class LineListModel final : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     explicit LineListModel(QObject* parent = nullptr);
 
     // ends[i] is the offset just past line i in text.
@@ -33,7 +33,7 @@ public:
     // lower-cased and in Windows-1252). An empty key is never contained.
     bool lineContains(int row, const QByteArray& lowerKey1252) const;
 
-private:
+  private:
     qsizetype begin(int row) const { return row == 0 ? 0 : m_ends[row - 1]; }
 
     QByteArray m_text;

@@ -5,8 +5,7 @@
 
 namespace dp {
 
-void reportArchiveError(AppContext& ctx, QWidget* parent)
-{
+void reportArchiveError(AppContext& ctx, QWidget* parent) {
     ctx.platform().notice(parent, NoticeKind::Error, kArchiveErrorText);
 }
 

@@ -15,7 +15,7 @@ enum class NoticeKind { Warning, Error, Information };
 // Everything that leaves the process or waits for a person goes through here, so that
 // tests can record messages and script answers instead of blocking on modal boxes.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Plain message: no icon, a single OK button.

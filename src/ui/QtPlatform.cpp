@@ -12,25 +12,21 @@
 
 namespace dp {
 
-QtPlatform::QtPlatform(QString programDir) : m_dir(std::move(programDir))
-{
+QtPlatform::QtPlatform(QString programDir) : m_dir(std::move(programDir)) {
     if (!m_dir.endsWith(QLatin1Char('/')))
         m_dir += QLatin1Char('/');
 }
 
-static QString boxTitle()
-{
+static QString boxTitle() {
     return QStringLiteral("Depotta");
 }
 
-void QtPlatform::message(QWidget* parent, const QString& text)
-{
+void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-void QtPlatform::notice(QWidget* parent, NoticeKind kind, const QString& text)
-{
+void QtPlatform::notice(QWidget* parent, NoticeKind kind, const QString& text) {
     const QMessageBox::Icon icon = kind == NoticeKind::Warning ? QMessageBox::Warning
                                    : kind == NoticeKind::Error ? QMessageBox::Critical
                                                                : QMessageBox::Information;
@@ -39,24 +35,21 @@ void QtPlatform::notice(QWidget* parent, NoticeKind kind, const QString& text)
     box.exec();
 }
 
-bool QtPlatform::question(QWidget* parent, const QString& text)
-{
+bool QtPlatform::question(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtPlatform::unquote(const QString& command)
-{
+QString QtPlatform::unquote(const QString& command) {
     QString s = command.trimmed();
     if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
         s = s.mid(1, s.size() - 2);
     return s;
 }
 
-void QtPlatform::shellOpen(const QString& command)
-{
+void QtPlatform::shellOpen(const QString& command) {
     const QString target = unquote(command);
     if (target.isEmpty())
         return;
@@ -67,30 +60,25 @@ void QtPlatform::shellOpen(const QString& command)
     QDesktopServices::openUrl(url);
 }
 
-QDateTime QtPlatform::now() const
-{
+QDateTime QtPlatform::now() const {
     return QDateTime::currentDateTime();
 }
 
-QString QtPlatform::programDir() const
-{
+QString QtPlatform::programDir() const {
     return m_dir;
 }
 
 QString QtPlatform::openFileName(QWidget* parent, const QString& caption, const QString& dir,
-                                 const QString& filter)
-{
+                                 const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                                 const QString& filter)
-{
+                                 const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
-bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer)
-{
+bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -6,7 +6,7 @@ namespace dp {
 
 // The production seam: Qt's message boxes, file dialogs, desktop services and clock.
 class QtPlatform final : public Platform {
-public:
+  public:
     explicit QtPlatform(QString programDir);
 
     void message(QWidget* parent, const QString& text) override;
@@ -24,7 +24,7 @@ public:
     // Turns the shell command into what the desktop opens: a quoted path becomes a file URL.
     static QString unquote(const QString& command);
 
-private:
+  private:
     QString m_dir;
 };
 

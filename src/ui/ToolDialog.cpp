@@ -6,8 +6,7 @@ namespace dp {
 
 ToolDialog::ToolDialog(AppContext& ctx, QWidget* owner, const QString& className,
                        const QString& caption)
-    : QDialog(owner), m_ctx(ctx), m_memory(new QLabel(this))
-{
+    : QDialog(owner), m_ctx(ctx), m_memory(new QLabel(this)) {
     setObjectName(className);
     setWindowTitle(caption);
     setModal(true);
@@ -16,13 +15,11 @@ ToolDialog::ToolDialog(AppContext& ctx, QWidget* owner, const QString& className
     m_memory->hide();
 }
 
-QString ToolDialog::memory() const
-{
+QString ToolDialog::memory() const {
     return m_memory->text();
 }
 
-void ToolDialog::setMemory(const QString& tag)
-{
+void ToolDialog::setMemory(const QString& tag) {
     m_memory->setText(tag);
 }
 

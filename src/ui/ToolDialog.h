@@ -12,14 +12,14 @@ class AppContext;
 // closes. Tools that serve several callers read the caller's tag from the hidden lblMemory.
 class ToolDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     ToolDialog(AppContext& ctx, QWidget* owner, const QString& className, const QString& caption);
 
     AppContext& context() const { return m_ctx; }
     QString memory() const;
     void setMemory(const QString& tag);
 
-private:
+  private:
     AppContext& m_ctx;
     QLabel* m_memory;
 };

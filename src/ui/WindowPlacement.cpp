@@ -5,8 +5,7 @@
 
 namespace dp {
 
-void placeWindow(QWidget* window, Placement placement)
-{
+void placeWindow(QWidget* window, Placement placement) {
     const QScreen* s = window->screen();
     if (placement == Placement::Maximised) {
         if (s)

@@ -26,7 +26,6 @@ class TfrmMagazzino final : public AreaScreen {
     // The one way a product reaches the sheet: browsing, searches and lists call it.
     void showRecord(const Record& record, qint64 position);
 
-
   public Q_SLOTS:
     void btnNuovoClick();
     void btnDuplicaClick();

@@ -33,27 +33,22 @@ class TestAppScreens : public QObject {
     std::unique_ptr<TfrmAvvio> m_menu;
 
     QLineEdit* txtPassword() const { return m_login->findChild<QLineEdit*>("txtPassword"); }
-    QAbstractButton* loginButton(const char* name) const
-    {
+    QAbstractButton* loginButton(const char* name) const {
         return m_login->findChild<QAbstractButton*>(name);
     }
-    QAbstractButton* menuButton(const QString& name) const
-    {
+    QAbstractButton* menuButton(const QString& name) const {
         return m_menu->findChild<QAbstractButton*>(name);
     }
-    void writePassword(const QByteArray& value)
-    {
+    void writePassword(const QByteArray& value) {
         writeFile(m_dir.path() + "/unins000.dll", "[Accesso]\r\nValore=" + value + "\r\n");
     }
-    void showLogin()
-    {
+    void showLogin() {
         m_login->show();
         QVERIFY(QTest::qWaitForWindowActive(m_login.get()));
     }
 
-private Q_SLOTS:
-    void init()
-    {
+  private Q_SLOTS:
+    void init() {
         m_platform = std::make_unique<FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_login = std::make_unique<TfrmPassword>(*m_ctx);
@@ -62,24 +57,21 @@ private Q_SLOTS:
         m_ctx->registerScreen(m_menu.get());
         writePassword(PasswordStore::scramble(u"DEPOTTA").toLatin1());
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_menu.reset();
         m_login.reset();
         m_ctx.reset();
         m_platform.reset();
     }
 
-    void okFollowsTheTypedText_data()
-    {
+    void okFollowsTheTypedText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enabled");
         QTest::newRow("nothing") << "" << false;
         QTest::newRow("blanks only") << "   " << false;
         QTest::newRow("letter between blanks") << " x " << true;
     }
-    void okFollowsTheTypedText()
-    {
+    void okFollowsTheTypedText() {
         QFETCH(QString, typed);
         QFETCH(bool, enabled);
         showLogin();
@@ -94,16 +86,14 @@ private Q_SLOTS:
         QVERIFY(m_login->isVisible());
     }
 
-    void rightPasswordOpensTheMenu_data()
-    {
+    void rightPasswordOpensTheMenu_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("byEnter");
         QTest::newRow("OK button") << "DEPOTTA" << false;
         QTest::newRow("Enter, small letters") << "depotta" << true;
         QTest::newRow("blanks around") << "  Depotta " << true;
     }
-    void rightPasswordOpensTheMenu()
-    {
+    void rightPasswordOpensTheMenu() {
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
         showLogin();
@@ -118,14 +108,12 @@ private Q_SLOTS:
         QVERIFY(m_login->isHidden());
     }
 
-    void wrongPasswordEmptiesTheBox_data()
-    {
+    void wrongPasswordEmptiesTheBox_data() {
         QTest::addColumn<bool>("fileExists");
         QTest::newRow("wrong password") << true;
         QTest::newRow("no password file") << false;
     }
-    void wrongPasswordEmptiesTheBox()
-    {
+    void wrongPasswordEmptiesTheBox() {
         QFETCH(bool, fileExists);
         if (!fileExists)
             QFile::remove(m_dir.path() + "/unins000.dll");
@@ -147,8 +135,7 @@ private Q_SLOTS:
         QCOMPARE(m_menu->isVisible(), fileExists);
     }
 
-    void unreadableStoreLeavesTheScreenAsItWas()
-    {
+    void unreadableStoreLeavesTheScreenAsItWas() {
         writePassword("6403E7Z9831D56");
         showLogin();
         QTest::keyClicks(txtPassword(), "DEPOTTA");
@@ -162,8 +149,7 @@ private Q_SLOTS:
         QVERIFY(!m_menu->isVisible());
     }
 
-    void highlightFramesThePasswordBox()
-    {
+    void highlightFramesThePasswordBox() {
         showLogin();
         auto* eff = m_login->findChild<QWidget*>("effPassword");
         QVERIFY(eff);
@@ -172,8 +158,7 @@ private Q_SLOTS:
         QVERIFY(!eff->isVisible());
     }
 
-    void passwordChangeOpensWhenItExists()
-    {
+    void passwordChangeOpensWhenItExists() {
         showLogin();
         QVERIFY(!loginButton("btnCambiaPassword")->isEnabled());
         m_login->hide();
@@ -187,22 +172,19 @@ private Q_SLOTS:
         QVERIFY(m_login->isHidden());
     }
 
-    void exitClosesTheLogin()
-    {
+    void exitClosesTheLogin() {
         showLogin();
         QTest::mouseClick(loginButton("cmdEsci"), Qt::LeftButton);
         QVERIFY(m_login->isHidden());
     }
 
-    void menuCreationSetsItalianNumbers()
-    {
+    void menuCreationSetsItalianNumbers() {
         QCOMPARE(m_menu->windowTitle(), QStringLiteral(" Depotta"));
         QCOMPARE(QLocale().toString(12.5), QStringLiteral("12,5"));
         QCOMPARE(QLocale().toDouble(QStringLiteral("12,5")), 12.5);
     }
 
-    void areaOpensAndReturns_data()
-    {
+    void areaOpensAndReturns_data() {
         QTest::addColumn<QString>("stem");
         QTest::addColumn<QString>("screen");
         const std::pair<const char*, const char*> areas[] = {
@@ -215,11 +197,10 @@ private Q_SLOTS:
         };
         for (const auto& [stem, screen] : areas)
             for (const char* prefix : {"img", "btn"})
-                QTest::addRow("%s%s", prefix, stem) << prefix + QString::fromLatin1(stem)
-                                                    << QString::fromLatin1(screen);
+                QTest::addRow("%s%s", prefix, stem)
+                    << prefix + QString::fromLatin1(stem) << QString::fromLatin1(screen);
     }
-    void areaOpensAndReturns()
-    {
+    void areaOpensAndReturns() {
         QFETCH(QString, stem);
         QFETCH(QString, screen);
         AreaScreen area(*m_ctx, screen, QStringLiteral(" Area"));
@@ -237,12 +218,11 @@ private Q_SLOTS:
         QVERIFY(area.isHidden());
     }
 
-    void missingAreasAreDisabled()
-    {
+    void missingAreasAreDisabled() {
         m_menu->show();
-        const QStringList entries = {"imgClienti", "btnClienti", "imgMagazzino", "btnMagazzino",
-                                     "imgScarico", "btnScarico", "imgGuida", "imgInfo",
-                                     "imgCopyright"};
+        const QStringList entries = {"imgClienti",   "btnClienti", "imgMagazzino",
+                                     "btnMagazzino", "imgScarico", "btnScarico",
+                                     "imgGuida",     "imgInfo",    "imgCopyright"};
         for (const QString& name : entries)
             QVERIFY2(!menuButton(name)->isEnabled(), qPrintable(name));
         QVERIFY(menuButton("icoSito")->isEnabled());
@@ -258,8 +238,7 @@ private Q_SLOTS:
         QVERIFY(!menuButton("imgClienti")->isEnabled());
     }
 
-    void siteAndExit()
-    {
+    void siteAndExit() {
         m_menu->show();
         QTest::mouseClick(menuButton("icoSito"), Qt::LeftButton);
         QCOMPARE(m_platform->opened, QStringList{TfrmAvvio::webSite()});

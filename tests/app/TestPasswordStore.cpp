@@ -23,15 +23,15 @@ class TestPasswordStore : public QObject {
     QString dir() const { return m_dir.path() + QLatin1Char('/'); }
     QString file() const { return dir() + QStringLiteral("unins000.dll"); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { QFile::remove(file()); }
 
-    void scramble_data()
-    {
+    void scramble_data() {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("hex"); // known answer, empty when only the round trip counts
         QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("one letter") << "A" << "61";
+        QTest::newRow("one letter") << "A"
+                                    << "61";
         QTest::newRow("initial password") << "DEPOTTA" << QString::fromLatin1(kDepotta);
         QTest::newRow("extreme codes") << QStringLiteral("\u0001\u00FF") << "2158";
         QTest::newRow("accent and blank") << QStringLiteral("CAF\u00C8 ") << "63E6CBEBE3";
@@ -43,8 +43,7 @@ private Q_SLOTS:
             return s;
         }() << QString();
     }
-    void scramble()
-    {
+    void scramble() {
         QFETCH(QString, plain);
         QFETCH(QString, hex);
         const QString got = PasswordStore::scramble(plain);
@@ -56,26 +55,25 @@ private Q_SLOTS:
         QCOMPARE(PasswordStore::unscramble(got), std::optional<QString>(plain));
     }
 
-    void scrambleKeepsLowByte()
-    {
+    void scrambleKeepsLowByte() {
         // U+0100 scrambles like U+0000: only the low byte of a code survives.
         QCOMPARE(PasswordStore::scramble(QStringLiteral("\u0100B")), QStringLiteral("204A"));
     }
 
-    void unscramble_data()
-    {
+    void unscramble_data() {
         QTest::addColumn<QString>("hex");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("lower-case digits") << QString::fromLatin1(kDepotta.toLower()) << true << "DEPOTTA";
-        QTest::newRow("odd last digit ignored") << QString::fromLatin1(kDepotta + "7") << true << "DEPOTTA";
+        QTest::newRow("lower-case digits")
+            << QString::fromLatin1(kDepotta.toLower()) << true << "DEPOTTA";
+        QTest::newRow("odd last digit ignored")
+            << QString::fromLatin1(kDepotta + "7") << true << "DEPOTTA";
         QTest::newRow("single digit") << "6" << true << "";
         QTest::newRow("letter in a pair") << "6403G729831D56" << false << "";
         QTest::newRow("blank in a pair") << "64 3" << false << "";
         QTest::newRow("sign in a pair") << "64-3" << false << "";
     }
-    void unscramble()
-    {
+    void unscramble() {
         QFETCH(QString, hex);
         QFETCH(bool, ok);
         QFETCH(QString, plain);
@@ -85,8 +83,7 @@ private Q_SLOTS:
             QCOMPARE(*got, plain);
     }
 
-    void verify_data()
-    {
+    void verify_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("typed");
@@ -104,19 +101,18 @@ private Q_SLOTS:
             << true << "; installazione\r\n[ACCESSO]\r\n  valore = " + kDepotta + "\r\n"
             << "DEPOTTA" << C::Match;
         QTest::newRow("other sections kept apart")
-            << true
-            << "[Altro]\r\nValore=61\r\n[Accesso]\r\nNome=61\r\nValore=" + kDepotta + "\r\n"
+            << true << "[Altro]\r\nValore=61\r\n[Accesso]\r\nNome=61\r\nValore=" + kDepotta + "\r\n"
             << "DEPOTTA" << C::Match;
         QTest::newRow("missing file") << false << QByteArray() << "DEPOTTA" << C::NoMatch;
         QTest::newRow("empty file") << true << QByteArray() << "DEPOTTA" << C::NoMatch;
-        QTest::newRow("missing section")
-            << true << "[Altro]\r\nValore=" + kDepotta + "\r\n" << "DEPOTTA" << C::NoMatch;
-        QTest::newRow("missing key") << true << QByteArray("[Accesso]\r\n") << "DEPOTTA"
-                                     << C::NoMatch;
-        QTest::newRow("empty value") << true << QByteArray("[Accesso]\r\nValore=\r\n") << "X"
-                                     << C::NoMatch;
-        QTest::newRow("odd digit count")
-            << true << "[Accesso]\r\nValore=" + kDepotta + "A\r\n" << "depotta" << C::Match;
+        QTest::newRow("missing section") << true << "[Altro]\r\nValore=" + kDepotta + "\r\n"
+                                         << "DEPOTTA" << C::NoMatch;
+        QTest::newRow("missing key")
+            << true << QByteArray("[Accesso]\r\n") << "DEPOTTA" << C::NoMatch;
+        QTest::newRow("empty value")
+            << true << QByteArray("[Accesso]\r\nValore=\r\n") << "X" << C::NoMatch;
+        QTest::newRow("odd digit count") << true << "[Accesso]\r\nValore=" + kDepotta + "A\r\n"
+                                         << "depotta" << C::Match;
         QTest::newRow("non-hex pair is an error, not a wrong password")
             << true << QByteArray("[Accesso]\r\nValore=64Z3E729831D56\r\n") << "DEPOTTA"
             << C::Error;
@@ -130,8 +126,7 @@ private Q_SLOTS:
             << true << "[Accesso]\r\nValore=" + PasswordStore::scramble(u"CAF\u00E8").toLatin1()
             << QStringLiteral("CAF\u00C8") << C::NoMatch;
     }
-    void verify()
-    {
+    void verify() {
         QFETCH(bool, exists);
         QFETCH(QByteArray, content);
         QFETCH(QString, typed);
@@ -142,14 +137,12 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(file()), exists); // reading never creates the file
     }
 
-    void unreadableFileIsAnError_data()
-    {
+    void unreadableFileIsAnError_data() {
         QTest::addColumn<bool>("lockFolder");
         QTest::newRow("file without read access") << false;
         QTest::newRow("folder without access") << true;
     }
-    void unreadableFileIsAnError()
-    {
+    void unreadableFileIsAnError() {
         QFETCH(bool, lockFolder);
         writeFile(file(), "[Accesso]\r\nValore=" + kDepotta + "\r\n");
         const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
@@ -165,8 +158,7 @@ private Q_SLOTS:
         QCOMPARE(result, PasswordStore::Check::Error);
     }
 
-    void storeWrites_data()
-    {
+    void storeWrites_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
@@ -182,8 +174,7 @@ private Q_SLOTS:
             << true << QByteArray("[Prima]\r\nValore=61")
             << "[Prima]\r\nValore=61\r\n[Accesso]\r\n" + v + "\r\n";
     }
-    void storeWrites()
-    {
+    void storeWrites() {
         QFETCH(bool, exists);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
@@ -195,8 +186,7 @@ private Q_SLOTS:
         QCOMPARE(store.verify(QStringLiteral("Nuova")), PasswordStore::Check::Match);
     }
 
-    void storeRefusesWhatCouldNeverMatch_data()
-    {
+    void storeRefusesWhatCouldNeverMatch_data() {
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("stored");
         QTest::newRow("255 characters") << QString(255, QLatin1Char('A')) << true;
@@ -206,8 +196,7 @@ private Q_SLOTS:
         QTest::newRow("euro sign") << QStringLiteral("PREZZO\u20AC") << false;
         QTest::newRow("zero inside") << QStringLiteral("A\u0000B") << false;
     }
-    void storeRefusesWhatCouldNeverMatch()
-    {
+    void storeRefusesWhatCouldNeverMatch() {
         QFETCH(QString, password);
         QFETCH(bool, stored);
         const QByteArray before = "[Accesso]\r\nValore=" + kDepotta + "\r\n";
@@ -223,8 +212,7 @@ private Q_SLOTS:
         QCOMPARE(store.verify(password), PasswordStore::Check::Match);
     }
 
-    void failedWriteKeepsTheOldValue()
-    {
+    void failedWriteKeepsTheOldValue() {
         const QByteArray before = "[Accesso]\r\nValore=" + kDepotta + "\r\n";
         writeFile(file(), before);
         QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
@@ -241,8 +229,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(file()), before);
     }
 
-    void installedFileHoldsTheInitialPassword()
-    {
+    void installedFileHoldsTheInitialPassword() {
         const QString path = QStringLiteral(DP_SOURCE_DIR "/resources/unins000.dll");
         QCOMPARE(readFile(path),
                  "[Accesso]\r\nValore=" + PasswordStore::scramble(u"DEPOTTA").toLatin1() + "\r\n");

@@ -13,17 +13,17 @@ const QString kFiscalWrong = QStringLiteral("Attenzione: il codice fiscale digit
 const QString kFiscalLengthMsg = QStringLiteral(
     "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 
-const QString kVatValidPrefix = QStringLiteral(
-    "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato "
-    "dall'Ufficio IVA del Comune di ");
+const QString kVatValidPrefix =
+    QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato rilasciato "
+                   "dall'Ufficio IVA del Comune di ");
 const QString kVatUnknownOffice = QStringLiteral(
     "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nL'Ufficio IVA che lo ha "
     "rilasciato non è noto.");
 const QString kVatWrong = QStringLiteral(
     "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi "
     "possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
-const QString kVatLengthMsg = QStringLiteral(
-    "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString kVatLengthMsg =
+    QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
 
 const QString kCardWrong = QStringLiteral(
     "Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
@@ -37,15 +37,13 @@ const QString kIbanWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO
 const QString kIbanLengthMsg =
     QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
 
-QString cardValid(const QString& shown, const QString& kind)
-{
+QString cardValid(const QString& shown, const QString& kind) {
     return QStringLiteral("Il numero di carta di credito ") + shown +
            QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") + kind +
            QStringLiteral(".");
 }
 
-void compareResult(const CheckResult& r, Outcome outcome, const QString& message)
-{
+void compareResult(const CheckResult& r, Outcome outcome, const QString& message) {
     QCOMPARE(r.outcome, outcome);
     QCOMPARE(r.message, message);
     QCOMPARE(r.kind, outcome == Outcome::Valid ? MessageKind::Information : MessageKind::Warning);
@@ -56,7 +54,7 @@ void compareResult(const CheckResult& r, Outcome outcome, const QString& message
 
 class TestCheckRules : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void fiscalCode_data();
     void fiscalCode();
     void vatNumber_data();
@@ -69,8 +67,7 @@ private Q_SLOTS:
     void mod97InPieces();
 };
 
-void TestCheckRules::fiscalCode_data()
-{
+void TestCheckRules::fiscalCode_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
@@ -92,16 +89,14 @@ void TestCheckRules::fiscalCode_data()
     QTest::newRow("table G-U") << "GHIJKLMNOPQRSTUI" << valid << kFiscalValid;
     QTest::newRow("table L-Z") << "LMNOPQRSTUVWXYZZ" << valid << kFiscalValid;
     QTest::newRow("table K-Y") << "KLMNOPQRSTUVWXYW" << valid << kFiscalValid;
-    QTest::newRow("sign between 9 and A counts 0") << "RSSMRA85:10A562E" << valid
-                                                   << kFiscalValid;
+    QTest::newRow("sign between 9 and A counts 0") << "RSSMRA85:10A562E" << valid << kFiscalValid;
 
     QTest::newRow("wrong check letter") << "RSSMRA85T10A562T" << wrong << kFiscalWrong;
     QTest::newRow("omocodia, wrong letter") << "RSSMRAURTMLARSNM" << wrong << kFiscalWrong;
     QTest::newRow("check character a digit") << "RSSMRA85T10A5621" << wrong << kFiscalWrong;
     // Each of these would pass if the odd character counted 0 like ":".
     QTest::newRow("blank inside") << "RSSMRA85 10A562E" << wrong << kFiscalWrong;
-    QTest::newRow("accented letter") << QStringLiteral("RSSMRA85È10A562E") << wrong
-                                     << kFiscalWrong;
+    QTest::newRow("accented letter") << QStringLiteral("RSSMRA85È10A562E") << wrong << kFiscalWrong;
     QTest::newRow("sign after Z") << "RSSMRA85[10A562E" << wrong << kFiscalWrong;
     QTest::newRow("small letter after z") << "RSSMRA85{10A562E" << wrong << kFiscalWrong;
 
@@ -110,16 +105,14 @@ void TestCheckRules::fiscalCode_data()
     QTest::newRow("empty") << "" << incomplete << kFiscalLengthMsg;
 }
 
-void TestCheckRules::fiscalCode()
-{
+void TestCheckRules::fiscalCode() {
     QFETCH(QString, code);
     QFETCH(Outcome, outcome);
     QFETCH(QString, message);
     compareResult(checkFiscalCode(code), outcome, message);
 }
 
-void TestCheckRules::vatNumber_data()
-{
+void TestCheckRules::vatNumber_data() {
     QTest::addColumn<QString>("number");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
@@ -150,16 +143,14 @@ void TestCheckRules::vatNumber_data()
     QTest::newRow("empty") << "" << incomplete << kVatLengthMsg;
 }
 
-void TestCheckRules::vatNumber()
-{
+void TestCheckRules::vatNumber() {
     QFETCH(QString, number);
     QFETCH(Outcome, outcome);
     QFETCH(QString, message);
     compareResult(checkVatNumber(number), outcome, message);
 }
 
-void TestCheckRules::cardNumber_data()
-{
+void TestCheckRules::cardNumber_data() {
     QTest::addColumn<QString>("number");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
@@ -175,14 +166,11 @@ void TestCheckRules::cardNumber_data()
         const char* number;
         const QString& kind;
     } kinds[] = {
-        {"4111111111111111", visa},     {"4222222222222", visa},
-        {"5555555555554444", master},   {"5105105105105100", master},
-        {"378282246310005", amex},      {"371449635398431", amex},
-        {"3400000000000000", amex},     {"30569309025904", diners},
-        {"36148900647913", diners},     {"38520000023237", diners},
-        {"3530111333300000", jcb},      {"3566002020360505", jcb},
-        {"3100000000000003", jcb},      {"3300000000000001", jcb},
-        {"6011111111111117", discover},
+        {"4111111111111111", visa},   {"4222222222222", visa},    {"5555555555554444", master},
+        {"5105105105105100", master}, {"378282246310005", amex},  {"371449635398431", amex},
+        {"3400000000000000", amex},   {"30569309025904", diners}, {"36148900647913", diners},
+        {"38520000023237", diners},   {"3530111333300000", jcb},  {"3566002020360505", jcb},
+        {"3100000000000003", jcb},    {"3300000000000001", jcb},  {"6011111111111117", discover},
     };
     for (const auto& k : kinds)
         QTest::newRow(k.number) << k.number << valid << cardValid(k.number, k.kind);
@@ -196,8 +184,7 @@ void TestCheckRules::cardNumber_data()
     const auto wrong = Outcome::Wrong;
     QTest::newRow("Luhn fails") << "4111111111111112" << wrong << kCardWrong;
     QTest::newRow("Luhn passes, starts with 2") << "2223000048400011" << wrong << kCardWrong;
-    QTest::newRow("Luhn passes, starts with 2, short") << "2000000000000006" << wrong
-                                                       << kCardWrong;
+    QTest::newRow("Luhn passes, starts with 2, short") << "2000000000000006" << wrong << kCardWrong;
     QTest::newRow("Luhn passes, starts with 0") << "0000000000000000" << wrong << kCardWrong;
     QTest::newRow("Luhn passes, starts with 1") << "1000000000000008" << wrong << kCardWrong;
     QTest::newRow("Luhn passes, starts with 7") << "7000000000000005" << wrong << kCardWrong;
@@ -214,16 +201,14 @@ void TestCheckRules::cardNumber_data()
     QTest::newRow("blanks only") << "   " << incomplete << kCardEmpty;
 }
 
-void TestCheckRules::cardNumber()
-{
+void TestCheckRules::cardNumber() {
     QFETCH(QString, number);
     QFETCH(Outcome, outcome);
     QFETCH(QString, message);
     compareResult(checkCardNumber(number), outcome, message);
 }
 
-void TestCheckRules::iban_data()
-{
+void TestCheckRules::iban_data() {
     QTest::addColumn<QString>("iban");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
@@ -231,42 +216,36 @@ void TestCheckRules::iban_data()
     const auto valid = Outcome::Valid;
     QTest::newRow("valid") << "IT60X0542811101000000123456" << valid << kIbanValid;
     QTest::newRow("small letters") << "it60x0542811101000000123456" << valid << kIbanValid;
-    QTest::newRow("surrounding blanks") << "  IT60X0542811101000000123456 " << valid
-                                        << kIbanValid;
+    QTest::newRow("surrounding blanks") << "  IT60X0542811101000000123456 " << valid << kIbanValid;
     // 27 characters once "IBAN" and the blank are part of it; only the remainder counts.
     QTest::newRow("with IBAN prefix") << "IBAN DE89370400440532013000" << valid << kIbanValid;
 
     const auto wrong = Outcome::Wrong;
     QTest::newRow("last digit changed") << "IT60X0542811101000000123457" << wrong << kIbanWrong;
-    QTest::newRow("check digits changed") << "IT61X0542811101000000123456" << wrong
-                                          << kIbanWrong;
-    QTest::newRow("middle digit changed") << "IT60X0542811101000001123456" << wrong
-                                          << kIbanWrong;
+    QTest::newRow("check digits changed") << "IT61X0542811101000000123456" << wrong << kIbanWrong;
+    QTest::newRow("middle digit changed") << "IT60X0542811101000001123456" << wrong << kIbanWrong;
     QTest::newRow("sign inside") << "IT60X05428111010000001234+6" << wrong << kIbanWrong;
     QTest::newRow("dash inside") << "IT60X0542811101000000-23456" << wrong << kIbanWrong;
-    QTest::newRow("accented letter") << QStringLiteral("IT60X054281110100000012345È") << wrong
-                                     << kIbanWrong;
+    QTest::newRow("accented letter")
+        << QStringLiteral("IT60X054281110100000012345È") << wrong << kIbanWrong;
 
     const auto incomplete = Outcome::Incomplete;
-    QTest::newRow("26 characters") << "IT60X054281110100000012345" << incomplete
-                                   << kIbanLengthMsg;
-    QTest::newRow("28 characters") << "IT60X05428111010000001234567" << incomplete
-                                   << kIbanLengthMsg;
-    QTest::newRow("groups with blanks") << "IT60 X054 2811 1010 0000 0123 456" << incomplete
-                                        << kIbanLengthMsg;
+    QTest::newRow("26 characters") << "IT60X054281110100000012345" << incomplete << kIbanLengthMsg;
+    QTest::newRow("28 characters")
+        << "IT60X05428111010000001234567" << incomplete << kIbanLengthMsg;
+    QTest::newRow("groups with blanks")
+        << "IT60 X054 2811 1010 0000 0123 456" << incomplete << kIbanLengthMsg;
     QTest::newRow("empty") << "" << incomplete << kIbanLengthMsg;
 }
 
-void TestCheckRules::iban()
-{
+void TestCheckRules::iban() {
     QFETCH(QString, iban);
     QFETCH(Outcome, outcome);
     QFETCH(QString, message);
     compareResult(checkIban(iban), outcome, message);
 }
 
-void TestCheckRules::mod97InPieces_data()
-{
+void TestCheckRules::mod97InPieces_data() {
     QTest::addColumn<QString>("digits");
     QTest::addColumn<int>("remainder");
 
@@ -277,8 +256,7 @@ void TestCheckRules::mod97InPieces_data()
     QTest::newRow("zeros in the carry") << "1000000000000000000000000000000000000000012" << 91;
 }
 
-void TestCheckRules::mod97InPieces()
-{
+void TestCheckRules::mod97InPieces() {
     QFETCH(QString, digits);
     QFETCH(int, remainder);
     QCOMPARE(mod97(digits), remainder);

@@ -40,21 +40,18 @@ struct Offsets {
 const Offsets kCustomer{"Clienti.pro", 3151, 0, 51, 257, 1132, 1642, 1645, 2398};
 const Offsets kSupplier{"Fornitori.pro", 3643, 0, 51, 274, 1632, 2134, 2137, 2890};
 
-const Offsets& offsetsOf(const QString& sheet)
-{
+const Offsets& offsetsOf(const QString& sheet) {
     return sheet == QLatin1String("TfrmClienti") ? kCustomer : kSupplier;
 }
 
 // Writes a fixed text field byte by byte: the length, then the Windows-1252 bytes.
-void put(QByteArray& record, int offset, const QByteArray& text)
-{
+void put(QByteArray& record, int offset, const QByteArray& text) {
     record[offset] = char(text.size());
     for (int i = 0; i < text.size(); ++i)
         record[offset + 1 + i] = text[i];
 }
 
-void clearField(QByteArray& record, int offset, int width)
-{
+void clearField(QByteArray& record, int offset, int width) {
     for (int i = 0; i <= width; ++i)
         record[offset + i] = '\0';
 }
@@ -71,8 +68,7 @@ struct Session {
     AppContext ctx{fake};
     std::unique_ptr<RegistrySheet> sheet;
 
-    explicit Session(const QString& name, bool show = true)
-    {
+    explicit Session(const QString& name, bool show = true) {
         if (name == QLatin1String("TfrmClienti"))
             sheet = std::make_unique<TfrmClienti>(ctx);
         else
@@ -88,48 +84,43 @@ struct Session {
     QString name() const { return sheet->objectName(); }
 
     // The widget that takes the keys of a field: an edit field or a province box.
-    QWidget* control(const QString& field) const
-    {
+    QWidget* control(const QString& field) const {
         auto* w = sheet->findChild<QWidget*>(field);
         if (!w)
             qFatal("no control %s", qPrintable(field));
         return w;
     }
-    QLineEdit* edit(const QString& field) const
-    {
+    QLineEdit* edit(const QString& field) const {
         QWidget* w = control(field);
         if (auto* box = qobject_cast<QComboBox*>(w))
             return box->lineEdit();
         return qobject_cast<QLineEdit*>(w);
     }
     QString text(const QString& field) const { return edit(field)->text(); }
-    void type(const QString& field, const QString& typed) const
-    {
+    void type(const QString& field, const QString& typed) const {
         control(field)->setFocus();
         test::typeText(control(field), typed);
     }
-    void click(const char* button) const
-    {
+    void click(const char* button) const {
         auto* b = sheet->findChild<QAbstractButton*>(QLatin1String(button));
         if (!b)
             qFatal("no button %s", button);
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    QString label(const char* name) const
-    {
+    QString label(const char* name) const {
         return sheet->findChild<QLabel*>(QLatin1String(name))->text();
     }
-    QCheckBox* flag() const { return sheet->findChild<QCheckBox*>(QStringLiteral("chkRicontatta")); }
+    QCheckBox* flag() const {
+        return sheet->findChild<QCheckBox*>(QStringLiteral("chkRicontatta"));
+    }
     // The control holding the sheet's focus, a province box for its own line edit.
-    QString focused() const
-    {
+    QString focused() const {
         QWidget* w = sheet->focusWidget();
         if (w && qobject_cast<QComboBox*>(w->parentWidget()))
             w = w->parentWidget();
         return w ? w->objectName() : QString();
     }
-    QString firstField() const
-    {
+    QString firstField() const {
         return name() == QLatin1String("TfrmClienti") ? QStringLiteral("txtCognome")
                                                       : QStringLiteral("txtDitta");
     }
@@ -141,7 +132,7 @@ const QStringList kSheets{QStringLiteral("TfrmClienti"), QStringLiteral("TfrmFor
 
 class TestRegistry : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void savedRecordIsByteExact_data();
     void savedRecordIsByteExact();
     void requiredFields_data();
@@ -172,8 +163,7 @@ private Q_SLOTS:
     void layoutFitsCommonScreens();
 };
 
-void TestRegistry::savedRecordIsByteExact_data()
-{
+void TestRegistry::savedRecordIsByteExact_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QStringList>("typed"); // field, text, field, text...
     QTest::addColumn<QByteArray>("expected");
@@ -182,10 +172,8 @@ void TestRegistry::savedRecordIsByteExact_data()
     put(customer, 0, "Rossi");
     put(customer, 51, "Mario");
     put(customer, 1642, "No");
-    QTest::newRow("customer, surname and name") << "TfrmClienti"
-                                                << QStringList{"txtCognome", "  Rossi  ",
-                                                               "txtNome", "Mario"}
-                                                << customer;
+    QTest::newRow("customer, surname and name")
+        << "TfrmClienti" << QStringList{"txtCognome", "  Rossi  ", "txtNome", "Mario"} << customer;
 
     QByteArray supplier(3643, '\0');
     put(supplier, 0, "Societ\xE0 Rossi & C.");
@@ -195,8 +183,7 @@ void TestRegistry::savedRecordIsByteExact_data()
         << supplier;
 }
 
-void TestRegistry::savedRecordIsByteExact()
-{
+void TestRegistry::savedRecordIsByteExact() {
     QFETCH(QString, sheet);
     QFETCH(QStringList, typed);
     QFETCH(QByteArray, expected);
@@ -218,8 +205,7 @@ void TestRegistry::savedRecordIsByteExact()
     QCOMPARE(s.fake.shown.size(), 2);
 }
 
-void TestRegistry::requiredFields_data()
-{
+void TestRegistry::requiredFields_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("warning");
@@ -228,11 +214,11 @@ void TestRegistry::requiredFields_data()
         "Attenzione: per salvare la scheda è necessario indicare il cognome del cliente.");
     const QString name = QStringLiteral(
         "Attenzione: per salvare la scheda è necessario indicare il nome del cliente.");
-    QTest::newRow("surname of blanks") << "TfrmClienti"
-                                       << QStringList{"txtCognome", "   ", "txtNome", "Mario"}
-                                       << surname << "txtCognome";
-    QTest::newRow("surname before name") << "TfrmClienti" << QStringList{} << surname
-                                         << "txtCognome";
+    QTest::newRow("surname of blanks")
+        << "TfrmClienti" << QStringList{"txtCognome", "   ", "txtNome", "Mario"} << surname
+        << "txtCognome";
+    QTest::newRow("surname before name")
+        << "TfrmClienti" << QStringList{} << surname << "txtCognome";
     QTest::newRow("name missing") << "TfrmClienti" << QStringList{"txtCognome", "Rossi"} << name
                                   << "txtNome";
     QTest::newRow("owner without firm")
@@ -242,8 +228,7 @@ void TestRegistry::requiredFields_data()
         << "txtDitta";
 }
 
-void TestRegistry::requiredFields()
-{
+void TestRegistry::requiredFields() {
     QFETCH(QString, sheet);
     QFETCH(QStringList, typed);
     QFETCH(QString, warning);
@@ -262,15 +247,13 @@ void TestRegistry::requiredFields()
     QCOMPARE(s.label("lblPosizione"), QString());
 }
 
-void TestRegistry::duplicateMakesANewSheetWithoutAttachments_data()
-{
+void TestRegistry::duplicateMakesANewSheetWithoutAttachments_data() {
     QTest::addColumn<QString>("sheet");
     for (const QString& s : kSheets)
         QTest::newRow(qPrintable(s)) << s;
 }
 
-void TestRegistry::duplicateMakesANewSheetWithoutAttachments()
-{
+void TestRegistry::duplicateMakesANewSheetWithoutAttachments() {
     QFETCH(QString, sheet);
     Session s(sheet);
     const Offsets& o = offsetsOf(sheet);
@@ -327,8 +310,7 @@ void TestRegistry::duplicateMakesANewSheetWithoutAttachments()
     QCOMPARE(file.mid(o.size), copy);
 }
 
-void TestRegistry::duplicateReportsAnUnwritableArchive()
-{
+void TestRegistry::duplicateReportsAnUnwritableArchive() {
     Session s(QStringLiteral("TfrmClienti"));
     QByteArray stored(3151, '\0');
     put(stored, 0, "Rossi");
@@ -353,8 +335,7 @@ void TestRegistry::duplicateReportsAnUnwritableArchive()
     QCOMPARE(s.text(QStringLiteral("txtCognome")), QStringLiteral("Rossi"));
 }
 
-void TestRegistry::filters_data()
-{
+void TestRegistry::filters_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -362,41 +343,71 @@ void TestRegistry::filters_data()
     const QString cli = QStringLiteral("TfrmClienti");
     const QString forn = QStringLiteral("TfrmFornitori");
 
-    QTest::newRow("surname refuses &") << cli << "txtCognome" << "Rossi & Figli" << "Rossi  Figli";
+    QTest::newRow("surname refuses &") << cli << "txtCognome"
+                                       << "Rossi & Figli"
+                                       << "Rossi  Figli";
     QTest::newRow("surname passes a-tilde, sharp s")
         << cli << "txtCognome" << QStringLiteral("\u00E3\u00DF") << QStringLiteral("\u00E3\u00DF");
     QTest::newRow("firm takes &, not the rest of the set")
         << cli << "txtDitta" << QStringLiteral("Rossi & C./\u00E8") << "Rossi & C.";
-    QTest::newRow("address refuses /") << cli << "txtIndirizzoRes" << "Via Roma 1/A"
+    QTest::newRow("address refuses /") << cli << "txtIndirizzoRes"
+                                       << "Via Roma 1/A"
                                        << "Via Roma 1A";
-    QTest::newRow("customer postcode refuses letters") << cli << "txtCapRes" << "0a01 87x"
+    QTest::newRow("customer postcode refuses letters") << cli << "txtCapRes"
+                                                       << "0a01 87x"
                                                        << "00187";
-    QTest::newRow("card digits only") << cli << "txtCarta" << "4111-1111 x" << "41111111";
-    QTest::newRow("VAT digits only") << cli << "txtPartitaIva" << "IT 0123" << "0123";
-    QTest::newRow("sex upper-cased") << cli << "txtSesso" << "m" << "M";
-    QTest::newRow("fiscal code upper and trimmed") << cli << "txtCodFisc" << " rssmra80 "
+    QTest::newRow("card digits only") << cli << "txtCarta"
+                                      << "4111-1111 x"
+                                      << "41111111";
+    QTest::newRow("VAT digits only") << cli << "txtPartitaIva"
+                                     << "IT 0123"
+                                     << "0123";
+    QTest::newRow("sex upper-cased") << cli << "txtSesso"
+                                     << "m"
+                                     << "M";
+    QTest::newRow("fiscal code upper and trimmed") << cli << "txtCodFisc"
+                                                   << " rssmra80 "
                                                    << "RSSMRA80";
-    QTest::newRow("recipient code stops at 7") << cli << "txtCodiceDest" << "abc1234xyz"
+    QTest::newRow("recipient code stops at 7") << cli << "txtCodiceDest"
+                                               << "abc1234xyz"
                                                << "ABC1234";
-    QTest::newRow("e-mail trimmed") << cli << "txtEmail" << " mario@rossi.it " << "mario@rossi.it";
-    QTest::newRow("PEC refuses /") << cli << "txtPec" << " a/b@pec.it" << "ab@pec.it";
-    QTest::newRow("free field takes the set") << cli << "txtDataNasc"
-                                              << QStringLiteral("1° maggio") << QStringLiteral("1° maggio");
-    QTest::newRow("province rm") << cli << "txtProvRes" << "rm" << "RM";
-    QTest::newRow("province refuses /") << cli << "txtProvRes" << "r/m" << "RM";
-    QTest::newRow("province stops at 2") << cli << "txtProvNasc" << "mil" << "MI";
-    QTest::newRow("supplier province rm") << forn << "txtProvRes" << "rm" << "RM";
-    QTest::newRow("supplier postcode keeps letters") << forn << "txtCapRes" << "ab12c" << "ab12c";
-    QTest::newRow("supplier card digits only") << forn << "txtCarta" << "12ab34" << "1234";
-    QTest::newRow("supplier VAT digits only") << forn << "txtPartitaIva" << "x9y8" << "98";
-    QTest::newRow("supplier IBAN upper and trimmed") << forn << "txtIban" << " it60x "
-                                                    << "IT60X";
-    QTest::newRow("supplier owner stops at 120") << forn << "txtTitolare" << QString(125, u'x')
-                                                 << QString(120, u'x');
+    QTest::newRow("e-mail trimmed") << cli << "txtEmail"
+                                    << " mario@rossi.it "
+                                    << "mario@rossi.it";
+    QTest::newRow("PEC refuses /") << cli << "txtPec"
+                                   << " a/b@pec.it"
+                                   << "ab@pec.it";
+    QTest::newRow("free field takes the set")
+        << cli << "txtDataNasc" << QStringLiteral("1° maggio") << QStringLiteral("1° maggio");
+    QTest::newRow("province rm") << cli << "txtProvRes"
+                                 << "rm"
+                                 << "RM";
+    QTest::newRow("province refuses /") << cli << "txtProvRes"
+                                        << "r/m"
+                                        << "RM";
+    QTest::newRow("province stops at 2") << cli << "txtProvNasc"
+                                         << "mil"
+                                         << "MI";
+    QTest::newRow("supplier province rm") << forn << "txtProvRes"
+                                          << "rm"
+                                          << "RM";
+    QTest::newRow("supplier postcode keeps letters") << forn << "txtCapRes"
+                                                     << "ab12c"
+                                                     << "ab12c";
+    QTest::newRow("supplier card digits only") << forn << "txtCarta"
+                                               << "12ab34"
+                                               << "1234";
+    QTest::newRow("supplier VAT digits only") << forn << "txtPartitaIva"
+                                              << "x9y8"
+                                              << "98";
+    QTest::newRow("supplier IBAN upper and trimmed") << forn << "txtIban"
+                                                     << " it60x "
+                                                     << "IT60X";
+    QTest::newRow("supplier owner stops at 120")
+        << forn << "txtTitolare" << QString(125, u'x') << QString(120, u'x');
 }
 
-void TestRegistry::filters()
-{
+void TestRegistry::filters() {
     QFETCH(QString, sheet);
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -406,20 +417,18 @@ void TestRegistry::filters()
     QCOMPARE(s.text(field), shown);
 }
 
-void TestRegistry::customerSetSRefusesAccentsEverywhere()
-{
+void TestRegistry::customerSetSRefusesAccentsEverywhere() {
     Session s(QStringLiteral("TfrmClienti"));
     const QString accents = QStringLiteral("\u00E0\u00C8\u00F9\u00D1\u00B0\u00A3<>");
-    for (const char* f : {"txtCognome", "txtNome", "txtDitta", "txtRecapito", "txtIndirizzoRes",
-                          "txtComuneRes", "txtProvRes", "txtCodFisc", "txtCodiceDest", "txtPec",
-                          "txtIban"}) {
+    for (const char* f :
+         {"txtCognome", "txtNome", "txtDitta", "txtRecapito", "txtIndirizzoRes", "txtComuneRes",
+          "txtProvRes", "txtCodFisc", "txtCodiceDest", "txtPec", "txtIban"}) {
         s.type(QLatin1String(f), accents + QStringLiteral("k"));
         QCOMPARE(s.text(QLatin1String(f)).toUpper(), QStringLiteral("K"));
     }
 }
 
-void TestRegistry::supplierFieldsAcceptEverything()
-{
+void TestRegistry::supplierFieldsAcceptEverything() {
     // No supplier field refuses characters: every field but the two digit fields keeps what
     // is typed (up to its limit).
     Session s(QStringLiteral("TfrmFornitori"));
@@ -436,7 +445,7 @@ void TestRegistry::supplierFieldsAcceptEverything()
         if (name == QLatin1String("txtCarta") || name == QLatin1String("txtPartitaIva"))
             continue;
         s.type(name, typed);
-        const QString expected = name == QLatin1String("txtProvRes") ? typed.left(2)
+        const QString expected = name == QLatin1String("txtProvRes")  ? typed.left(2)
                                  : name == QLatin1String("txtCapRes") ? typed.left(5)
                                                                       : typed;
         QVERIFY2(s.text(name) == expected, qPrintable(name));
@@ -445,17 +454,18 @@ void TestRegistry::supplierFieldsAcceptEverything()
     QCOMPARE(checked, 21);
 }
 
-void TestRegistry::provinceBoxes_data()
-{
+void TestRegistry::provinceBoxes_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("box");
-    QTest::newRow("customer residence") << "TfrmClienti" << "txtProvRes";
-    QTest::newRow("customer birth") << "TfrmClienti" << "txtProvNasc";
-    QTest::newRow("supplier") << "TfrmFornitori" << "txtProvRes";
+    QTest::newRow("customer residence") << "TfrmClienti"
+                                        << "txtProvRes";
+    QTest::newRow("customer birth") << "TfrmClienti"
+                                    << "txtProvNasc";
+    QTest::newRow("supplier") << "TfrmFornitori"
+                              << "txtProvRes";
 }
 
-void TestRegistry::provinceBoxes()
-{
+void TestRegistry::provinceBoxes() {
     QFETCH(QString, sheet);
     QFETCH(QString, box);
     Session s(sheet);
@@ -483,8 +493,7 @@ void TestRegistry::provinceBoxes()
     QCOMPARE(combo->currentText(), QStringLiteral("MI"));
 }
 
-void TestRegistry::leavingTrimsAndUpperCases()
-{
+void TestRegistry::leavingTrimsAndUpperCases() {
     // Texts that did not come from typing (an old record, a paste by the program) are put
     // right when the field is left.
     Session s(QStringLiteral("TfrmClienti"));
@@ -507,8 +516,7 @@ void TestRegistry::leavingTrimsAndUpperCases()
     QCOMPARE(s.text(QStringLiteral("txtEmail")), QStringLiteral("mario@rossi.it"));
 }
 
-void TestRegistry::enterChain_data()
-{
+void TestRegistry::enterChain_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QStringList>("chain");
     QTest::newRow("customer") << "TfrmClienti"
@@ -524,18 +532,17 @@ void TestRegistry::enterChain_data()
                                              "txtConducente", "txtQuestioni",  "txtNote",
                                              "txtCodiceDest"};
     QTest::newRow("supplier") << "TfrmFornitori"
-                              << QStringList{"txtDitta",      "txtTitolare",   "txtRecapito",
-                                             "txtIndirizzoRes", "txtProvRes",  "txtComuneRes",
-                                             "txtCapRes",     "txtPagamento",  "txtTelCasa",
-                                             "txtTelUff",     "txtTelCel",     "txtFax",
-                                             "txtEmail",      "txtCodFisc",    "txtCarta",
-                                             "txtScadeCarta", "txtPartitaIva", "txtIban",
-                                             "txtArticoli",   "txtOfferte",    "txtOrdine",
-                                             "txtQuestioni",  "txtNote"};
+                              << QStringList{"txtDitta",        "txtTitolare",   "txtRecapito",
+                                             "txtIndirizzoRes", "txtProvRes",    "txtComuneRes",
+                                             "txtCapRes",       "txtPagamento",  "txtTelCasa",
+                                             "txtTelUff",       "txtTelCel",     "txtFax",
+                                             "txtEmail",        "txtCodFisc",    "txtCarta",
+                                             "txtScadeCarta",   "txtPartitaIva", "txtIban",
+                                             "txtArticoli",     "txtOfferte",    "txtOrdine",
+                                             "txtQuestioni",    "txtNote"};
 }
 
-void TestRegistry::enterChain()
-{
+void TestRegistry::enterChain() {
     QFETCH(QString, sheet);
     QFETCH(QStringList, chain);
     Session s(sheet);
@@ -557,8 +564,8 @@ void TestRegistry::enterChain()
     QWidget* w = start;
     do {
         QWidget* shown = qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget() : w;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(s.sheet.get()) &&
-            w->isEnabled() && !tabbed.contains(shown->objectName()))
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(s.sheet.get()) && w->isEnabled() &&
+            !tabbed.contains(shown->objectName()))
             tabbed << shown->objectName();
         w = w->nextInFocusChain();
     } while (w != start);
@@ -568,8 +575,7 @@ void TestRegistry::enterChain()
     QCOMPARE(tabbed, expected);
 }
 
-void TestRegistry::browsingMessagesAndEnds()
-{
+void TestRegistry::browsingMessagesAndEnds() {
     Session s(QStringLiteral("TfrmClienti"));
 
     // An archive that does not exist yet: every arrow says so; "next" empties the position.
@@ -599,13 +605,13 @@ void TestRegistry::browsingMessagesAndEnds()
         const char* position;
     };
     const Step steps[] = {
-        {"cmdAvanti", "Alfa", "1"},    // from a new sheet, next shows the first record
-        {"cmdIndietro", "Alfa", "1"},  // at the first record, previous does nothing
+        {"cmdAvanti", "Alfa", "1"},   // from a new sheet, next shows the first record
+        {"cmdIndietro", "Alfa", "1"}, // at the first record, previous does nothing
         {"cmdUltimo", "Gamma", "3"},
-        {"cmdAvanti", "Gamma", "3"},   // at the last record, next does nothing
+        {"cmdAvanti", "Gamma", "3"}, // at the last record, next does nothing
         {"cmdIndietro", "Beta", "2"},
         {"cmdNuovo", "", ""},
-        {"cmdIndietro", "Alfa", "1"},  // from a new sheet, previous shows the first record
+        {"cmdIndietro", "Alfa", "1"}, // from a new sheet, previous shows the first record
         {"cmdAvanti", "Beta", "2"},
         {"cmdPrimo", "Alfa", "1"},
     };
@@ -617,8 +623,7 @@ void TestRegistry::browsingMessagesAndEnds()
     QCOMPARE(s.fake.shown.size(), 0);
 }
 
-void TestRegistry::newSheetAndEveryShowStartEmpty_data()
-{
+void TestRegistry::newSheetAndEveryShowStartEmpty_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<bool>("showAgain");
     for (const QString& s : kSheets) {
@@ -627,8 +632,7 @@ void TestRegistry::newSheetAndEveryShowStartEmpty_data()
     }
 }
 
-void TestRegistry::newSheetAndEveryShowStartEmpty()
-{
+void TestRegistry::newSheetAndEveryShowStartEmpty() {
     QFETCH(QString, sheet);
     QFETCH(bool, showAgain);
     Session s(sheet);
@@ -664,21 +668,25 @@ void TestRegistry::newSheetAndEveryShowStartEmpty()
     QCOMPARE(test::readFile(s.path()), stored);
 }
 
-void TestRegistry::emailHandOver_data()
-{
+void TestRegistry::emailHandOver_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("handed");
-    QTest::newRow("customer") << "TfrmClienti" << "  mario.rossi@example.it "
+    QTest::newRow("customer") << "TfrmClienti"
+                              << "  mario.rossi@example.it "
                               << "\"mailto:mario.rossi@example.it\"";
-    QTest::newRow("customer, empty") << "TfrmClienti" << "" << "\"mailto:\"";
-    QTest::newRow("supplier") << "TfrmFornitori" << "ordini@ditta.it"
+    QTest::newRow("customer, empty") << "TfrmClienti"
+                                     << ""
+                                     << "\"mailto:\"";
+    QTest::newRow("supplier") << "TfrmFornitori"
+                              << "ordini@ditta.it"
                               << "\"mailto:ordini@ditta.it\"";
-    QTest::newRow("supplier, blanks only") << "TfrmFornitori" << "   " << "\"mailto:\"";
+    QTest::newRow("supplier, blanks only") << "TfrmFornitori"
+                                           << "   "
+                                           << "\"mailto:\"";
 }
 
-void TestRegistry::emailHandOver()
-{
+void TestRegistry::emailHandOver() {
     QFETCH(QString, sheet);
     QFETCH(QString, address);
     QFETCH(QString, handed);
@@ -689,8 +697,7 @@ void TestRegistry::emailHandOver()
     QCOMPARE(s.fake.shown.size(), 0);
 }
 
-void TestRegistry::checkButtonsOpenTheRightCheck_data()
-{
+void TestRegistry::checkButtonsOpenTheRightCheck_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("field");
@@ -700,31 +707,63 @@ void TestRegistry::checkButtonsOpenTheRightCheck_data()
     QTest::addColumn<QString>("received");
     const QString cli = QStringLiteral("TfrmClienti");
     const QString forn = QStringLiteral("TfrmFornitori");
-    QTest::newRow("fiscal code") << cli << "btnCodFisc" << "txtCodFisc" << " RSSMRA80A01H501U "
-                                 << "TfrmCodFisc" << "txtCodFisc" << "RSSMRA80A01H501U";
-    QTest::newRow("fiscal code of digits is a VAT number")
-        << cli << "btnCodFisc" << "txtCodFisc" << " 01234567890" << "TfrmPartitaIva"
-        << "txtPartitaIva" << "01234567890";
-    QTest::newRow("empty fiscal code") << cli << "btnCodFisc" << "txtCodFisc" << "  "
-                                       << "TfrmCodFisc" << "txtCodFisc" << "";
-    QTest::newRow("VAT number") << cli << "btnPartitaIva" << "txtPartitaIva" << "01234567890 "
-                                << "TfrmPartitaIva" << "txtPartitaIva" << "01234567890";
-    QTest::newRow("card") << cli << "btnCarta" << "txtCarta" << " 4111111111111111"
-                          << "TfrmCarta" << "txtNumero" << "4111111111111111";
-    QTest::newRow("IBAN") << cli << "btnIban" << "txtIban" << " IT60X0542811101000000123456 "
-                          << "TfrmIban" << "txtIban" << "IT60X0542811101000000123456";
-    QTest::newRow("supplier fiscal code of digits")
-        << forn << "btnCodFisc" << "txtCodFisc" << "01234567890" << "TfrmPartitaIva"
-        << "txtPartitaIva" << "01234567890";
-    QTest::newRow("supplier fiscal code with a letter")
-        << forn << "btnCodFisc" << "txtCodFisc" << "0123456789X" << "TfrmCodFisc" << "txtCodFisc"
-        << "0123456789X";
-    QTest::newRow("supplier IBAN") << forn << "btnIban" << "txtIban" << "GB82WEST12345698765432"
-                                   << "TfrmIban" << "txtIban" << "GB82WEST12345698765432";
+    QTest::newRow("fiscal code") << cli << "btnCodFisc"
+                                 << "txtCodFisc"
+                                 << " RSSMRA80A01H501U "
+                                 << "TfrmCodFisc"
+                                 << "txtCodFisc"
+                                 << "RSSMRA80A01H501U";
+    QTest::newRow("fiscal code of digits is a VAT number") << cli << "btnCodFisc"
+                                                           << "txtCodFisc"
+                                                           << " 01234567890"
+                                                           << "TfrmPartitaIva"
+                                                           << "txtPartitaIva"
+                                                           << "01234567890";
+    QTest::newRow("empty fiscal code") << cli << "btnCodFisc"
+                                       << "txtCodFisc"
+                                       << "  "
+                                       << "TfrmCodFisc"
+                                       << "txtCodFisc"
+                                       << "";
+    QTest::newRow("VAT number") << cli << "btnPartitaIva"
+                                << "txtPartitaIva"
+                                << "01234567890 "
+                                << "TfrmPartitaIva"
+                                << "txtPartitaIva"
+                                << "01234567890";
+    QTest::newRow("card") << cli << "btnCarta"
+                          << "txtCarta"
+                          << " 4111111111111111"
+                          << "TfrmCarta"
+                          << "txtNumero"
+                          << "4111111111111111";
+    QTest::newRow("IBAN") << cli << "btnIban"
+                          << "txtIban"
+                          << " IT60X0542811101000000123456 "
+                          << "TfrmIban"
+                          << "txtIban"
+                          << "IT60X0542811101000000123456";
+    QTest::newRow("supplier fiscal code of digits") << forn << "btnCodFisc"
+                                                    << "txtCodFisc"
+                                                    << "01234567890"
+                                                    << "TfrmPartitaIva"
+                                                    << "txtPartitaIva"
+                                                    << "01234567890";
+    QTest::newRow("supplier fiscal code with a letter") << forn << "btnCodFisc"
+                                                        << "txtCodFisc"
+                                                        << "0123456789X"
+                                                        << "TfrmCodFisc"
+                                                        << "txtCodFisc"
+                                                        << "0123456789X";
+    QTest::newRow("supplier IBAN") << forn << "btnIban"
+                                   << "txtIban"
+                                   << "GB82WEST12345698765432"
+                                   << "TfrmIban"
+                                   << "txtIban"
+                                   << "GB82WEST12345698765432";
 }
 
-void TestRegistry::checkButtonsOpenTheRightCheck()
-{
+void TestRegistry::checkButtonsOpenTheRightCheck() {
     QFETCH(QString, sheet);
     QFETCH(QString, button);
     QFETCH(QString, field);
@@ -758,38 +797,41 @@ void TestRegistry::checkButtonsOpenTheRightCheck()
     QCOMPARE(openedScreen, screen);
     QCOMPARE(openedValue, received);
     QCOMPARE(owner, s.sheet.get());
-    QCOMPARE(s.text(field), value); // nothing comes back into the sheet
+    QCOMPARE(s.text(field), value);                       // nothing comes back into the sheet
     QVERIFY(s.sheet->findChildren<QDialog*>().isEmpty()); // the check screen is gone
 }
 
-void TestRegistry::hints_data()
-{
+void TestRegistry::hints_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
     const QString cli = QStringLiteral("TfrmClienti");
     const QString forn = QStringLiteral("TfrmFornitori");
-    QTest::newRow("customer recontact list")
-        << cli << "cmdRicontatta" << "Visualizza l'elenco dei Clienti da ricontattare.";
+    QTest::newRow("customer recontact list") << cli << "cmdRicontatta"
+                                             << "Visualizza l'elenco dei Clienti da ricontattare.";
     QTest::newRow("supplier recontact list")
-        << forn << "cmdRicontatta" << "Visualizza l'elenco dei fornitori da ricontattare.";
+        << forn << "cmdRicontatta"
+        << "Visualizza l'elenco dei fornitori da ricontattare.";
     QTest::newRow("customer flag")
         << cli << "chkRicontatta"
         << QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso.");
     QTest::newRow("supplier flag")
         << forn << "chkRicontatta"
         << QStringLiteral("Annota che il fornitore è da ricontattare per questioni in sospeso.");
-    QTest::newRow("save") << cli << "cmdSalva" << "Salva la scheda corrente in archivio.";
+    QTest::newRow("save") << cli << "cmdSalva"
+                          << "Salva la scheda corrente in archivio.";
     QTest::newRow("search, not available yet") << forn << "cmdTrova"
                                                << "Trova una scheda in archivio.";
     QTest::newRow("export, not available yet")
-        << cli << "cmdEsporta" << "Esporta le schede in archivio in un file di Microsoft Excel.";
-    QTest::newRow("e-mail") << forn << "btnEmail" << "Invia una e-mail all'indirizzo indicato.";
-    QTest::newRow("fiscal code check") << cli << "btnCodFisc" << "Controlla il codice fiscale.";
+        << cli << "cmdEsporta"
+        << "Esporta le schede in archivio in un file di Microsoft Excel.";
+    QTest::newRow("e-mail") << forn << "btnEmail"
+                            << "Invia una e-mail all'indirizzo indicato.";
+    QTest::newRow("fiscal code check") << cli << "btnCodFisc"
+                                       << "Controlla il codice fiscale.";
 }
 
-void TestRegistry::hints()
-{
+void TestRegistry::hints() {
     QFETCH(QString, sheet);
     QFETCH(QString, control);
     QFETCH(QString, hint);
@@ -809,8 +851,7 @@ void TestRegistry::hints()
     QCOMPARE(info->text(), QString());
 }
 
-void TestRegistry::opensMaximisedAndReturnsToTheMenu()
-{
+void TestRegistry::opensMaximisedAndReturnsToTheMenu() {
     for (const QString& name : kSheets) {
         Session s(name, false);
         QWidget menu;
@@ -826,8 +867,7 @@ void TestRegistry::opensMaximisedAndReturnsToTheMenu()
     }
 }
 
-void TestRegistry::layoutFitsCommonScreens_data()
-{
+void TestRegistry::layoutFitsCommonScreens_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QSize>("size");
     // The window sizes a maximised window has on the two usual screens, minus a title bar.
@@ -837,8 +877,7 @@ void TestRegistry::layoutFitsCommonScreens_data()
     }
 }
 
-void TestRegistry::layoutFitsCommonScreens()
-{
+void TestRegistry::layoutFitsCommonScreens() {
     QFETCH(QString, sheet);
     QFETCH(QSize, size);
     Session s(sheet);
@@ -888,8 +927,8 @@ void TestRegistry::layoutFitsCommonScreens()
 
     const QString shots = qEnvironmentVariable("DP_SHOT_DIR");
     if (!shots.isEmpty())
-        s.sheet->grab().save(QDir(shots).filePath(
-            QStringLiteral("%1_%2.png").arg(sheet).arg(size.width())));
+        s.sheet->grab().save(
+            QDir(shots).filePath(QStringLiteral("%1_%2.png").arg(sheet).arg(size.width())));
 }
 
 QTEST_MAIN(TestRegistry)

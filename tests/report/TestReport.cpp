@@ -303,7 +303,8 @@ void TestReport::pdfCarriesTextsAndInfo() {
 void TestReport::onlyChosenPagesArePrinted() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pagine.pdf"));
-    const ListReportConfig request = listConfig(numberedLines(2 * listLinesPerPage(listConfig({})) + 1));
+    const ListReportConfig request =
+        listConfig(numberedLines(2 * listLinesPerPage(listConfig({})) + 1));
     {
         QPdfWriter writer(path);
         QPageRanges ranges;

@@ -14,7 +14,7 @@ using dp::test::field;
 
 class TestStorage : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void codecStore_data();
     void codecStore();
     void codecReadsDamagedLength();
@@ -29,34 +29,32 @@ private Q_SLOTS:
     void unwritableDirectoryFailsEveryOperation();
 };
 
-void TestStorage::codecStore_data()
-{
+void TestStorage::codecStore_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("readBack");
 
-    QTest::newRow("trimmed both ends") << 10 << QStringLiteral("  mario  ") << field(10, "mario")
-                                       << QStringLiteral("mario");
-    QTest::newRow("control chars trimmed") << 10 << QStringLiteral("\t\r\nab\x01") << field(10, "ab")
-                                           << QStringLiteral("ab");
+    QTest::newRow("trimmed both ends")
+        << 10 << QStringLiteral("  mario  ") << field(10, "mario") << QStringLiteral("mario");
+    QTest::newRow("control chars trimmed")
+        << 10 << QStringLiteral("\t\r\nab\x01") << field(10, "ab") << QStringLiteral("ab");
     QTest::newRow("cut to width") << 5 << QStringLiteral("abcdefgh") << field(5, "abcde")
                                   << QStringLiteral("abcde");
-    QTest::newRow("cut ends in blank") << 4 << QStringLiteral("abc def") << field(4, "abc ")
-                                       << QStringLiteral("abc");
+    QTest::newRow("cut ends in blank")
+        << 4 << QStringLiteral("abc def") << field(4, "abc ") << QStringLiteral("abc");
     QTest::newRow("flag Si") << 2 << QStringLiteral("S\u00EC") << field(2, "S\xEC")
                              << QStringLiteral("S\u00EC");
     QTest::newRow("euro is 0x80") << 5 << QStringLiteral("\u20AC 5") << field(5, "\x80 5")
                                   << QStringLiteral("\u20AC 5");
-    QTest::newRow("unmappable becomes ?") << 5 << QStringLiteral("a\u0141b") << field(5, "a?b")
-                                          << QStringLiteral("a?b");
-    QTest::newRow("surrogate pair one ?") << 5 << QStringLiteral("x\U0001F600y")
-                                          << field(5, "x?y") << QStringLiteral("x?y");
+    QTest::newRow("unmappable becomes ?")
+        << 5 << QStringLiteral("a\u0141b") << field(5, "a?b") << QStringLiteral("a?b");
+    QTest::newRow("surrogate pair one ?")
+        << 5 << QStringLiteral("x\U0001F600y") << field(5, "x?y") << QStringLiteral("x?y");
     QTest::newRow("empty") << 3 << QString() << field(3, "") << QString();
 }
 
-void TestStorage::codecStore()
-{
+void TestStorage::codecStore() {
     QFETCH(int, width);
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
@@ -67,24 +65,21 @@ void TestStorage::codecStore()
     QCOMPARE(fixedtext::load(buf.constData(), width), readBack);
 }
 
-void TestStorage::codecReadsDamagedLength()
-{
+void TestStorage::codecReadsDamagedLength() {
     // Length byte 200 in a field of width 3, followed by the next field: read only 3 bytes.
     QByteArray rec = field(3, "abc", 200) + field(2, "zz");
     QCOMPARE(fixedtext::load(rec.constData(), 3), QStringLiteral("abc"));
     QCOMPARE(fixedtext::load(rec.constData() + 4, 2), QStringLiteral("zz"));
 }
 
-void TestStorage::codecReadsFlagBytes()
-{
+void TestStorage::codecReadsFlagBytes() {
     const QByteArray si("\x02\x53\xEC", 3);
     const QByteArray no("\x02\x4E\x6F", 3);
     QCOMPARE(fixedtext::load(si.constData(), 2), kSi);
     QCOMPARE(fixedtext::load(no.constData(), 2), kNo);
 }
 
-void TestStorage::win1252RoundTrip()
-{
+void TestStorage::win1252RoundTrip() {
     QByteArray all(256, '\0');
     for (int i = 0; i < 256; ++i)
         all[i] = char(i);
@@ -92,8 +87,7 @@ void TestStorage::win1252RoundTrip()
     QCOMPARE(win1252::decode("\x9C\xE0", 2), QStringLiteral("\u0153\u00E0"));
 }
 
-void TestStorage::layoutOffsetsByName()
-{
+void TestStorage::layoutOffsetsByName() {
     Record r(TSchedaProdotto);
     r.setText(QStringLiteral("Prezzo"), QStringLiteral("12,50"));
     QCOMPARE(r.bytes().mid(980, 6), field(12, "12,50").left(6));
@@ -102,8 +96,7 @@ void TestStorage::layoutOffsetsByName()
     QCOMPARE(TSchedaFornitore.indexOf(u"Nope"), -1);
 }
 
-void TestStorage::appendReadRewrite()
-{
+void TestStorage::appendReadRewrite() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Clienti.pro"));
     Record a(TSchedaCliente);
@@ -123,8 +116,7 @@ void TestStorage::appendReadRewrite()
     QCOMPARE(f.read(2).text(Cliente::Cognome), QStringLiteral("Bianchi"));
 }
 
-void TestStorage::missingFileIsCreatedEmpty()
-{
+void TestStorage::missingFileIsCreatedEmpty() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
     {
@@ -135,8 +127,7 @@ void TestStorage::missingFileIsCreatedEmpty()
     QCOMPARE(QFileInfo(path).size(), 0);
 }
 
-void TestStorage::strayBytesAreOverwrittenByAppend()
-{
+void TestStorage::strayBytesAreOverwrittenByAppend() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("j.pro"));
     Record m(TMovimento);
@@ -153,16 +144,14 @@ void TestStorage::strayBytesAreOverwrittenByAppend()
     QCOMPARE(after.mid(2 * 462), m.bytes());
 }
 
-void TestStorage::readBeyondEndFails()
-{
+void TestStorage::readBeyondEndFails() {
     QTemporaryDir dir;
     RecordFile f(dir.filePath(QStringLiteral("x.pro")), TMovimento);
     QVERIFY_THROWS_EXCEPTION(StorageError, f.read(1));
     QVERIFY_THROWS_EXCEPTION(StorageError, f.rewrite(1, Record(TMovimento)));
 }
 
-void TestStorage::scanVisitsEveryRecordAcrossBlocks()
-{
+void TestStorage::scanVisitsEveryRecordAcrossBlocks() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.pro"));
     // Enough records to span several read blocks, plus a short tail that must be ignored.
@@ -188,8 +177,7 @@ void TestStorage::scanVisitsEveryRecordAcrossBlocks()
     QVERIFY(ordered);
 }
 
-void TestStorage::unwritableDirectoryFailsEveryOperation()
-{
+void TestStorage::unwritableDirectoryFailsEveryOperation() {
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("Magazzino.pro"));
     test::writeFile(existing, Record(TSchedaProdotto).bytes());
@@ -199,9 +187,8 @@ void TestStorage::unwritableDirectoryFailsEveryOperation()
     {
         test::Unprivileged asUser;
         // A missing file cannot be created, an existing one cannot be opened for writing.
-        QVERIFY_THROWS_EXCEPTION(StorageError,
-                                 RecordFile(dir.filePath(QStringLiteral("Clienti.pro")),
-                                            TSchedaCliente));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, RecordFile(dir.filePath(QStringLiteral("Clienti.pro")), TSchedaCliente));
         QVERIFY_THROWS_EXCEPTION(StorageError, RecordFile(existing, TSchedaProdotto));
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -9,7 +9,7 @@ using namespace dp;
 // default QLocale is forced to English below) so nothing may lean on the system's format.
 class TestTextValues : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void parseNumber_data();
     void parseNumber();
@@ -23,8 +23,7 @@ private Q_SLOTS:
     void caseFoldingIsAsciiOnly();
 };
 
-void TestTextValues::parseNumber_data()
-{
+void TestTextValues::parseNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<double>("value");
@@ -41,8 +40,7 @@ void TestTextValues::parseNumber_data()
     QTest::newRow("exponent") << "1,5E2" << true << 150.0;
 }
 
-void TestTextValues::parseNumber()
-{
+void TestTextValues::parseNumber() {
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(double, value);
@@ -52,49 +50,59 @@ void TestTextValues::parseNumber()
         QCOMPARE(*v, value);
 }
 
-void TestTextValues::normaliseAmount_data()
-{
+void TestTextValues::normaliseAmount_data() {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("whole") << "3" << "3,00";
-    QTest::newRow("one decimal") << "3,1" << "3,10";
-    QTest::newRow("round 4") << "3,14159" << "3,1416";
-    QTest::newRow("three decimals") << "1,234" << "1,234";
-    QTest::newRow("half up") << "1,23455" << "1,2346";
-    QTest::newRow("empty") << "" << "0,00";
-    QTest::newRow("blanks") << "   " << "0,00";
-    QTest::newRow("junk") << "1,2,3" << "0,00";
-    QTest::newRow("twelve and a half") << "12,5" << "12,50";
-    QTest::newRow("zero") << "0" << "0,00";
+    QTest::newRow("whole") << "3"
+                           << "3,00";
+    QTest::newRow("one decimal") << "3,1"
+                                 << "3,10";
+    QTest::newRow("round 4") << "3,14159"
+                             << "3,1416";
+    QTest::newRow("three decimals") << "1,234"
+                                    << "1,234";
+    QTest::newRow("half up") << "1,23455"
+                             << "1,2346";
+    QTest::newRow("empty") << ""
+                           << "0,00";
+    QTest::newRow("blanks") << "   "
+                            << "0,00";
+    QTest::newRow("junk") << "1,2,3"
+                          << "0,00";
+    QTest::newRow("twelve and a half") << "12,5"
+                                       << "12,50";
+    QTest::newRow("zero") << "0"
+                          << "0,00";
 }
 
-void TestTextValues::normaliseAmount()
-{
+void TestTextValues::normaliseAmount() {
     QFETCH(QString, in);
     QFETCH(QString, out);
     QCOMPARE(text::normaliseAmount(in), out);
 }
 
-void TestTextValues::normaliseWhole_data()
-{
+void TestTextValues::normaliseWhole_data() {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("half up") << "2,5" << "3";
-    QTest::newRow("down") << "2,4" << "2";
-    QTest::newRow("empty") << "" << "0";
-    QTest::newRow("junk") << "x" << "0";
-    QTest::newRow("leading zeros") << "007" << "7";
+    QTest::newRow("half up") << "2,5"
+                             << "3";
+    QTest::newRow("down") << "2,4"
+                          << "2";
+    QTest::newRow("empty") << ""
+                           << "0";
+    QTest::newRow("junk") << "x"
+                          << "0";
+    QTest::newRow("leading zeros") << "007"
+                                   << "7";
 }
 
-void TestTextValues::normaliseWhole()
-{
+void TestTextValues::normaliseWhole() {
     QFETCH(QString, in);
     QFETCH(QString, out);
     QCOMPARE(text::normaliseWhole(in), out);
 }
 
-void TestTextValues::formatNumber_data()
-{
+void TestTextValues::formatNumber_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("37.5") << 37.5 << "37,5";
@@ -104,15 +112,13 @@ void TestTextValues::formatNumber_data()
     QTest::newRow("big whole") << 123456789012.0 << "123456789012";
 }
 
-void TestTextValues::formatNumber()
-{
+void TestTextValues::formatNumber() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(text::formatNumber(value), text);
 }
 
-void TestTextValues::dates()
-{
+void TestTextValues::dates() {
     QCOMPARE(text::formatDate(QDate(2024, 3, 5)), QStringLiteral("05/03/2024"));
     QCOMPARE(text::parseDate(u"29/02/2024"), std::optional<QDate>(QDate(2024, 2, 29)));
     QVERIFY(!text::parseDate(u"29/02/2023"));
@@ -122,8 +128,7 @@ void TestTextValues::dates()
     QCOMPARE(text::formatTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
 }
 
-void TestTextValues::caseFoldingIsAsciiOnly()
-{
+void TestTextValues::caseFoldingIsAsciiOnly() {
     QCOMPARE(text::upperAscii(u"abc\u00E8z"), QStringLiteral("ABC\u00E8Z"));
     QCOMPARE(text::lowerAscii(u"ABC\u00C8"), QStringLiteral("abc\u00C8"));
     QCOMPARE(text::trim(u"\x01 a b \x20"), QStringLiteral("a b"));

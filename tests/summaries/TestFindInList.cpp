@@ -72,7 +72,7 @@ const QStringList kLines = {
 
 class TestFindInList : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void modelIsSound();
     void walk_data();
     void walk();

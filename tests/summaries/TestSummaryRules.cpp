@@ -75,7 +75,7 @@ QStringList listedCodes(const ListLines& lines) {
 
 class TestSummaryRules : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     // Every test function and data row writes its files into a fresh folder.
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -104,7 +104,7 @@ private Q_SLOTS:
     void unreadableNumberStopsInventory();
     void inventoryMemoEndsWithTheTotal();
 
-private:
+  private:
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };

@@ -101,7 +101,7 @@ void pick(QWidget* w, const char* box, const QString& text) {
 
 class TestSummaryScreens : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void init();
 
     void selectionResetsOnShow();
@@ -118,7 +118,7 @@ private Q_SLOTS:
     void inventoryStopsAtAnUnreadableNumber();
     void archiveThatCannotBeOpenedIsReported();
 
-private:
+  private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakePlatform> m_fake;

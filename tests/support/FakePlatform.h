@@ -13,7 +13,7 @@ namespace dp::test {
 // Records every message and answers questions and dialogs from a script, so a test reads
 // like the user's session and never blocks on a modal box.
 class FakePlatform final : public Platform {
-public:
+  public:
     enum class Kind { Message, Warning, Error, Information, Question };
     struct Shown {
         Kind kind;
@@ -33,22 +33,25 @@ public:
     // Points the printer at the PDF file `printToPdf` (when set) and answers `printAnswer`.
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
-    QList<Shown> shown;           // every box, in order
-    QQueue<bool> answers;         // answers to questions; Yes when the queue is empty
-    QQueue<QString> fileAnswers;  // answers to file dialogs; cancel when empty
-    QStringList opened;           // every shell open
-    QString printToPdf;           // where a chosen printer prints (a PDF file)
-    bool printAnswer = true;      // the print dialog's answer: true is "Stampa"
-    int printDialogs = 0;         // how many print dialogs were shown
+    QList<Shown> shown;          // every box, in order
+    QQueue<bool> answers;        // answers to questions; Yes when the queue is empty
+    QQueue<QString> fileAnswers; // answers to file dialogs; cancel when empty
+    QStringList opened;          // every shell open
+    QString printToPdf;          // where a chosen printer prints (a PDF file)
+    bool printAnswer = true;     // the print dialog's answer: true is "Stampa"
+    int printDialogs = 0;        // how many print dialogs were shown
     QDateTime clock{QDate(2024, 3, 5), QTime(14, 5, 9)};
     // Runs while a box is "open", for tests that act from inside a modal moment.
     std::function<void(const Shown&)> onShown;
 
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
     Kind lastKind() const { return shown.isEmpty() ? Kind::Message : shown.last().kind; }
-    void clear() { shown.clear(); opened.clear(); }
+    void clear() {
+        shown.clear();
+        opened.clear();
+    }
 
-private:
+  private:
     void record(Kind kind, const QString& text);
     QString m_dir;
 };

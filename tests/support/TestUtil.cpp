@@ -9,23 +9,20 @@
 
 namespace dp::test {
 
-QByteArray readFile(const QString& path)
-{
+QByteArray readFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
+void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test fixture");
 }
 
-Unprivileged::Unprivileged()
-{
+Unprivileged::Unprivileged() {
     if (geteuid() == 0) {
         if (seteuid(65534) != 0)
             throw std::runtime_error("cannot drop privileges");
@@ -33,14 +30,12 @@ Unprivileged::Unprivileged()
     }
 }
 
-Unprivileged::~Unprivileged()
-{
+Unprivileged::~Unprivileged() {
     if (m_dropped && seteuid(0) != 0)
         std::abort();
 }
 
-void typeText(QWidget* widget, const QString& text)
-{
+void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
         if (c.unicode() < 128 && c.isPrint()) {
             QTest::keyClick(widget, char(c.unicode()));
@@ -52,8 +47,7 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
-QByteArray field(int width, const QByteArray& text, int lengthByte)
-{
+QByteArray field(int width, const QByteArray& text, int lengthByte) {
     QByteArray f(width + 1, '\0');
     f[0] = char(lengthByte < 0 ? text.size() : lengthByte);
     for (int i = 0; i < text.size() && i < width; ++i)

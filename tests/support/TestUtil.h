@@ -13,13 +13,13 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // While alive, file permissions apply to this process even when tests run as root:
 // the effective user becomes "nobody" and is restored on destruction.
 class Unprivileged {
-public:
+  public:
     Unprivileged();
     ~Unprivileged();
     Unprivileged(const Unprivileged&) = delete;
     Unprivileged& operator=(const Unprivileged&) = delete;
 
-private:
+  private:
     bool m_dropped = false;
 };
 

@@ -33,8 +33,7 @@ struct Fixture {
     QLabel* posizione = new QLabel(&screen);
     ArchiveSheet sheet{ctx, &screen, TSchedaFornitore, posizione};
 
-    Fixture()
-    {
+    Fixture() {
         ditta->setObjectName(QStringLiteral("txtDitta"));
         prov->setObjectName(QStringLiteral("txtProvRes"));
         prov->setEditable(true);
@@ -43,8 +42,7 @@ struct Fixture {
         posizione->setObjectName(QStringLiteral("lblPosizione"));
     }
     QString file() const { return dir.filePath(QStringLiteral("Fornitori.pro")); }
-    void store(const QStringList& names)
-    {
+    void store(const QStringList& names) {
         RecordFile f(file(), TSchedaFornitore);
         for (const QString& n : names) {
             Record r(TSchedaFornitore);
@@ -59,7 +57,7 @@ struct Fixture {
 
 class TestArchiveSheet : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void emptyArchiveAtEveryArrow();
     void browsingRules_data();
     void browsingRules();
@@ -69,8 +67,7 @@ private Q_SLOTS:
     void failingFileReportsAndKeepsTheSheet();
 };
 
-void TestArchiveSheet::emptyArchiveAtEveryArrow()
-{
+void TestArchiveSheet::emptyArchiveAtEveryArrow() {
     Fixture f;
     f.sheet.first();
     QVERIFY(QFile::exists(f.file())); // the first look creates the archive
@@ -90,8 +87,7 @@ void TestArchiveSheet::emptyArchiveAtEveryArrow()
     QVERIFY(f.platform.shown.isEmpty());
 }
 
-void TestArchiveSheet::browsingRules_data()
-{
+void TestArchiveSheet::browsingRules_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("step"); // 0 first, 1 previous, 2 next, 3 last
     QTest::addColumn<QString>("to");
@@ -106,8 +102,7 @@ void TestArchiveSheet::browsingRules_data()
     QTest::newRow("previous from 2") << "2" << 1 << "1";
 }
 
-void TestArchiveSheet::browsingRules()
-{
+void TestArchiveSheet::browsingRules() {
     QFETCH(QString, from);
     QFETCH(int, step);
     QFETCH(QString, to);
@@ -116,10 +111,18 @@ void TestArchiveSheet::browsingRules()
     f.posizione->setText(from);
     f.ditta->setText(QStringLiteral("unchanged"));
     switch (step) {
-    case 0: f.sheet.first(); break;
-    case 1: f.sheet.previous(); break;
-    case 2: f.sheet.next(); break;
-    default: f.sheet.last(); break;
+    case 0:
+        f.sheet.first();
+        break;
+    case 1:
+        f.sheet.previous();
+        break;
+    case 2:
+        f.sheet.next();
+        break;
+    default:
+        f.sheet.last();
+        break;
     }
     QCOMPARE(f.posizione->text(), to);
     QVERIFY(f.platform.shown.isEmpty()); // no message at the ends
@@ -128,8 +131,7 @@ void TestArchiveSheet::browsingRules()
     QCOMPARE(f.ditta->text(), moved ? names[to.toInt() - 1] : QStringLiteral("unchanged"));
 }
 
-void TestArchiveSheet::saveAppendsThenRewrites()
-{
+void TestArchiveSheet::saveAppendsThenRewrites() {
     Fixture f;
     f.store({QStringLiteral("Uno")});
     f.ditta->setText(QStringLiteral("Nuova Ditta"));
@@ -142,15 +144,15 @@ void TestArchiveSheet::saveAppendsThenRewrites()
     QCOMPARE(f.posizione->text(), QStringLiteral("2"));
     QCOMPARE(QFileInfo(f.file()).size(), 2 * 3643);
     QCOMPARE(f.platform.shown.size(), 2);
-    QCOMPARE(f.platform.shown[0].text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    QCOMPARE(f.platform.shown[0].text,
+             QStringLiteral("La scheda corrente è stata inserita in archivio."));
     QCOMPARE(f.platform.shown[1].text, QStringLiteral("Le modifiche apportate alla scheda corrente "
                                                       "sono state salvate in archivio."));
     RecordFile file(f.file(), TSchedaFornitore);
     QCOMPARE(file.read(2).text(Fornitore::Ditta), QStringLiteral("Ditta Cambiata"));
 }
 
-void TestArchiveSheet::bindingRoundTrip()
-{
+void TestArchiveSheet::bindingRoundTrip() {
     Fixture f;
     f.ditta->setText(QStringLiteral("  Rossi & Figli  "));
     f.prov->setEditText(QStringLiteral("RM"));
@@ -173,8 +175,7 @@ void TestArchiveSheet::bindingRoundTrip()
     QCOMPARE(g.posizione->text(), QStringLiteral("7"));
 }
 
-void TestArchiveSheet::flagOtherThanSiNoLeavesTheBox()
-{
+void TestArchiveSheet::flagOtherThanSiNoLeavesTheBox() {
     Fixture f;
     Record r(TSchedaFornitore);
     r.setText(Fornitore::Ricontatta, u"X");
@@ -186,8 +187,7 @@ void TestArchiveSheet::flagOtherThanSiNoLeavesTheBox()
     QVERIFY(!f.ricontatta->isChecked());
 }
 
-void TestArchiveSheet::failingFileReportsAndKeepsTheSheet()
-{
+void TestArchiveSheet::failingFileReportsAndKeepsTheSheet() {
     Fixture f;
     QDir(f.dir.path()).mkdir(QStringLiteral("Fornitori.pro")); // a folder cannot be opened
     f.posizione->setText(QStringLiteral("4"));

@@ -29,8 +29,7 @@ struct Screen {
     QLabel* status;
     QFrame* panel;
 
-    Screen()
-    {
+    Screen() {
         auto* lay = new QVBoxLayout(&w);
         auto add = [&](const char* n) {
             auto* e = new QLineEdit(&w);
@@ -83,7 +82,7 @@ struct Screen {
 
 class TestFieldConventions : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void filters_data();
     void filters();
     void digitsRefuseNavigationButPassEditingKeys();
@@ -98,25 +97,28 @@ private Q_SLOTS:
     void hintsAndBackground();
 };
 
-void TestFieldConventions::filters_data()
-{
+void TestFieldConventions::filters_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("digits keep digits") << "txtAvviso" << "1a,2 " << "12";
-    QTest::newRow("amount keeps comma") << "txtCosto" << "12,5x." << "12,5";
-    QTest::newRow("surname refuses e-grave and &") << "txtCognome" << QStringLiteral("a\u00E8&b")
-                                                   << "ab";
-    QTest::newRow("surname passes a-tilde, sharp s") << "txtCognome"
-                                                     << QStringLiteral("\u00E3\u00DF")
-                                                     << QStringLiteral("\u00E3\u00DF");
-    QTest::newRow("firm passes & only") << "txtDitta" << QStringLiteral("A&B/\u00F2")
-                                        << QStringLiteral("A&B");
-    QTest::newRow("upper and trim while typing") << "txtCodFisc" << " rss m" << "RSSM";
+    QTest::newRow("digits keep digits") << "txtAvviso"
+                                        << "1a,2 "
+                                        << "12";
+    QTest::newRow("amount keeps comma") << "txtCosto"
+                                        << "12,5x."
+                                        << "12,5";
+    QTest::newRow("surname refuses e-grave and &")
+        << "txtCognome" << QStringLiteral("a\u00E8&b") << "ab";
+    QTest::newRow("surname passes a-tilde, sharp s")
+        << "txtCognome" << QStringLiteral("\u00E3\u00DF") << QStringLiteral("\u00E3\u00DF");
+    QTest::newRow("firm passes & only")
+        << "txtDitta" << QStringLiteral("A&B/\u00F2") << QStringLiteral("A&B");
+    QTest::newRow("upper and trim while typing") << "txtCodFisc"
+                                                 << " rss m"
+                                                 << "RSSM";
 }
 
-void TestFieldConventions::filters()
-{
+void TestFieldConventions::filters() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -127,23 +129,21 @@ void TestFieldConventions::filters()
     QCOMPARE(e->text(), shown);
 }
 
-void TestFieldConventions::digitsRefuseNavigationButPassEditingKeys()
-{
+void TestFieldConventions::digitsRefuseNavigationButPassEditingKeys() {
     Screen s;
     s.digits->setFocus();
     QTest::keyClicks(s.digits, QStringLiteral("12"));
     QTest::keyClick(s.digits, Qt::Key_Left);
     QTest::keyClick(s.digits, Qt::Key_Backspace); // removes the 1
     QCOMPARE(s.digits->text(), QStringLiteral("2"));
-    QTest::keyClick(s.digits, Qt::Key_Home);      // refused: cursor stays before the 2
+    QTest::keyClick(s.digits, Qt::Key_Home); // refused: cursor stays before the 2
     QTest::keyClick(s.digits, Qt::Key_Delete);
     QCOMPARE(s.digits->text(), QString());
     QTest::keyClick(s.digits, Qt::Key_Tab);
     QVERIFY(s.digits->hasFocus());
 }
 
-void TestFieldConventions::refusedSetIsExactly50Characters()
-{
+void TestFieldConventions::refusedSetIsExactly50Characters() {
     int refused = 0;
     for (char16_t c = 0x20; c <= 0xFF; ++c)
         if (!FieldConventions::accepts(Filter::Refused, 0, QString(QChar(c))))
@@ -153,8 +153,7 @@ void TestFieldConventions::refusedSetIsExactly50Characters()
     QVERIFY(FieldConventions::accepts(Filter::Refused, Qt::Key_Tab, QString()));
 }
 
-void TestFieldConventions::enterChainsAndDoesNothingElse()
-{
+void TestFieldConventions::enterChainsAndDoesNothingElse() {
     Screen s;
     s.amount->setFocus();
     QTest::keyClick(s.amount, Qt::Key_Return);
@@ -167,8 +166,7 @@ void TestFieldConventions::enterChainsAndDoesNothingElse()
     QVERIFY(s.firm->hasFocus());
 }
 
-void TestFieldConventions::highlightFollowsFocus()
-{
+void TestFieldConventions::highlightFollowsFocus() {
     Screen s;
     auto* eff = s.w.findChild<QFrame*>(QStringLiteral("effCosto"));
     QVERIFY(eff);
@@ -181,22 +179,34 @@ void TestFieldConventions::highlightFollowsFocus()
     QVERIFY(!eff->isVisible());
 }
 
-void TestFieldConventions::normalisationOnExit_data()
-{
+void TestFieldConventions::normalisationOnExit_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
-    QTest::newRow("amount whole") << "txtCosto" << "3" << "3,00";
-    QTest::newRow("amount 1 decimal") << "txtCosto" << "3,1" << "3,10";
-    QTest::newRow("amount rounded") << "txtCosto" << "3,14159" << "3,1416";
-    QTest::newRow("amount empty") << "txtCosto" << "" << "0,00";
-    QTest::newRow("whole pasted half") << "txtAggiunta" << "2,5" << "3";
-    QTest::newRow("whole pasted down") << "txtAggiunta" << "2,4" << "2";
-    QTest::newRow("whole empty") << "txtAggiunta" << "" << "0";
+    QTest::newRow("amount whole") << "txtCosto"
+                                  << "3"
+                                  << "3,00";
+    QTest::newRow("amount 1 decimal") << "txtCosto"
+                                      << "3,1"
+                                      << "3,10";
+    QTest::newRow("amount rounded") << "txtCosto"
+                                    << "3,14159"
+                                    << "3,1416";
+    QTest::newRow("amount empty") << "txtCosto"
+                                  << ""
+                                  << "0,00";
+    QTest::newRow("whole pasted half") << "txtAggiunta"
+                                       << "2,5"
+                                       << "3";
+    QTest::newRow("whole pasted down") << "txtAggiunta"
+                                       << "2,4"
+                                       << "2";
+    QTest::newRow("whole empty") << "txtAggiunta"
+                                 << ""
+                                 << "0";
 }
 
-void TestFieldConventions::normalisationOnExit()
-{
+void TestFieldConventions::normalisationOnExit() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, after);
@@ -208,8 +218,7 @@ void TestFieldConventions::normalisationOnExit()
     QCOMPARE(e->text(), after);
 }
 
-void TestFieldConventions::rewriteWhileTypingOnly()
-{
+void TestFieldConventions::rewriteWhileTypingOnly() {
     Screen s;
     s.code->setText(QStringLiteral("  abc  ")); // set by the program: left alone
     QCOMPARE(s.code->text(), QStringLiteral("  abc  "));
@@ -219,8 +228,7 @@ void TestFieldConventions::rewriteWhileTypingOnly()
     QCOMPARE(s.code->text(), QStringLiteral("AB")); // a trailing blank vanishes at once
 }
 
-void TestFieldConventions::typingLimitDoesNotCutProgramText()
-{
+void TestFieldConventions::typingLimitDoesNotCutProgramText() {
     Screen s;
     s.name->setText(QStringLiteral("Bartolomeo")); // longer than the limit of 5
     QCOMPARE(s.name->text(), QStringLiteral("Bartolomeo"));
@@ -230,8 +238,7 @@ void TestFieldConventions::typingLimitDoesNotCutProgramText()
     QCOMPARE(s.name->text(), QStringLiteral("abcde"));
 }
 
-void TestFieldConventions::comboBoxTakesPartInTheRules()
-{
+void TestFieldConventions::comboBoxTakesPartInTheRules() {
     Screen s;
     s.prov->setFocus();
     auto* eff = s.w.findChild<QFrame*>(QStringLiteral("effProvRes"));
@@ -243,8 +250,7 @@ void TestFieldConventions::comboBoxTakesPartInTheRules()
     QVERIFY(!eff->isVisible());
 }
 
-void TestFieldConventions::hintsAndBackground()
-{
+void TestFieldConventions::hintsAndBackground() {
     Screen s;
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(s.button, &enter);

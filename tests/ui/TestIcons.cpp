@@ -40,7 +40,7 @@ class TestIcons : public QObject {
         return b ? picture(b->icon()) : QImage();
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         m_platform = std::make_unique<test::FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
