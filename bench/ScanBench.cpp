@@ -139,7 +139,7 @@ class SilentPlatform final : public Platform {
     void message(QWidget*, const QString&) override {}
     void notice(QWidget*, NoticeKind, const QString&) override {}
     bool question(QWidget*, const QString&) override { return false; }
-    void shellOpen(const QString&) override {}
+    bool openUrl(const QUrl&) override { return false; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     QString programDir() const override { return QStringLiteral("./"); }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {

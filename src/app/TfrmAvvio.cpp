@@ -272,7 +272,7 @@ void TfrmAvvio::imgScaricoClick() {
 }
 
 void TfrmAvvio::icoSitoClick() {
-    m_ctx.platform().shellOpen(webSite());
+    m_ctx.platform().openUrl(QUrl(webSite()));
 }
 
 void TfrmAvvio::imgEsciClick() {

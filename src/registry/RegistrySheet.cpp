@@ -509,8 +509,7 @@ void RegistrySheet::cmdDuplicaClick() {
 
 void RegistrySheet::btnEmailClick() {
     // The address is not verified: an empty field hands over "mailto:" alone.
-    context().platform().shellOpen(QStringLiteral("\"mailto:") + trimmedText("txtEmail") +
-                                   QLatin1Char('"'));
+    context().platform().openUrl(QUrl(QStringLiteral("mailto:") + trimmedText("txtEmail")));
 }
 
 void RegistrySheet::btnCodFiscClick() {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUrl>
 
 class QPrinter;
 class QWidget;
@@ -25,8 +26,9 @@ class Platform {
     // Question with Yes and No; true means Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
 
-    // Hands a path, web address or "mailto:" address to the desktop; failures are ignored.
-    virtual void shellOpen(const QString& command) = 0;
+    // Hands a file location (QUrl::fromLocalFile), a web address or a "mailto:" address to
+    // the desktop's program for it, never through a command line; false when none took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     virtual QDateTime now() const = 0;
     // The folder of the running program, with a trailing slash.

@@ -42,22 +42,8 @@ bool QtPlatform::question(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtPlatform::unquote(const QString& command) {
-    QString s = command.trimmed();
-    if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
-        s = s.mid(1, s.size() - 2);
-    return s;
-}
-
-void QtPlatform::shellOpen(const QString& command) {
-    const QString target = unquote(command);
-    if (target.isEmpty())
-        return;
-    QUrl url(target, QUrl::TolerantMode);
-    const bool hasScheme = url.scheme().size() > 1; // "C:" style drive letters are paths
-    if (!hasScheme)
-        url = QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
-    QDesktopServices::openUrl(url);
+bool QtPlatform::openUrl(const QUrl& url) {
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 QDateTime QtPlatform::now() const {

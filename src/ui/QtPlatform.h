@@ -12,7 +12,7 @@ class QtPlatform final : public Platform {
     void message(QWidget* parent, const QString& text) override;
     void notice(QWidget* parent, NoticeKind kind, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
-    void shellOpen(const QString& command) override;
+    bool openUrl(const QUrl& url) override;
     QDateTime now() const override;
     QString programDir() const override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -20,9 +20,6 @@ class QtPlatform final : public Platform {
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
-
-    // Turns the shell command into what the desktop opens: a quoted path becomes a file URL.
-    static QString unquote(const QString& command);
 
   private:
     QString m_dir;

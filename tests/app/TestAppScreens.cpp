@@ -241,7 +241,7 @@ class TestAppScreens : public QObject {
     void siteAndExit() {
         m_menu->show();
         QTest::mouseClick(menuButton("icoSito"), Qt::LeftButton);
-        QCOMPARE(m_platform->opened, QStringList{TfrmAvvio::webSite()});
+        QCOMPARE(m_platform->opened, QStringList{QStringLiteral("https://www.depotta.it")});
         QVERIFY(m_menu->isVisible());
         QTest::mouseClick(menuButton("imgEsci"), Qt::LeftButton);
         QVERIFY(m_menu->isHidden());

@@ -674,16 +674,16 @@ void TestRegistry::emailHandOver_data() {
     QTest::addColumn<QString>("handed");
     QTest::newRow("customer") << "TfrmClienti"
                               << "  mario.rossi@example.it "
-                              << "\"mailto:mario.rossi@example.it\"";
+                              << "mailto:mario.rossi@example.it";
     QTest::newRow("customer, empty") << "TfrmClienti"
                                      << ""
-                                     << "\"mailto:\"";
+                                     << "mailto:";
     QTest::newRow("supplier") << "TfrmFornitori"
                               << "ordini@ditta.it"
-                              << "\"mailto:ordini@ditta.it\"";
+                              << "mailto:ordini@ditta.it";
     QTest::newRow("supplier, blanks only") << "TfrmFornitori"
                                            << "   "
-                                           << "\"mailto:\"";
+                                           << "mailto:";
 }
 
 void TestRegistry::emailHandOver() {

@@ -31,8 +31,9 @@ bool FakePlatform::question(QWidget*, const QString& text) {
     return answers.isEmpty() ? true : answers.dequeue();
 }
 
-void FakePlatform::shellOpen(const QString& command) {
-    opened.append(command);
+bool FakePlatform::openUrl(const QUrl& url) {
+    opened.append(url.toString());
+    return openAnswer;
 }
 
 QString FakePlatform::openFileName(QWidget*, const QString&, const QString&, const QString&) {

@@ -25,7 +25,7 @@ class FakePlatform final : public Platform {
     void message(QWidget* parent, const QString& text) override;
     void notice(QWidget* parent, NoticeKind kind, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
-    void shellOpen(const QString& command) override;
+    bool openUrl(const QUrl& url) override;
     QDateTime now() const override { return clock; }
     QString programDir() const override { return m_dir; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
@@ -36,7 +36,8 @@ class FakePlatform final : public Platform {
     QList<Shown> shown;          // every box, in order
     QQueue<bool> answers;        // answers to questions; Yes when the queue is empty
     QQueue<QString> fileAnswers; // answers to file dialogs; cancel when empty
-    QStringList opened;          // every shell open
+    QStringList opened;          // every URL handed to the desktop, as text
+    bool openAnswer = true;      // whether the desktop "opens" it
     QString printToPdf;          // where a chosen printer prints (a PDF file)
     bool printAnswer = true;     // the print dialog's answer: true is "Stampa"
     int printDialogs = 0;        // how many print dialogs were shown
