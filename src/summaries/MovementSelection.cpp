@@ -1,4 +1,5 @@
 #include "summaries/MovementSelection.h"
+#include "ui/EnterChain.h"
 
 #include "storage/TextValues.h"
 #include "summaries/IntervalRules.h"
@@ -226,7 +227,8 @@ bool MovementSelection::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::FocusOut:
-        if (rect)
+        if (rect && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
             rect->hide();
         break;
     case QEvent::KeyPress:
@@ -235,8 +237,7 @@ bool MovementSelection::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             for (const BoxStep& s : kBoxChain)
                 if (box->objectName() == QLatin1String(s.box))
-                    if (auto* next = findChild<QWidget*>(QString::fromLatin1(s.next)))
-                        next->setFocus(Qt::OtherFocusReason);
+                    enterChainMoveTo(findChild<QWidget*>(QString::fromLatin1(s.next)));
         }
         // A day or month is picked from the list only.
         return true;

@@ -1,10 +1,12 @@
 #include "ui/FieldConventions.h"
 
 #include "storage/TextValues.h"
+#include "ui/EnterChain.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -35,6 +37,10 @@ bool alwaysPasses(int key) {
 
 bool isReturn(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool reallyLeaves(Qt::FocusReason reason) {
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 QString stemOf(const QString& name) {
@@ -218,6 +224,10 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {
             b->rect->show();
         break;
     case QEvent::FocusOut:
+        // A context menu or another window takes the focus only for a moment: the user has
+        // not left the field, and rewriting it now would drop the selection a paste replaces.
+        if (!reallyLeaves(static_cast<QFocusEvent*>(event)->reason()))
+            break;
         if (b->rect)
             b->rect->hide();
         if (b->def.normalise != Normalise::None) {
@@ -234,9 +244,7 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         auto* ke = static_cast<QKeyEvent*>(event);
         if (isReturn(ke->key())) {
-            // As by Tab: the next field's text comes selected, so typing replaces it.
-            if (b->next)
-                b->next->setFocus(Qt::TabFocusReason);
+            enterChainMoveTo(b->next);
             return true;
         }
         if (!accepts(b->def.filter, ke->key(), ke->text()))

@@ -1,4 +1,5 @@
 #include "ui/FindInList.h"
+#include "ui/EnterChain.h"
 
 #include "storage/TextValues.h"
 #include "storage/Win1252.h"
@@ -40,8 +41,7 @@ bool FindInList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_key && event->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(event)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            if (m_button)
-                m_button->setFocus(Qt::OtherFocusReason);
+            enterChainMoveTo(m_button);
             return true;
         }
     }

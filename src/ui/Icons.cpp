@@ -312,6 +312,21 @@ void draw(QPainter& p, Icon which) {
     }
 }
 
+// Grey and faded, so that a button that does nothing does not look clickable. Every style
+// gets the same disabled look, rather than whatever the style would make of a coloured
+// picture.
+QPixmap disabledLook(const QPixmap& normal) {
+    QImage img = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 3 / 5);
+        }
+    }
+    return QPixmap::fromImage(img);
+}
+
 } // namespace
 
 QIcon icon(Icon which) {
@@ -326,6 +341,7 @@ QIcon icon(Icon which) {
         draw(p, which);
         p.end();
         result.addPixmap(pm);
+        result.addPixmap(disabledLook(pm), QIcon::Disabled);
     }
     return result;
 }

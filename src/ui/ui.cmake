@@ -3,6 +3,7 @@ add_library(dp_ui_base STATIC
   src/ui/ArchiveSheet.cpp
   src/ui/AreaScreen.cpp
   src/ui/Messages.cpp
+  src/ui/EnterChain.cpp
   src/ui/FieldConventions.cpp
   src/ui/FindInList.cpp
   src/ui/Icons.cpp

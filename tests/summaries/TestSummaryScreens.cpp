@@ -110,6 +110,8 @@ class TestSummaryScreens : public QObject {
     void failedCheckReportsAndFocuses();
     void selectionOpensTheListOfItsJournal_data();
     void selectionOpensTheListOfItsJournal();
+    void enterAloneWalksToTheListAndFinds_data();
+    void enterAloneWalksToTheListAndFinds();
     void listStopsAtAnUnreadableDate();
     void listPrinting();
 
@@ -292,6 +294,71 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal() {
     QVERIFY(!child<QLabel>(&s, "lblAttendere")->isVisible());
     QVERIFY(m_fake->shown.isEmpty());
     QVERIFY(s.findChildren<MovementSummaryList*>().isEmpty()); // destroyed when closed
+}
+
+void TestSummaryScreens::enterAloneWalksToTheListAndFinds_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("load summary") << "TfrmMenuRiepilogoCarico";
+    QTest::newRow("unload summary") << "TfrmMenuRiepilogoScarico";
+    QTest::newRow("inventory") << "TfrmMenuRiepilogo";
+}
+
+// A user walking the form with Enter alone reaches the list, and Enter twice in the find
+// field selects the match.
+void TestSummaryScreens::enterAloneWalksToTheListAndFinds() {
+    QFETCH(QString, screen);
+    std::unique_ptr<QWidget> s;
+    if (screen == QLatin1String("TfrmMenuRiepilogo")) {
+        addProduct(path(QStringLiteral("Magazzino.pro")), QStringLiteral("V1"),
+                   QStringLiteral("Vini"), QStringLiteral("1"), QStringLiteral("1"));
+        addProduct(path(QStringLiteral("Magazzino.pro")), QStringLiteral("V2"),
+                   QStringLiteral("Vini"), QStringLiteral("1"), QStringLiteral("1"));
+        s = std::make_unique<TfrmMenuRiepilogo>(*m_ctx);
+    } else {
+        const bool load = screen == QLatin1String("TfrmMenuRiepilogoCarico");
+        const QString journal = path(load ? QStringLiteral("Operazioni_Carico.pro")
+                                          : QStringLiteral("Operazioni_Scarico.pro"));
+        addMovement(journal, QStringLiteral("05/03/2024"), QStringLiteral("V1"));
+        addMovement(journal, QStringLiteral("05/03/2024"), QStringLiteral("V2"));
+        s = std::make_unique<MovementSelection>(*m_ctx, load ? kLoadSummary : kUnloadSummary);
+    }
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.get()));
+    QApplication::setActiveWindow(s.get());
+    auto* tipologia = child<QLineEdit>(s.get(), "txtTipologia");
+    tipologia->setFocus();
+    QStringList boxes;
+    if (screen != QLatin1String("TfrmMenuRiepilogo")) {
+        boxes = {QStringLiteral("txtGiornoInizio"), QStringLiteral("txtMeseInizio"),
+                 QStringLiteral("txtGiornoFine"), QStringLiteral("txtMeseFine")};
+        pick(s.get(), "txtGiornoInizio", QStringLiteral("01"));
+        pick(s.get(), "txtMeseInizio", QStringLiteral("Marzo"));
+        pick(s.get(), "txtGiornoFine", QStringLiteral("31"));
+        pick(s.get(), "txtMeseFine", QStringLiteral("Marzo"));
+    }
+    QTest::keyClick(tipologia, Qt::Key_Return);
+    for (const QString& box : boxes) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    auto* visualizza = child<QPushButton>(s.get(), "btnVisualizza");
+    QCOMPARE(QApplication::focusWidget(), visualizza);
+    bool listed = false;
+    whileModal([&] { QTest::keyClick(visualizza, Qt::Key_Return); },
+               [&](QWidget* list) {
+                   auto* view = child<QListView>(list, "lstRecords");
+                   QCOMPARE(view->model()->rowCount(), 2);
+                   QApplication::setActiveWindow(list);
+                   auto* trova = child<QLineEdit>(list, "txtTrova");
+                   trova->setFocus();
+                   QTest::keyClicks(trova, QStringLiteral("V2"));
+                   QTest::keyClick(trova, Qt::Key_Return);
+                   QVERIFY(child<QPushButton>(list, "btnTrova")->hasFocus());
+                   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                   QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 1);
+                   listed = true;
+               });
+    QVERIFY(listed);
 }
 
 void TestSummaryScreens::listStopsAtAnUnreadableDate() {

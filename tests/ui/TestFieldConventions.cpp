@@ -91,6 +91,10 @@ class TestFieldConventions : public QObject {
     void highlightFollowsFocus();
     void normalisationOnExit_data();
     void normalisationOnExit();
+    void onlyReallyLeavingNormalises_data();
+    void onlyReallyLeavingNormalises();
+    void pasteThroughContextMenuKeepsTheAmount();
+    void enterOnTheLastStepPressesTheButton();
     void rewriteWhileTypingOnly();
     void typingLimitDoesNotCutProgramText();
     void comboBoxTakesPartInTheRules();
@@ -216,6 +220,97 @@ void TestFieldConventions::normalisationOnExit() {
     e->setText(text);
     s.firm->setFocus();
     QCOMPARE(e->text(), after);
+}
+
+void TestFieldConventions::onlyReallyLeavingNormalises_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("leaves");
+    const struct {
+        const char* name;
+        Qt::FocusReason reason;
+        bool leaves;
+    } reasons[] = {
+        {"Tab", Qt::TabFocusReason, true},
+        {"Backtab", Qt::BacktabFocusReason, true},
+        {"click elsewhere", Qt::MouseFocusReason, true},
+        {"screen action", Qt::OtherFocusReason, true},
+        {"shortcut", Qt::ShortcutFocusReason, true},
+        {"context menu", Qt::PopupFocusReason, false},
+        {"other window", Qt::ActiveWindowFocusReason, false},
+    };
+    for (const char* field : {"txtCosto", "txtAggiunta"})
+        for (const auto& r : reasons)
+            QTest::addRow("%s %s", field, r.name) << QString::fromLatin1(field) << int(r.reason)
+                                                  << r.leaves;
+}
+
+// A popup or another window takes the focus for a moment: the field keeps its text, its
+// selection and its frame; only really leaving it normalises.
+void TestFieldConventions::onlyReallyLeavingNormalises() {
+    QFETCH(QString, field);
+    QFETCH(int, reason);
+    QFETCH(bool, leaves);
+    Screen s;
+    auto* e = s.w.findChild<QLineEdit*>(field);
+    auto* eff = s.w.findChild<QFrame*>(QStringLiteral("eff") + field.mid(3));
+    e->setFocus();
+    e->setText(QStringLiteral("12"));
+    e->selectAll();
+    QVERIFY(eff->isVisible());
+    QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+    QApplication::sendEvent(e, &out);
+    const QString normalised = field == QLatin1String("txtCosto") ? QStringLiteral("12,00")
+                                                                   : QStringLiteral("12");
+    if (leaves) {
+        QCOMPARE(e->text(), normalised);
+        QVERIFY(!eff->isVisible());
+    } else {
+        QCOMPARE(e->text(), QStringLiteral("12"));
+        QCOMPARE(e->selectedText(), QStringLiteral("12"));
+        QVERIFY(eff->isVisible());
+    }
+}
+
+// The case that turned an amount into "0,00": paste over the selection while the context
+// menu has the focus, then leave the field.
+void TestFieldConventions::pasteThroughContextMenuKeepsTheAmount() {
+    Screen s;
+    s.amount->setFocus();
+    s.amount->setText(QStringLiteral("12"));
+    s.amount->selectAll();
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(s.amount, &toMenu);
+    s.amount->insert(QStringLiteral("13,5")); // what the menu's "Incolla" does
+    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(s.amount, &back);
+    s.name->setFocus(Qt::MouseFocusReason); // a click on another field
+    QCOMPARE(s.amount->text(), QStringLiteral("13,50"));
+}
+
+void TestFieldConventions::enterOnTheLastStepPressesTheButton() {
+    QWidget w;
+    auto* lay = new QVBoxLayout(&w);
+    auto* find = new QLineEdit(&w);
+    find->setObjectName(QStringLiteral("txtTrova"));
+    auto* button = new QPushButton(QStringLiteral("Trova"), &w);
+    button->setObjectName(QStringLiteral("btnTrova"));
+    lay->addWidget(find);
+    lay->addWidget(button);
+    static const FieldConfig fields[] = {{"txtTrova", 0, "btnTrova"}};
+    FieldConventions::apply(&w, fields);
+    int pressed = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    find->setFocus();
+    QTest::keyClick(find, Qt::Key_Return);
+    QVERIFY(button->hasFocus());
+    QCOMPARE(pressed, 0);
+    QTest::keyClick(button, Qt::Key_Enter);
+    QCOMPARE(pressed, 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    QCOMPARE(pressed, 2);
 }
 
 void TestFieldConventions::rewriteWhileTypingOnly() {

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace dp;
@@ -21,6 +22,22 @@ constexpr int kIconCount = int(Icon::Zoom) + 1;
 
 QImage picture(const QIcon& icon) {
     return icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// How far the most colourful pixel is from grey.
+int maxChroma(const QImage& image) {
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    int most = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (qAlpha(p) < 64)
+                continue;
+            const int hi = std::max({qRed(p), qGreen(p), qBlue(p)});
+            const int lo = std::min({qRed(p), qGreen(p), qBlue(p)});
+            most = std::max(most, hi - lo);
+        }
+    return most;
 }
 
 } // namespace
@@ -106,6 +123,30 @@ class TestIcons : public QObject {
         QVERIFY(!a.isNull());
         QVERIFY(!b.isNull());
         QCOMPARE(a, b);
+    }
+
+    // A disabled picture button is drawn grey on every toolbar, so it does not look
+    // clickable; enabled, the same button looks different.
+    void disabledButtonsLookDisabled() {
+        int checked = 0;
+        for (QWidget* screen : {static_cast<QWidget*>(m_product.get()),
+                                static_cast<QWidget*>(m_customer.get())}) {
+            screen->show();
+            for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
+                if (b->icon().isNull() || b->isEnabled() || !b->isVisibleTo(screen))
+                    continue;
+                const QString name = b->objectName();
+                const QImage disabled = b->grab().toImage();
+                QVERIFY2(maxChroma(disabled) < 24, qPrintable(name));
+                b->setEnabled(true);
+                const QImage enabled = b->grab().toImage();
+                b->setEnabled(false);
+                QVERIFY2(enabled != disabled, qPrintable(name));
+                ++checked;
+            }
+            screen->hide();
+        }
+        QVERIFY(checked >= 5); // the photo buttons at least
     }
 };
 
