@@ -1,0 +1,36 @@
+#pragma once
+
+#include "export/ExportConfig.h"
+#include "export/ExportRows.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace dp::exports {
+
+// The text of one export cell taken from a record's bytes: the field trimmed, or for a joined
+// column both fields trimmed and joined with one blank (none when either part is empty).
+// A joined cell is built in `scratch`; the view is valid until `scratch` changes.
+QByteArrayView recordCell(const ExportConfig& config, int column, const char* record,
+                          QByteArray& scratch);
+
+// Trimmed bytes of the stored fixed text field at `field`: characters of code 32 or lower
+// removed at both ends, a length byte beyond the width taken as the width.
+QByteArrayView trimmedField(const char* field, int width);
+
+struct SnapshotLoad {
+    std::unique_ptr<CellSnapshot> rows;
+    // The archive could not be opened or read; the rows read before stay.
+    bool accessFailed = false;
+};
+
+// Reads the archive once, in blocks, into a snapshot of its export cells. A missing archive
+// is created empty. `progress(done, total)` is called now and then.
+SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath,
+                          const std::function<void(qint64, qint64)>& progress = {});
+
+} // namespace dp::exports

@@ -1,0 +1,56 @@
+#include "export/ExportGridModel.h"
+
+#include "storage/StorageError.h"
+#include "storage/Win1252.h"
+
+namespace dp::exports {
+
+ExportGridModel::ExportGridModel(const ExportConfig& config, QObject* parent)
+    : QAbstractTableModel(parent), m_config(config) {}
+
+void ExportGridModel::setRows(std::shared_ptr<const ExportRows> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int ExportGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_rows)
+        return 0;
+    return int(qMin<qint64>(m_rows->rowCount(), INT_MAX));
+}
+
+int ExportGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_config.columnCount() + 1;
+}
+
+QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !m_rows)
+        return {};
+    const int column = index.column() - 1;
+    if (role == Qt::TextAlignmentRole) {
+        const bool right = column < 0 || m_config.columns[column].kind == CellKind::Right;
+        return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    if (column < 0)
+        return QString::number(index.row() + 1);
+    try {
+        const QByteArrayView bytes = m_rows->cell(index.row(), column);
+        return win1252::decode(bytes.data(), bytes.size());
+    } catch (const StorageError&) {
+        // A journal read lazily that has become unreadable: the cell stays empty.
+        return QString();
+    }
+}
+
+QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section == 0)
+        return QStringLiteral("N.");
+    return m_config.gridHeader(section - 1);
+}
+
+} // namespace dp::exports

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "export/ExportConfig.h"
+#include "export/ExportRows.h"
+
+#include <QAbstractTableModel>
+
+#include <memory>
+
+namespace dp::exports {
+
+// The export grid: the column "N." with the 1-based record number, then one column per
+// exported field, over rows held by an ExportRows; cells are decoded only when shown.
+class ExportGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    ExportGridModel(const ExportConfig& config, QObject* parent = nullptr);
+
+    void setRows(std::shared_ptr<const ExportRows> rows);
+    const std::shared_ptr<const ExportRows>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  private:
+    const ExportConfig& m_config;
+    std::shared_ptr<const ExportRows> m_rows;
+};
+
+} // namespace dp::exports
