@@ -2,6 +2,7 @@
 
 #include "app/Resources.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
@@ -39,7 +40,7 @@ const std::vector<ScreenEntry>& screenTable() {
     static const std::vector<ScreenEntry> table = {
         {"TfrmPassword", make<TfrmPassword>},
         {"TfrmAvvio", make<TfrmAvvio>},
-        {"TfrmCambiaPassword", nullptr},
+        {"TfrmCambiaPassword", make<TfrmCambiaPassword>},
         {"TfrmGuida", nullptr},
         {"TfrmInfo", nullptr},
         {"TfrmSplash", nullptr},

@@ -1,9 +1,13 @@
 #include "app/TfrmAvvio.h"
 
+#include "app/AboutScreen.h"
 #include "app/Artwork.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
+#include "ui/TfrmGuida.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -13,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,8 +56,7 @@ struct Tool {
     QIcon (*picture)();
 };
 
-// The pictures of the title band; help, information and credits open tool screens that
-// do not exist yet, so they stay disabled.
+// The pictures of the title band.
 const Tool kTools[] = {
     {"imgGuida", "Guida all'utilizzo del software", [] { return icon(Icon::Help); }},
     {"imgInfo", "Informazioni su Depotta", [] { return art::icon(art::Picture::Info); }},
@@ -62,6 +66,13 @@ const Tool kTools[] = {
 };
 
 constexpr int kBarHeight = 46;
+
+// A fresh tool screen owned by the menu, shown modally and destroyed when it closes.
+template <class Screen> void openModal(AppContext& ctx, QWidget* owner) {
+    QPointer<Screen> screen = new Screen(ctx, owner);
+    screen->exec();
+    delete screen;
+}
 
 QString rgb(const QColor& c) {
     return c.name(QColor::HexRgb);
@@ -128,8 +139,12 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
             headerLayout->addSpacing(18);
         headerLayout->addWidget(b);
     }
-    for (const char* later : {"imgGuida", "imgInfo", "imgCopyright"})
-        header->findChild<QWidget*>(QString::fromLatin1(later))->setEnabled(false);
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgGuida")), &QToolButton::clicked,
+            this, [this] { imgGuidaClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgInfo")), &QToolButton::clicked, this,
+            [this] { imgInfoClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgCopyright")), &QToolButton::clicked,
+            this, [this] { imgCopyrightClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked, this,
             [this] { icoSitoClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("imgEsci")), &QToolButton::clicked, this,
@@ -271,8 +286,20 @@ void TfrmAvvio::imgScaricoClick() {
     openArea("TfrmMenuRiepilogoScarico");
 }
 
+void TfrmAvvio::imgGuidaClick() {
+    showHelp(m_ctx, this, HelpTopic::Generale);
+}
+
+void TfrmAvvio::imgInfoClick() {
+    openModal<TfrmInfo>(m_ctx, this);
+}
+
+void TfrmAvvio::imgCopyrightClick() {
+    openModal<TfrmSplash>(m_ctx, this);
+}
+
 void TfrmAvvio::icoSitoClick() {
-    m_ctx.platform().openUrl(QUrl(webSite()));
+    m_ctx.platform().openUrl(QUrl(Maker::webSite()));
 }
 
 void TfrmAvvio::imgEsciClick() {

@@ -25,10 +25,11 @@ class TfrmAvvio final : public QWidget {
     void imgInventarioClick();
     void imgCaricoClick();
     void imgScaricoClick();
+    void imgGuidaClick();
+    void imgInfoClick();
+    void imgCopyrightClick();
     void icoSitoClick();
     void imgEsciClick();
-
-    static QString webSite() { return QStringLiteral("https://www.depotta.it"); }
 
     void setVisible(bool visible) override;
 

@@ -6,6 +6,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace dp {
@@ -84,8 +84,6 @@ TfrmPassword::TfrmPassword(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     m_cmdOK->setMinimumWidth(96);
     m_cmdEsci->setMinimumWidth(96);
     m_cmdOK->setEnabled(false);
-    // Enabled when the password change screen exists (checked each time the screen shows).
-    m_btnCambiaPassword->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
@@ -180,19 +178,23 @@ void TfrmPassword::btnCambiaPasswordClick() {
     hide();
 }
 
+void TfrmPassword::showAfterPasswordChange() {
+    m_txtPassword->clear();
+    m_lblMemory->clear();
+    show();
+    raise();
+    activateWindow();
+    m_txtPassword->setFocus();
+}
+
 void TfrmPassword::FormShow() {
-    m_btnCambiaPassword->setEnabled(m_ctx.screen(QStringLiteral("TfrmCambiaPassword")));
     m_txtPassword->setFocus();
 }
 
 void TfrmPassword::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_centred) {
-        if (const QScreen* s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        placeWindow(this, Placement::Centred);
         m_centred = true;
     }
     activateWindow();

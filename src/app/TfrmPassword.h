@@ -20,6 +20,8 @@ class TfrmPassword final : public QWidget {
     void cmdOKClick();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
+    // The password change screen hands back here: an empty password box with the focus.
+    void showAfterPasswordChange();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include "ui/ArchiveSheet.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/TfrmGuida.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,7 +64,7 @@ const ToolConfig kTools[] = {
     {"cmdEsporta", Icon::Export, "Esporta",
      "Esporta le schede in archivio in un file di Microsoft Excel.", false, false},
     {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
-     false, true},
+     true, true},
     {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true, false},
 };
 // Where the position label stands: right after this button.
@@ -411,6 +412,7 @@ void RegistrySheet::connectButtons() {
     on("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
     on("btnCarta", &RegistrySheet::btnCartaClick);
     on("btnIban", &RegistrySheet::btnIbanClick);
+    on("cmdGuida", &RegistrySheet::cmdGuidaClick);
 }
 
 QLineEdit* RegistrySheet::edit(const char* name) const {
@@ -531,6 +533,10 @@ void RegistrySheet::btnCartaClick() {
 
 void RegistrySheet::btnIbanClick() {
     openIbanCheck(context(), this, trimmedText("txtIban"));
+}
+
+void RegistrySheet::cmdGuidaClick() {
+    showHelp(context(), this, m_config.help);
 }
 
 } // namespace dp

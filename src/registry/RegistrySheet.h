@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpTopics.h"
 #include "storage/Record.h"
 #include "ui/AreaScreen.h"
 #include "ui/FieldConventions.h"
@@ -46,6 +47,7 @@ struct SheetConfig {
     std::span<const RequiredField> required; // checked in this order by Salva
     const char* recontactHint;               // cmdRicontatta
     const char* flagHint;                    // chkRicontatta
+    HelpTopic help;                          // cmdGuida
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the
@@ -85,6 +87,7 @@ class RegistrySheet : public AreaScreen {
     void btnPartitaIvaClick();
     void btnCartaClick();
     void btnIbanClick();
+    void cmdGuidaClick();
 
     const SheetConfig& m_config;
     ArchiveSheet* m_sheet = nullptr;

@@ -76,6 +76,7 @@ const SheetConfig kConfig{
     kRequired,
     "Visualizza l'elenco dei Clienti da ricontattare.",
     "Annota che il cliente è da ricontattare per questioni in sospeso.",
+    HelpTopic::Clienti,
 };
 
 } // namespace

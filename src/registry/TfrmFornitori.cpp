@@ -63,6 +63,7 @@ const SheetConfig kConfig{
     kRequired,
     "Visualizza l'elenco dei fornitori da ricontattare.",
     "Annota che il fornitore è da ricontattare per questioni in sospeso.",
+    HelpTopic::Fornitori,
 };
 
 } // namespace

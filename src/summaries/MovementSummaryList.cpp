@@ -10,6 +10,7 @@
 #include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/TfrmGuida.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     m_list = makeLineList(this, m_model);
 
     const FindPrintBar bar =
-        makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), kHelpMovements);
+        makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), HelpTopic::Movimenti);
     m_trova = bar.trova;
     m_btnTrova = bar.btnTrova;
     m_stampa = bar.stampa;
@@ -78,6 +79,8 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     m_find = new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Message);
     connect(m_stampa, &QPushButton::clicked, this, &MovementSummaryList::btnStampaClick);
     connect(m_esci, &QPushButton::clicked, this, &MovementSummaryList::btnEsciClick);
+    connect(m_guida, &QToolButton::clicked, this,
+            [this] { showHelp(context(), this, HelpTopic::Movimenti); });
 }
 
 void MovementSummaryList::showEvent(QShowEvent* event) {

@@ -91,7 +91,7 @@ QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {
     return l;
 }
 
-FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, const char* helpTopic) {
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, HelpTopic help) {
     FindPrintBar bar{};
     auto* rigo01 =
         makeLabel(parent, QStringLiteral("lblRigo01"),
@@ -111,10 +111,8 @@ FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, cons
     bar.esci->setObjectName(QStringLiteral("btnEsci"));
     for (QPushButton* b : {bar.btnTrova, bar.stampa, bar.esci})
         b->setAutoDefault(false);
-    // The help viewer is opened from here once it exists; until then the picture is disabled.
-    bar.guida = makePicture(parent, QStringLiteral("imgGuida"), QString::fromUtf8(helpTopic),
-                            QStringLiteral("help"));
-    bar.guida->setEnabled(false);
+    bar.guida =
+        makePicture(parent, QStringLiteral("imgGuida"), helpTitle(help), QStringLiteral("help"));
 
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(bar.trova, 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HelpTopics.h"
+
 #include <QString>
 
 class QFrame;
@@ -43,13 +45,9 @@ struct FindPrintBar {
     QPushButton* esci;
     QToolButton* guida;
 };
-FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, const char* helpTopic);
+FindPrintBar makeFindPrintBar(QWidget* parent, const QString& printCaption, HelpTopic help);
 
 // The waiting notice shown while a list loads.
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text);
-
-// Help topics of the summary screens, for the help viewer.
-inline constexpr const char* kHelpMovements = "Applicazione Riepilogo Movimenti.";
-inline constexpr const char* kHelpInventory = "Applicazione Inventario Merce.";
 
 } // namespace dp::summaries

@@ -5,6 +5,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/TfrmGuida.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -49,10 +50,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
         makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
     m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"),
                          QStringLiteral("exit"));
-    // The help viewer is opened from here once it exists; until then the picture is disabled.
-    m_guida = makePicture(this, QStringLiteral("imgGuida"), QString::fromUtf8(kHelpInventory),
+    m_guida = makePicture(this, QStringLiteral("imgGuida"), helpTitle(HelpTopic::Inventario),
                           QStringLiteral("help"));
-    m_guida->setEnabled(false);
 
     auto* field = new QHBoxLayout;
     field->setSpacing(10);
@@ -81,6 +80,8 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     FieldConventions::apply(this, kFields);
     connect(m_visualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVisualizzaClick);
     connect(m_esci, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgEsciClick);
+    connect(m_guida, &QToolButton::clicked, this,
+            [this] { showHelp(context(), this, HelpTopic::Inventario); });
     m_visualizza->installEventFilter(this);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/FindInList.h"
 #include "ui/LineListModel.h"
 #include "ui/Platform.h"
+#include "ui/TfrmGuida.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,7 +54,7 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
     m_list = makeLineList(this, m_model);
 
     const FindPrintBar bar =
-        makeFindPrintBar(this, QStringLiteral("Stampa inventario"), kHelpInventory);
+        makeFindPrintBar(this, QStringLiteral("Stampa inventario"), HelpTopic::Inventario);
     m_trova = bar.trova;
     m_btnTrova = bar.btnTrova;
     m_stampa = bar.stampa;
@@ -84,6 +85,8 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
         new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Information);
     connect(m_stampa, &QPushButton::clicked, this, &TfrmRiepilogo::btnStampaClick);
     connect(m_esci, &QPushButton::clicked, this, &TfrmRiepilogo::btnEsciClick);
+    connect(m_guida, &QToolButton::clicked, this,
+            [this] { showHelp(context(), this, HelpTopic::Inventario); });
 }
 
 void TfrmRiepilogo::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "ui/Icons.h"
 #include "ui/Platform.h"
 #include "ui/TfrmCalendario.h"
+#include "ui/TfrmGuida.h"
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 
@@ -230,6 +231,7 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx)
     click("btnAggiungi", &TfrmMagazzino::btnAggiungiClick);
     click("btnSottrai", &TfrmMagazzino::btnSottraiClick);
     click("delDataSca", &TfrmMagazzino::delDataScaClick);
+    click("btnGuida", &TfrmMagazzino::btnGuidaClick);
     click("btnEsci", &TfrmMagazzino::btnEsciClick);
 
     clearSheet();
@@ -268,7 +270,7 @@ void TfrmMagazzino::buildLayout() {
     tb->addWidget(toolButton(bar, "btnStampa", QStringLiteral("Stampa"), Icon::Print, false));
     tb->addWidget(toolButton(bar, "btnEsporta", QStringLiteral("Esporta"), Icon::Export, false));
     tb->addStretch(1);
-    tb->addWidget(toolButton(bar, "btnGuida", QStringLiteral("Guida"), Icon::Help, false));
+    tb->addWidget(toolButton(bar, "btnGuida", QStringLiteral("Guida"), Icon::Help));
     tb->addWidget(toolButton(bar, "btnEsci", QStringLiteral("Esci"), Icon::Exit));
 
     // Heading: what the sheet is and where it stands in the archive.
@@ -607,6 +609,10 @@ void TfrmMagazzino::openDatePicker() {
 
 void TfrmMagazzino::delDataScaClick() {
     field("txtDataSca")->clear();
+}
+
+void TfrmMagazzino::btnGuidaClick() {
+    showHelp(context(), this, HelpTopic::Magazzino);
 }
 
 void TfrmMagazzino::btnEsciClick() {

@@ -37,6 +37,7 @@ class TfrmMagazzino final : public AreaScreen {
     void btnAggiungiClick();
     void btnSottraiClick();
     void delDataScaClick();
+    void btnGuidaClick();
     void btnEsciClick();
 
   protected:

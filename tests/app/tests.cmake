@@ -1,3 +1,8 @@
 dp_add_test(test_passwordstore tests/app/TestPasswordStore.cpp LIBS dp_app_core)
 target_compile_definitions(test_passwordstore PRIVATE DP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 dp_add_test(test_appscreens tests/app/TestAppScreens.cpp LIBS dp_app_ui)
+dp_add_test(test_help tests/app/TestHelp.cpp
+  LIBS dp_app_ui dp_warehouse_ui dp_registry_ui dp_summaries_ui)
+target_compile_definitions(test_help PRIVATE DP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+dp_add_test(test_passwordchange tests/app/TestPasswordChange.cpp LIBS dp_app_ui)
+dp_add_test(test_about tests/app/TestAbout.cpp LIBS dp_app_ui)

@@ -63,7 +63,7 @@ void TestProductSheet::newSheetState() {
     for (const char* name :
          {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti", "btnAllegati", "btnAnteprima",
           "btnStampa", "btnEsporta", "btnCaricaFoto", "btnAcquisisciFoto", "btnSalvaFoto",
-          "btnZoomFoto", "btnCancFoto", "btnGuida"}) {
+          "btnZoomFoto", "btnCancFoto"}) {
         auto* b = s.screen->findChild<QToolButton*>(name);
         QVERIFY2(b && !b->isEnabled(), name);
     }

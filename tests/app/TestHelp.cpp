@@ -1,0 +1,271 @@
+#include "app/HelpTopics.h"
+#include "app/PasswordStore.h"
+#include "app/TfrmAvvio.h"
+#include "registry/TfrmClienti.h"
+#include "registry/TfrmFornitori.h"
+#include "summaries/MovementKind.h"
+#include "summaries/MovementSummaryList.h"
+#include "summaries/TfrmMenuRiepilogo.h"
+#include "summaries/TfrmRiepilogo.h"
+#include "support/FakePlatform.h"
+#include "support/TestUtil.h"
+#include "ui/AppContext.h"
+#include "ui/LinkLabel.h"
+#include "ui/TfrmGuida.h"
+#include "warehouse/TfrmMagazzino.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace dp;
+using namespace dp::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs `inside` on the modal screen that `open` shows, then closes it.
+void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        inside(modal);
+        ran = true;
+        modal->close();
+    });
+    open();
+    QVERIFY(ran);
+}
+
+using Factory = std::function<QWidget*(AppContext&)>;
+
+struct HelpButton {
+    const char* row;
+    Factory screen;
+    const char16_t* button;
+    const char16_t* title;
+    const char16_t* fragment; // a sentence only this topic's text holds
+};
+
+const HelpButton kButtons[] = {
+    {"main menu", [](AppContext& c) -> QWidget* { return new TfrmAvvio(c); }, u"imgGuida",
+     u"Uno sguardo a Depotta.", u"Al primo accesso la password è DEPOTTA."},
+    {"products", [](AppContext& c) -> QWidget* { return new TfrmMagazzino(c); }, u"btnGuida",
+     u"Applicazione Magazzino Prodotti.", u"si aggiorna soltanto con i pulsanti + e -"},
+    {"customers", [](AppContext& c) -> QWidget* { return new TfrmClienti(c); }, u"cmdGuida",
+     u"Applicazione Anagrafica Clienti.", u"rubrica completa dei clienti"},
+    {"suppliers", [](AppContext& c) -> QWidget* { return new TfrmFornitori(c); }, u"cmdGuida",
+     u"Applicazione Anagrafica Fornitori.", u"importare nelle schede dei prodotti"},
+    {"inventory selection", [](AppContext& c) -> QWidget* { return new TfrmMenuRiepilogo(c); },
+     u"imgGuida", u"Applicazione Inventario Merce.",
+     u"costo unitario moltiplicato per la giacenza"},
+    {"inventory list", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); },
+     u"imgGuida", u"Applicazione Inventario Merce.",
+     u"costo unitario moltiplicato per la giacenza"},
+    {"load summary",
+     [](AppContext& c) -> QWidget* {
+         return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
+     },
+     u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
+    {"unload summary",
+     [](AppContext& c) -> QWidget* {
+         return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
+     },
+     u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
+};
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<AppContext> m_ctx;
+
+    QString guide() const { return m_dir->filePath(u"Guida.pdf"_s); }
+
+  private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_platform = std::make_unique<FakePlatform>(m_dir->path());
+        m_ctx = std::make_unique<AppContext>(*m_platform);
+    }
+
+    void everyHelpButtonOpensItsTopic_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(kButtons)); ++i)
+            QTest::newRow(kButtons[i].row) << i;
+    }
+    void everyHelpButtonOpensItsTopic() {
+        QFETCH(int, index);
+        const HelpButton& h = kButtons[index];
+        std::unique_ptr<QWidget> screen(h.screen(*m_ctx));
+        auto* button = screen->findChild<QAbstractButton*>(QString::fromUtf16(h.button));
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+
+        // Twice: each opening is a fresh viewer that starts at the top of its text and is
+        // gone once closed.
+        for (int opening = 0; opening < 2; ++opening) {
+            QPointer<QWidget> viewer;
+            whileModal([&] { button->click(); },
+                       [&](QWidget* modal) {
+                           viewer = modal;
+                           QCOMPARE(modal->objectName(), u"TfrmGuida"_s);
+                           QCOMPARE(modal->parentWidget(), screen.get());
+                           QCOMPARE(modal->findChild<QLabel*>(u"lblTitolo"_s)->text(),
+                                    QString::fromUtf16(h.title));
+                           auto* text = modal->findChild<QPlainTextEdit*>(u"txtGuida"_s);
+                           QVERIFY(text->isReadOnly());
+                           QVERIFY(text->toPlainText().contains(QString::fromUtf16(h.fragment)));
+                           QCOMPARE(text->verticalScrollBar()->value(), 0);
+                           // Scrolled away: the next opening must not start here.
+                           text->verticalScrollBar()->setValue(
+                               text->verticalScrollBar()->maximum());
+                       });
+            QVERIFY(viewer.isNull());
+        }
+    }
+
+    void viewerFrame() {
+        TfrmGuida viewer(*m_ctx, nullptr);
+        QCOMPARE(viewer.windowTitle(), u" Guida all'utilizzo del software"_s);
+        QCOMPARE(viewer.findChild<QLabel*>(u"lblTitolo"_s)->text(), u"Argomento della guida."_s);
+        viewer.show();
+        QCOMPARE(viewer.size(), QSize(676, 598));
+        QVERIFY(!(viewer.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(viewer.findChild<QLabel*>(u"imgPDF"_s));
+        auto* chiudi = viewer.findChild<QAbstractButton*>(u"btnChiudi"_s);
+        QCOMPARE(chiudi->text(), u"Chiudi"_s);
+        chiudi->click();
+        QVERIFY(viewer.isHidden());
+    }
+
+    // The link opens the guide beside the program as a file location; when the guide is
+    // missing or nothing can show it, the user is told so in Italian.
+    void pdfLink_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<bool>("handed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("opened") << true << true << true << QString();
+        QTest::newRow("missing") << false << true << false
+                                 << u"Attenzione: la guida in formato PDF (file Guida.pdf) non è "
+                                    u"presente nella cartella del programma. Si consiglia di "
+                                    u"reinstallare il software."_s;
+        QTest::newRow("no reader") << true << false << true
+                                   << u"Attenzione: non è stato possibile aprire la guida in "
+                                      u"formato PDF. Verificare che sia installato un programma "
+                                      u"per la lettura dei file PDF."_s;
+    }
+    void pdfLink() {
+        QFETCH(bool, present);
+        QFETCH(bool, reader);
+        QFETCH(bool, handed);
+        QFETCH(QString, message);
+        if (present)
+            writeFile(guide(), "%PDF-1.4\n");
+        m_platform->openAnswer = reader;
+        TfrmGuida viewer(*m_ctx, nullptr);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QTest::mouseClick(viewer.findChild<QLabel*>(u"lnkWeb"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->opened,
+                 handed ? QStringList{QUrl::fromLocalFile(guide()).toString()} : QStringList());
+        QCOMPARE(m_platform->lastText(), message);
+        QCOMPARE(m_platform->shown.size(), message.isEmpty() ? 0 : 1);
+    }
+
+    // Held down, the link (or its picture) turns orange; let go it is dark blue again, and
+    // only a release over what was pressed follows the link.
+    void linkColours() {
+        writeFile(guide(), "%PDF-1.4\n");
+        TfrmGuida viewer(*m_ctx, nullptr);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        auto* link = viewer.findChild<LinkLabel*>(u"lnkWeb"_s);
+        auto* picture = viewer.findChild<QLabel*>(u"imgPDF"_s);
+        auto colour = [&] {
+            link->ensurePolished();
+            return link->palette().color(QPalette::WindowText);
+        };
+        const QColor blue(0, 0, 139);
+        const QColor orange(255, 165, 0);
+        QCOMPARE(colour(), blue);
+        QTest::mousePress(picture, Qt::LeftButton);
+        QCOMPARE(colour(), orange);
+        QVERIFY(m_platform->opened.isEmpty());
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QCOMPARE(colour(), blue);
+        QCOMPARE(m_platform->opened.size(), 1);
+
+        QTest::mousePress(link, Qt::LeftButton);
+        QCOMPARE(colour(), orange);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(colour(), blue);
+        QCOMPARE(m_platform->opened.size(), 1);
+    }
+
+    // Titles and a passage of every topic, the five exports included, and the initial
+    // password that the general topic names opens the password file the installation ships.
+    void topics_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fragment");
+        const std::tuple<HelpTopic, const char16_t*, const char16_t*> rows[] = {
+            {HelpTopic::Generale, u"Uno sguardo a Depotta.", u"chiavetta USB"},
+            {HelpTopic::Magazzino, u"Applicazione Magazzino Prodotti.", u"livello di avviso"},
+            {HelpTopic::Clienti, u"Applicazione Anagrafica Clienti.", u"Da ricontattare"},
+            {HelpTopic::Fornitori, u"Applicazione Anagrafica Fornitori.", u"listino prezzi"},
+            {HelpTopic::Inventario, u"Applicazione Inventario Merce.", u"valore totale"},
+            {HelpTopic::Movimenti, u"Applicazione Riepilogo Movimenti.", u"codice articolo"},
+            {HelpTopic::EsportaMagazzino, u"Esportazione magazzino prodotti in Microsoft Excel.",
+             u"Il file si chiama Magazzino.xls"},
+            {HelpTopic::EsportaClienti, u"Esportazione archivio clienti in Microsoft Excel.",
+             u"Il file si chiama Clienti.xls"},
+            {HelpTopic::EsportaFornitori, u"Esportazione archivio fornitori in Microsoft Excel.",
+             u"Il file si chiama Fornitori.xls"},
+            {HelpTopic::EsportaCarico,
+             u"Esportazione archivio movimenti di carico merce in Microsoft Excel.",
+             u"Il file si chiama Registro_Carico.xls"},
+            {HelpTopic::EsportaScarico,
+             u"Esportazione archivio movimenti di scarico merce in Microsoft Excel.",
+             u"Il file si chiama Registro_Scarico.xls"},
+        };
+        QCOMPARE(helpTopics().size(), int(std::size(rows)));
+        for (const auto& [topic, title, fragment] : rows)
+            QTest::newRow(QString::fromUtf16(title).toUtf8().constData())
+                << int(topic) << QString::fromUtf16(title) << QString::fromUtf16(fragment);
+    }
+    void topics() {
+        QFETCH(int, topic);
+        QFETCH(QString, title);
+        QFETCH(QString, fragment);
+        const auto t = HelpTopic(topic);
+        QVERIFY(helpTopics().contains(t));
+        QCOMPARE(helpTitle(t), title);
+        QVERIFY(helpText(t).contains(fragment));
+        for (const QString& p : helpParagraphs(t))
+            QVERIFY2(p.size() > 40 && p == p.trimmed(), qPrintable(p));
+    }
+
+    void initialPasswordOpensTheShippedFile() {
+        QVERIFY(helpText(HelpTopic::Generale).contains(u"password è DEPOTTA"_s));
+        const PasswordStore shipped(QStringLiteral(DP_SOURCE_DIR "/resources/"));
+        QCOMPARE(shipped.verify(u"depotta"_s), PasswordStore::Check::Match);
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "TestHelp.moc"
