@@ -16,6 +16,7 @@ function(dp_add_test name)
 endfunction()
 
 include(tests/storage/tests.cmake)
+include(tests/concurrency/tests.cmake)
 include(tests/ui/tests.cmake OPTIONAL)
 include(tests/app/tests.cmake OPTIONAL)
 include(tests/checks/tests.cmake OPTIONAL)

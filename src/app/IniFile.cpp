@@ -1,8 +1,10 @@
 #include "app/IniFile.h"
 
+#include "storage/OsFile.h"
 #include "storage/Win1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 
@@ -174,18 +176,18 @@ bool IniFile::write(const QString& path, QStringView section, QStringView key,
     const auto content = readAll(path);
     if (!content)
         return false;
-    // Written beside and renamed over, so a failed write never leaves half a file; a
-    // folder that allows no new file falls back to writing in place.
+    // Written beside, forced to the disk and renamed over, so that neither a failed write nor
+    // a crash ever leaves half a file; a folder that allows no new file is a failure, never
+    // a write in place.
     QSaveFile out(path);
-    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = withValue(*content, section, key, value);
-    if (out.write(bytes) != bytes.size()) {
+    if (out.write(bytes) != bytes.size() || !out.flush() || !osfile::syncData(out.handle())) {
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    return out.commit() && osfile::syncFolder(QFileInfo(path).absolutePath());
 }
 
 } // namespace dp

@@ -499,11 +499,11 @@ void RegistrySheet::cmdDuplicaClick() {
         return;
     try {
         // Opening the archive creates it when missing and shows it can be written to.
-        RecordFile file(m_sheet->filePath(), m_config.layout);
+        RecordFile file(m_sheet->filePath(), m_config.layout, RecordFile::Lock::Shared);
         focusField(m_config.fields.front().def.name);
         file.close();
-    } catch (const StorageError&) {
-        reportArchiveError(context(), this);
+    } catch (const StorageError& e) {
+        reportArchiveError(context(), this, e);
         return;
     }
     m_sheet->reportDuplicated();

@@ -1,12 +1,42 @@
 #include "storage/RecordFile.h"
 
+#include "storage/OsFile.h"
+
+#include <QFileInfo>
+
 namespace dp {
 
-RecordFile::RecordFile(const QString& path, const RecordLayout& layout)
-    : m_file(path), m_layout(layout) {
+namespace {
+std::chrono::milliseconds g_lockWait{5000};
+}
+
+std::chrono::milliseconds RecordFile::lockWait() {
+    return g_lockWait;
+}
+
+void RecordFile::setLockWait(std::chrono::milliseconds wait) {
+    g_lockWait = wait;
+}
+
+RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock lock)
+    : m_file(path), m_layout(layout), m_lock(lock) {
+    const bool created = !QFile::exists(path);
     // Read and write even for readers: a folder the user cannot write is reported at once.
     if (!m_file.open(QIODevice::ReadWrite))
         fail("open");
+    if (created && !osfile::syncFolder(QFileInfo(path).absolutePath()))
+        fail("sync folder");
+    const auto mode =
+        lock == Lock::Exclusive ? osfile::LockMode::Exclusive : osfile::LockMode::Shared;
+    switch (osfile::lock(m_file.handle(), mode, g_lockWait)) {
+    case osfile::LockResult::Locked:
+        break;
+    case osfile::LockResult::Busy:
+        m_file.close();
+        throw ArchiveBusy(QStringLiteral("lock %1: held by another program").arg(path));
+    case osfile::LockResult::Failed:
+        fail("lock");
+    }
 }
 
 RecordFile::~RecordFile() {
@@ -14,6 +44,7 @@ RecordFile::~RecordFile() {
 }
 
 void RecordFile::close() {
+    // Closing the descriptor releases its lock.
     if (m_file.isOpen())
         m_file.close();
 }
@@ -57,20 +88,29 @@ Record RecordFile::read(qint64 position) {
     return Record(m_layout, std::move(bytes));
 }
 
+void RecordFile::write(const Record& record) {
+    if (m_lock != Lock::Exclusive)
+        fail("write under a shared lock");
+    if (m_file.write(record.bytes()) != m_layout.size() || !m_file.flush())
+        fail("write");
+    if (!osfile::syncData(m_file.handle()))
+        fail("sync");
+}
+
 qint64 RecordFile::rewrite(qint64 position, const Record& record) {
     if (position < 1 || position > count())
         fail("rewrite beyond the end");
     seekTo(position - 1);
-    if (m_file.write(record.bytes()) != m_layout.size() || !m_file.flush())
-        fail("write");
+    write(record);
     return position;
 }
 
 qint64 RecordFile::append(const Record& record) {
+    // Counted under the exclusive lock: no other program can append in between. A short
+    // last record left by an interrupted append is not counted and is written over.
     const qint64 n = count();
     seekTo(n);
-    if (m_file.write(record.bytes()) != m_layout.size() || !m_file.flush())
-        fail("write");
+    write(record);
     return n + 1;
 }
 

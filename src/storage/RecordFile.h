@@ -7,14 +7,25 @@
 #include <QFile>
 #include <QString>
 
+#include <chrono>
+
 namespace dp {
 
 // A file of fixed-size records, opened for reading and writing (created when missing) for
 // the life of one object: one user action opens, does its operation or scan, and closes.
 // Positions are 1-based. Every failure throws StorageError.
+//
+// Several programs may share the folder: the object holds a lock on the whole file from
+// opening to closing, shared for reading, exclusive for writing, so that an append sees
+// every record written before it and a reader never sees half a write. A lock another
+// program keeps for longer than lockWait() throws ArchiveBusy before anything is done.
+// append and rewrite return only once the record is on the disk.
 class RecordFile {
   public:
-    RecordFile(const QString& path, const RecordLayout& layout);
+    enum class Lock { Shared, Exclusive };
+
+    // Exclusive unless the caller only reads.
+    RecordFile(const QString& path, const RecordLayout& layout, Lock lock = Lock::Exclusive);
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
@@ -31,13 +42,18 @@ class RecordFile {
 
     void close();
 
+    static std::chrono::milliseconds lockWait();
+    static void setLockWait(std::chrono::milliseconds wait); // for tests
+
   private:
     void seekTo(qint64 index);
     qint64 readBlock(char* into, qint64 maxRecords);
+    void write(const Record& record);
     [[noreturn]] void fail(const char* what) const;
 
     QFile m_file;
     const RecordLayout& m_layout;
+    Lock m_lock;
 };
 
 template <class Visit> void RecordFile::scan(Visit&& visit) {

@@ -1,6 +1,7 @@
 add_library(dp_storage STATIC
   src/storage/FixedText.cpp
   src/storage/Journal.cpp
+  src/storage/OsFile.cpp
   src/storage/Record.cpp
   src/storage/RecordFile.cpp
   src/storage/RecordLayout.cpp

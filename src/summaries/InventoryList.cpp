@@ -66,7 +66,7 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
     out.titTipologia =
         all ? QStringLiteral("Tutti gli articoli in magazzino.") : text::trim(categoryFilter);
     try {
-        RecordFile file(archivePath, TSchedaProdotto);
+        RecordFile file(archivePath, TSchedaProdotto, RecordFile::Lock::Shared);
         LineWriter w(out.lines, file.count(), kMaxLine);
         file.scan([&](const RecordView& view, qint64 position) {
             const char* r = view.data();

@@ -48,7 +48,7 @@ MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
     const QString allTitle = QStringLiteral("Tutti gli articoli");
     const QString filterTitle = text::trim(req.codeFilter);
     try {
-        RecordFile file(req.journalPath, TMovimento);
+        RecordFile file(req.journalPath, TMovimento, RecordFile::Lock::Shared);
         LineWriter w(out.lines, file.count(), kMaxLine);
         file.scan([&](const RecordView& view, qint64 position) {
             const char* r = view.data();

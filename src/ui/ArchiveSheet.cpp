@@ -117,7 +117,7 @@ void ArchiveSheet::browse(Step step) {
     try {
         qint64 target = 0;
         {
-            RecordFile file(filePath(), m_layout);
+            RecordFile file(filePath(), m_layout, RecordFile::Lock::Shared);
             const qint64 count = file.count();
             const qint64 p = position();
             const bool atFirst = m_position->text() == QLatin1String("1");
@@ -151,8 +151,8 @@ void ArchiveSheet::browse(Step step) {
             file.close();
             showRecord(r, target);
         }
-    } catch (const StorageError&) {
-        reportArchiveError(m_ctx, m_screen);
+    } catch (const StorageError& e) {
+        reportArchiveError(m_ctx, m_screen, e);
     }
 }
 
@@ -180,8 +180,8 @@ ArchiveSheet::Saved ArchiveSheet::save() {
         }
         setPosition(file.rewrite(p, r));
         return Saved::Rewritten;
-    } catch (const StorageError&) {
-        reportArchiveError(m_ctx, m_screen);
+    } catch (const StorageError& e) {
+        reportArchiveError(m_ctx, m_screen, e);
         return Saved::Failed;
     }
 }

@@ -7,8 +7,14 @@ class QWidget;
 namespace dp {
 
 class AppContext;
+class StorageError;
 
 // The archive error box every archive screen shows when a record-file action fails.
 void reportArchiveError(AppContext& ctx, QWidget* parent);
+// The same for a caught error, which may also say that another workstation kept the archive
+// locked: then the user is told the archive is busy and to try again.
+void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error);
+
+extern const QString kArchiveBusyText;
 
 } // namespace dp

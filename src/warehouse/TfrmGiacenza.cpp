@@ -276,9 +276,9 @@ void TfrmGiacenza::btnAggiornaClick() {
     movement.setText(Movimento::Note, trimmed(m_note));
     try {
         Journal(context().programDir(), kind()).append(movement);
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
         // Nothing recorded, so the sheet keeps its stock; the user may retry or cancel.
-        reportArchiveError(context(), this);
+        reportArchiveError(context(), this, e);
         return;
     }
 

@@ -212,10 +212,19 @@ class TestPasswordStore : public QObject {
         QCOMPARE(store.verify(password), PasswordStore::Check::Match);
     }
 
+    void failedWriteKeepsTheOldValue_data() {
+        QTest::addColumn<bool>("fileWritable");
+        QTest::newRow("read-only folder and file") << false;
+        // Writing in place could leave half a file: the new one is written beside or not at all.
+        QTest::newRow("read-only folder, writable file") << true;
+    }
     void failedWriteKeepsTheOldValue() {
+        QFETCH(bool, fileWritable);
         const QByteArray before = "[Accesso]\r\nValore=" + kDepotta + "\r\n";
         writeFile(file(), before);
-        QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QFile::setPermissions(
+            file(), QFileDevice::ReadOwner | QFileDevice::ReadOther |
+                        (fileWritable ? QFileDevice::WriteOther : QFileDevice::Permissions()));
         QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                                 QFileDevice::ReadOther | QFileDevice::ExeOther);
         PasswordStore::StoreResult result;

@@ -5,6 +5,7 @@
 #include "support/TestUtil.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +28,8 @@ class TestStorage : public QObject {
     void readBeyondEndFails();
     void scanVisitsEveryRecordAcrossBlocks();
     void unwritableDirectoryFailsEveryOperation();
+    void locksKeepWritersApart_data();
+    void locksKeepWritersApart();
 };
 
 void TestStorage::codecStore_data() {
@@ -102,7 +105,7 @@ void TestStorage::appendReadRewrite() {
     Record a(TSchedaCliente);
     a.setText(Cliente::Cognome, u"Rossi");
     {
-        RecordFile f(path, TSchedaCliente);
+        RecordFile f(path, TSchedaCliente, RecordFile::Lock::Exclusive);
         QCOMPARE(f.append(a), 1);
         a.setText(Cliente::Cognome, u"Bianchi");
         QCOMPARE(f.append(a), 2);
@@ -134,7 +137,7 @@ void TestStorage::strayBytesAreOverwrittenByAppend() {
     m.setText(Movimento::Codice, u"A");
     QByteArray content = m.bytes() + m.bytes() + QByteArray(100, 'x');
     test::writeFile(path, content);
-    RecordFile f(path, TMovimento);
+    RecordFile f(path, TMovimento, RecordFile::Lock::Exclusive);
     QCOMPARE(f.count(), 2);
     m.setText(Movimento::Codice, u"B");
     QCOMPARE(f.append(m), 3);
@@ -146,7 +149,7 @@ void TestStorage::strayBytesAreOverwrittenByAppend() {
 
 void TestStorage::readBeyondEndFails() {
     QTemporaryDir dir;
-    RecordFile f(dir.filePath(QStringLiteral("x.pro")), TMovimento);
+    RecordFile f(dir.filePath(QStringLiteral("x.pro")), TMovimento, RecordFile::Lock::Exclusive);
     QVERIFY_THROWS_EXCEPTION(StorageError, f.read(1));
     QVERIFY_THROWS_EXCEPTION(StorageError, f.rewrite(1, Record(TMovimento)));
 }
@@ -193,6 +196,46 @@ void TestStorage::unwritableDirectoryFailsEveryOperation() {
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Clienti.pro"))));
+}
+
+void TestStorage::locksKeepWritersApart_data() {
+    QTest::addColumn<bool>("heldExclusive");
+    QTest::addColumn<bool>("wantExclusive");
+    QTest::addColumn<bool>("busy");
+    QTest::newRow("readers share") << false << false << false;
+    QTest::newRow("writer waits for a reader") << false << true << true;
+    QTest::newRow("reader waits for a writer") << true << false << true;
+    QTest::newRow("writer waits for a writer") << true << true << true;
+}
+
+void TestStorage::locksKeepWritersApart() {
+    // A second opening in this same process stands for another program: the locks belong to
+    // the opening, not to the process.
+    QFETCH(bool, heldExclusive);
+    QFETCH(bool, wantExclusive);
+    QFETCH(bool, busy);
+    using Lock = RecordFile::Lock;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("j.pro"));
+    RecordFile::setLockWait(std::chrono::milliseconds(150));
+    QElapsedTimer waited;
+    {
+        RecordFile held(path, TMovimento, heldExclusive ? Lock::Exclusive : Lock::Shared);
+        waited.start();
+        if (busy) {
+            QVERIFY_THROWS_EXCEPTION(
+                ArchiveBusy,
+                RecordFile(path, TMovimento, wantExclusive ? Lock::Exclusive : Lock::Shared));
+            QVERIFY(waited.elapsed() >= 150);
+        } else {
+            RecordFile again(path, TMovimento, wantExclusive ? Lock::Exclusive : Lock::Shared);
+            QCOMPARE(again.count(), 0);
+        }
+    }
+    // Closing releases the lock at once.
+    RecordFile after(path, TMovimento, Lock::Exclusive);
+    QCOMPARE(after.append(Record(TMovimento)), 1);
+    RecordFile::setLockWait(std::chrono::milliseconds(5000));
 }
 
 QTEST_GUILESS_MAIN(TestStorage)
