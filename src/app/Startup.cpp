@@ -4,6 +4,9 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
+#include "attachments/TfrmAllegaCartella.h"
+#include "attachments/TfrmWebCam.h"
+#include "attachments/TfrmZoom.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
@@ -50,7 +53,8 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* { return new TfrmPartitaIva(c, nullptr); }},
         {"TfrmCarta", [](AppContext& c) -> QWidget* { return new TfrmCarta(c, nullptr); }},
         {"TfrmIban", [](AppContext& c) -> QWidget* { return new TfrmIban(c, nullptr); }},
-        {"TfrmAllegaCartella", nullptr},
+        {"TfrmAllegaCartella",
+         [](AppContext& c) -> QWidget* { return new TfrmAllegaCartella(c, nullptr); }},
         {"TfrmRicontatta", nullptr},
         {"TfrmTrovaClienti", nullptr},
         {"TfrmExpClienti", nullptr},
@@ -59,8 +63,8 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmExpFornitori", nullptr},
         {"TfrmRicontattaFor", nullptr},
         {"TfrmMagazzino", make<TfrmMagazzino>},
-        {"TfrmZoom", nullptr},
-        {"TfrmWebCam", nullptr},
+        {"TfrmZoom", [](AppContext& c) -> QWidget* { return new TfrmZoom(c, nullptr); }},
+        {"TfrmWebCam", [](AppContext& c) -> QWidget* { return new TfrmWebCam(c, nullptr); }},
         {"TfrmCalendario",
          [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
         {"TfrmGiacenza", [](AppContext& c) -> QWidget* { return new TfrmGiacenza(c, nullptr); }},

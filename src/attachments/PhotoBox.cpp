@@ -40,11 +40,17 @@ void PhotoBox::paintEvent(QPaintEvent*) {
     const QImage& img = m_photo.isNull() ? m_placeholder : m_photo;
     if (img.isNull())
         return;
-    QSize target = img.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect area(QPoint((width() - target.width()) / 2, (height() - target.height()) / 2),
-                     target);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(area, img);
+    p.drawImage(fitted(img.size(), rect()), img);
+}
+
+QRect PhotoBox::fitted(QSize picture, const QRect& area) {
+    if (picture.isEmpty())
+        return QRect();
+    const QSize target = picture.scaled(area.size(), Qt::KeepAspectRatio);
+    return QRect(area.topLeft() + QPoint((area.width() - target.width()) / 2,
+                                         (area.height() - target.height()) / 2),
+                 target);
 }
 
 } // namespace dp

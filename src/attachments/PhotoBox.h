@@ -28,6 +28,10 @@ class PhotoBox final : public QFrame {
 
     QSize sizeHint() const override;
 
+    // Where a picture is drawn in an area: as large as the area allows, keeping its
+    // proportions, centred.
+    static QRect fitted(QSize picture, const QRect& area);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -33,17 +33,24 @@ bool PhotoStore::makeFolder() const {
 }
 
 bool PhotoStore::store(const QImage& picture, qint64 position) const {
-    if (position <= 0 || picture.isNull() || !makeFolder())
+    if (position <= 0 || !makeFolder())
         return false;
-    // Written aside and renamed, so that a failed write never leaves half a photo behind.
-    QSaveFile file(filePath(position));
+    return writePicture(picture, filePath(position), "jpeg");
+}
+
+bool PhotoStore::writePicture(const QImage& picture, const QString& path, const char* format) {
+    if (picture.isNull())
+        return false;
+    // Written aside and renamed, so that a failed write never leaves half a picture behind.
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, "jpeg");
+    QImageWriter writer(&file, format);
     writer.setQuality(kJpegQuality);
-    // JPEG has no alpha: flatten transparent pictures on white rather than on black.
+    // JPEG and bitmap have no alpha: flatten transparent pictures on white, not on black.
+    const QByteArray f = QByteArray(format).toLower();
     QImage flat = picture;
-    if (flat.hasAlphaChannel()) {
+    if (flat.hasAlphaChannel() && (f == "jpeg" || f == "jpg" || f == "bmp")) {
         QImage white(flat.size(), QImage::Format_RGB32);
         white.fill(Qt::white);
         QPainter p(&white);
@@ -56,14 +63,20 @@ bool PhotoStore::store(const QImage& picture, qint64 position) const {
     return file.commit();
 }
 
+QImage PhotoStore::readPicture(const QString& path) {
+    // Read whatever picture the file really holds, whatever its name says, turned upright
+    // as the camera that took it recorded.
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    return reader.read();
+}
+
 std::optional<QImage> PhotoStore::load(qint64 position) const {
     makeFolder();
     if (position <= 0)
         return std::nullopt;
-    // The photo is a JPEG by name, but read whatever picture the file really holds.
-    QImageReader reader(filePath(position));
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
+    QImage image = readPicture(filePath(position));
     if (image.isNull())
         return std::nullopt;
     return image;

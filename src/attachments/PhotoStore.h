@@ -26,6 +26,12 @@ class PhotoStore {
     // missing or unreadable.
     std::optional<QImage> load(qint64 position) const;
 
+    // Writes a picture in the given format (a QImageWriter format name) over any older file,
+    // all or nothing.
+    static bool writePicture(const QImage& picture, const QString& path, const char* format);
+    // A null picture when the file is missing or holds no picture.
+    static QImage readPicture(const QString& path);
+
     // The picture shown when a product has no photo (needs a running QGuiApplication).
     static QImage placeholder();
 

@@ -36,11 +36,15 @@ bool FakePlatform::openUrl(const QUrl& url) {
     return openAnswer;
 }
 
-QString FakePlatform::openFileName(QWidget*, const QString&, const QString&, const QString&) {
+QString FakePlatform::openFileName(QWidget*, const QString& caption, const QString& dir,
+                                   const QString& filter) {
+    fileDialogs.append({false, caption, dir, filter});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+QString FakePlatform::saveFileName(QWidget*, const QString& caption, const QString& dir,
+                                   const QString& filter) {
+    fileDialogs.append({true, caption, dir, filter});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

@@ -28,19 +28,27 @@ class FakePlatform final : public Platform {
     bool openUrl(const QUrl& url) override;
     QDateTime now() const override { return clock; }
     QString programDir() const override { return m_dir; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override;
+    QString openFileName(QWidget*, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString& dir,
+                         const QString& filter) override;
     // Points the printer at the PDF file `printToPdf` (when set) and answers `printAnswer`.
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
-    QList<Shown> shown;          // every box, in order
-    QQueue<bool> answers;        // answers to questions; Yes when the queue is empty
-    QQueue<QString> fileAnswers; // answers to file dialogs; cancel when empty
-    QStringList opened;          // every URL handed to the desktop, as text
-    bool openAnswer = true;      // whether the desktop "opens" it
-    QString printToPdf;          // where a chosen printer prints (a PDF file)
-    bool printAnswer = true;     // the print dialog's answer: true is "Stampa"
-    int printDialogs = 0;        // how many print dialogs were shown
+    struct FileDialog {
+        bool save;
+        QString caption, dir, filter;
+    };
+
+    QList<Shown> shown;            // every box, in order
+    QList<FileDialog> fileDialogs; // every file dialog, in order
+    QQueue<bool> answers;          // answers to questions; Yes when the queue is empty
+    QQueue<QString> fileAnswers;   // answers to file dialogs; cancel when empty
+    QStringList opened;            // every URL handed to the desktop, as text
+    bool openAnswer = true;        // whether the desktop "opens" it
+    QString printToPdf;            // where a chosen printer prints (a PDF file)
+    bool printAnswer = true;       // the print dialog's answer: true is "Stampa"
+    int printDialogs = 0;          // how many print dialogs were shown
     QDateTime clock{QDate(2024, 3, 5), QTime(14, 5, 9)};
     // Runs while a box is "open", for tests that act from inside a modal moment.
     std::function<void(const Shown&)> onShown;
