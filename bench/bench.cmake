@@ -3,3 +3,8 @@
 # Built with the program, run by hand (a Release build): build/depotta_bench [movements products]
 add_executable(depotta_bench bench/ScanBench.cpp)
 target_link_libraries(depotta_bench PRIVATE depotta_policy dp_summaries_ui)
+
+# The search and record-list benchmark: a 100,000-record customer and product archive, the
+# searches and the low-stock list timed against a block read. build/depotta_listbench [records]
+add_executable(depotta_listbench bench/ListBench.cpp bench/BenchSupport.cpp)
+target_link_libraries(depotta_listbench PRIVATE depotta_policy dp_search_core dp_ui_base)

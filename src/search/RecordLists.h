@@ -1,0 +1,54 @@
+#pragma once
+
+#include "search/LineFormat.h"
+#include "search/SelectionRules.h"
+#include "storage/RecordLayout.h"
+
+#include <array>
+
+namespace dp::search {
+
+// A list of selected records of one archive: low stock, unpaid, customers and suppliers to
+// call back. The screens add only where a picked record goes.
+struct RecordListDef {
+    const char* className;
+    const char* caption;
+    const char* title;     // print title
+    const char* helpTopic; // the help of the sheet the list belongs to
+    const RecordLayout& layout;
+    SelectionRule rule;
+    const LineFormat& format;
+};
+
+const RecordListDef& lowStockList();
+const RecordListDef& unpaidList();
+const RecordListDef& customerRecontactList();
+const RecordListDef& supplierRecontactList();
+
+// One criterion of an archive search: its edit field, the label beside it and the record
+// field it is looked for in.
+struct CriterionDef {
+    const char* control; // txtCognome; its highlight frame is eff + the stem
+    const char* label;
+    int field;
+};
+inline constexpr int kCriteria = 10;
+
+// An archive search: its criteria in matching and Enter order, and its result line.
+struct SearchDef {
+    const char* className;
+    const char* caption;
+    const char* title;     // print title
+    const char* helpTopic; // the help of the sheet that opens it
+    const RecordLayout& layout;
+    std::array<CriterionDef, kCriteria> criteria;
+    const LineFormat& format;
+
+    std::array<int, kCriteria> fields() const;
+};
+
+const SearchDef& customerSearch();
+const SearchDef& supplierSearch();
+const SearchDef& productSearch();
+
+} // namespace dp::search

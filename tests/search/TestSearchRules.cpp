@@ -1,0 +1,338 @@
+#include "search/ListOrder.h"
+#include "search/RecordLists.h"
+#include "search/RecordScan.h"
+#include "storage/Layouts.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dp;
+using namespace dp::search;
+using dp::test::field;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Values = QList<QPair<int, QByteArray>>;
+
+// A record written byte by byte: the given fields (Windows-1252 bytes), every other empty.
+QByteArray recordBytes(const RecordLayout& layout, const Values& values) {
+    QByteArray out;
+    for (int f = 0; f < layout.fieldCount(); ++f) {
+        QByteArray text;
+        for (const auto& v : values)
+            if (v.first == f)
+                text = v.second;
+        out += field(layout.width(f), text);
+    }
+    return out;
+}
+
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
+
+QString lineOf(const LineFormat& format, const Values& values) {
+    const QByteArray bytes = recordBytes(format.layout(), values);
+    return format.line(RecordView(format.layout(), bytes.constData()));
+}
+
+QStringList textsOf(const summaries::ListLines& lines) {
+    return lines.toStringList();
+}
+
+} // namespace
+
+class TestSearchRules : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void criteria_data() {
+        QTest::addColumn<QString>("cognome");
+        QTest::addColumn<QString>("comune");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QByteArray>("storedCognome");
+        QTest::addColumn<QByteArray>("storedComune");
+        QTest::addColumn<QByteArray>("storedNote");
+        QTest::addColumn<bool>("listed");
+
+        QTest::newRow("both criteria occur") << u"ROSSI"_s << u"roma"_s << QString() << "Rossini"_ba
+                                             << "Roma"_ba
+                                             << ""_ba << true;
+        QTest::newRow("one of two fails") << u"ROSSI"_s << u"roma"_s << QString() << "Rossini"_ba
+                                          << "Milano"_ba
+                                          << ""_ba << false;
+        QTest::newRow("accented capital is not folded")
+            << QString() << QString() << u"PERCHÈ"_s << ""_ba
+            << ""_ba
+            << "perch\xe8"_ba << false;
+        QTest::newRow("A-Z folded around the accent")
+            << QString() << QString() << u"PERCHè"_s << ""_ba
+            << ""_ba
+            << "Perch\xe8"_ba << true;
+        QTest::newRow("trailing blank needs a blank after the word")
+            << u"rossi "_s << QString() << QString() << "Rossi"_ba
+            << ""_ba
+            << ""_ba << false;
+        QTest::newRow("trailing blank inside the field")
+            << u"rossi "_s << QString() << QString() << "Rossi Bianchi"_ba
+            << ""_ba
+            << ""_ba << true;
+        QTest::newRow("leading blank is kept")
+            << u" rossi"_s << QString() << QString() << "Rossi"_ba
+            << ""_ba
+            << ""_ba << false;
+        QTest::newRow("blank-only criterion stands in for a failing one")
+            << u"Verdi"_s << QString() << u"  "_s << "Rossi"_ba
+            << ""_ba
+            << "da  richiamare"_ba << true;
+        QTest::newRow("blank-only criterion without the blanks")
+            << u"Verdi"_s << QString() << u"  "_s << "Rossi"_ba
+            << ""_ba
+            << "da richiamare"_ba << false;
+        QTest::newRow("all blank lists everything")
+            << QString() << QString() << QString() << "Rossi"_ba
+            << ""_ba
+            << ""_ba << true;
+        QTest::newRow("blanks only count as blank") << u"   "_s << QString() << QString() << ""_ba
+                                                    << ""_ba
+                                                    << ""_ba << true;
+        QTest::newRow("a character no archive holds")
+            << u"Ros✓"_s << QString() << QString() << "Ros?"_ba
+            << ""_ba
+            << ""_ba << false;
+    }
+
+    // The customer search's criteria over a customer record.
+    void criteria() {
+        QFETCH(QString, cognome);
+        QFETCH(QString, comune);
+        QFETCH(QString, note);
+        QFETCH(QByteArray, storedCognome);
+        QFETCH(QByteArray, storedComune);
+        QFETCH(QByteArray, storedNote);
+        QFETCH(bool, listed);
+
+        const SearchDef& s = customerSearch();
+        QStringList texts(kCriteria);
+        texts[0] = cognome; // txtCognome
+        texts[4] = comune;  // txtComuneRes
+        texts[9] = note;    // txtNote
+        const auto fields = s.fields();
+        const SearchCriteria criteria(fields, texts);
+        const QByteArray bytes = recordBytes(TSchedaCliente, {{Cliente::Cognome, storedCognome},
+                                                              {Cliente::ComuneRes, storedComune},
+                                                              {Cliente::Note, storedNote}});
+        QCOMPARE(criteria.matches(RecordView(TSchedaCliente, bytes.constData())), listed);
+    }
+
+    void lineFormats_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<Values>("values");
+        QTest::addColumn<QString>("line");
+        using namespace Prodotto;
+        const Values product{{Codice, "ABCDEFGHIJKLMNOPQRSTUVWXY"},
+                             {Nome, "Vite"},
+                             {Tipologia, "  Ferramenta  "},
+                             {Giacenza, "5"},
+                             {Pagato, "S\xec"},
+                             {DataSca, "01/02/2025"},
+                             {Ditta, "Bulloneria Lombarda di Mario Rossi"},
+                             {Costo, "0,10"}};
+        QTest::newRow("low stock: code cut to 22")
+            << 0 << product
+            << u"Cod. ABCDEFGHIJKLMNOPQRSTUV  Vite"_s + blanks(30) + u"  Cat. Ferramenta"_s +
+                   blanks(12) + u"  Giac. 5   "_s +
+                   u"  Pagato: Sì  Scad. 01/02/2025  Costo: € 0,10"_s;
+        QTest::newRow("unpaid: code cut to 20")
+            << 1 << product
+            << u"Cod. ABCDEFGHIJKLMNOPQRST  Vite"_s + blanks(26) + u"  Ferramenta"_s + blanks(10) +
+                   u"  Giac. 5   "_s +
+                   u"  Bulloneria Lombarda di M  Scad. 01/02/2025  Costo: € 0,10"_s;
+        QTest::newRow("customer: no surname, open issues whole")
+            << 2
+            << Values{{Cliente::Nome, "Anna"},
+                      {Cliente::Recapito, "333 1234567 ufficio"},
+                      {Cliente::CodFisc, "RSSNNA80A41H501X"},
+                      {Cliente::ComuneRes, "Reggio nell'Emilia e dintorni"},
+                      {Cliente::Questioni, QByteArray(250, 'q')},
+                      {Cliente::Note, "nota"}}
+            << u" Anna"_s + blanks(25) + u"  Tel. 333 1234567 uffi  C.F. RSSNNA80A41H501X"_s +
+                   u"  Città: Reggio nell'Emilia e dintorn  "_s + QString(250, u'q');
+        QTest::newRow("customer: surname and name cut at 30")
+            << 2
+            << Values{{Cliente::Cognome, "Castelbarco Visconti"}, {Cliente::Nome, "Maria Grazia"}}
+            << u"Castelbarco Visconti Maria Gra  Tel. "_s + blanks(16) + u"  C.F. "_s + blanks(16) +
+                   u"  Città: "_s + blanks(28) + u"  "_s;
+        QTest::newRow("supplier: long firm and owner cut, search ends with notes")
+            << 3
+            << Values{{Fornitore::Ditta, "Distribuzione Articoli Tecnici Srl"},
+                      {Fornitore::Titolare, QByteArray(120, 't')},
+                      {Fornitore::Recapito, "02 555"},
+                      {Fornitore::Note, "consegna il martedi"},
+                      {Fornitore::Questioni, "fattura"}}
+            << u"Distribuzione Articoli Tecnici  "_s + QString(30, u't') + u"  Tel. 02 555"_s +
+                   blanks(14) + u"  consegna il martedi"_s;
+        QTest::newRow("supplier call-back: no owner")
+            << 4 << Values{{Fornitore::Ditta, "Ferro Spa"}, {Fornitore::Questioni, "fattura"}}
+            << u"Ferro Spa"_s + blanks(21) + u"  "_s + blanks(30) + u"  Tel. "_s + blanks(20) +
+                   u"  fattura"_s;
+    }
+
+    void lineFormats() {
+        QFETCH(int, which);
+        QFETCH(Values, values);
+        QFETCH(QString, line);
+        const LineFormat* formats[] = {&lowStockList().format, &unpaidList().format,
+                                       &customerRecontactList().format, &supplierSearch().format,
+                                       &supplierRecontactList().format};
+        QCOMPARE(lineOf(*formats[which], values), line);
+    }
+
+    void searchAndListLinesAgree() {
+        // The product search shows the low-stock line; the customer search ends with the notes.
+        const Values v{{Prodotto::Codice, "A1"}, {Prodotto::Costo, "2,00"}};
+        QCOMPARE(lineOf(productSearch().format, v), lineOf(lowStockList().format, v));
+        const QString c = lineOf(
+            customerSearch().format,
+            {{Cliente::Cognome, "Neri"}, {Cliente::Note, "nota"}, {Cliente::Questioni, "sospeso"}});
+        QVERIFY(c.endsWith(u"  nota"_s));
+    }
+
+    void order_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("letters without case")
+            << QStringList{u"bianchi"_s, u"Rossi"_s, u"Bianco"_s, u"rossa"_s}
+            << QStringList{u"bianchi"_s, u"Bianco"_s, u"rossa"_s, u"Rossi"_s};
+        QTest::newRow("blank, digits, then letters, then accents")
+            << QStringList{u"èlite"_s, u"zeta"_s, u"10"_s, u" A"_s, u"Ab"_s, u"A"_s}
+            << QStringList{u" A"_s, u"10"_s, u"A"_s, u"Ab"_s, u"zeta"_s, u"èlite"_s};
+        QTest::newRow("capitals sort as small letters")
+            << QStringList{u"a_"_s, u"aB"_s, u"a["_s} << QStringList{u"a["_s, u"a_"_s, u"aB"_s};
+    }
+
+    void order() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, sorted);
+        summaries::ListLines l;
+        QList<qint64> positions;
+        for (const QString& s : lines) {
+            l.text += s.toLatin1();
+            l.ends.append(l.text.size());
+            positions.append(positions.size() + 1);
+        }
+        sortLines(l, positions);
+        QCOMPARE(l.toStringList(), sorted);
+    }
+
+    // Low stock over a hand-written archive: the boundary, negative and decimal stocks, and a
+    // record whose stock is no number ending the list there.
+    void lowStockList_() {
+        using namespace Prodotto;
+        const QString path = m_dir->filePath(u"Magazzino.pro"_s);
+        QByteArray file;
+        auto add = [&](const char* code, const char* stock, const char* level) {
+            file +=
+                recordBytes(TSchedaProdotto, {{Codice, code}, {Giacenza, stock}, {Avviso, level}});
+        };
+        add("E-at-level", "0", "0");
+        add("X-above", "1", "0");
+        add("B-negative", "-3", "0");
+        add("D-decimal", "2,5", "3");
+        add("C-equal", "7", "7");
+        add("Y-bad", "", "2");
+        add("A-after", "0", "5");
+        test::writeFile(path, file);
+
+        const RecordList list = listRecords(path, lowStockList().rule, lowStockList().format);
+        QStringList codes;
+        for (const QString& l : textsOf(list.lines))
+            codes.append(l.mid(5, 22).trimmed());
+        QCOMPARE(codes,
+                 (QStringList{u"B-negative"_s, u"C-equal"_s, u"D-decimal"_s, u"E-at-level"_s}));
+        QCOMPARE(list.positions, (QList<qint64>{3, 5, 4, 1}));
+        QCOMPARE(list.stoppedAt, 6);
+        QVERIFY(!list.complete());
+        QVERIFY(list.stopReason.contains(u"giacenza mancante"_s));
+        QCOMPARE(listStopText(6, list.stopReason),
+                 u"Attenzione: la scheda in posizione 6 dell'archivio ha un valore di giacenza "
+                 u"mancante.\n\r\n\rL'elenco è incompleto: comprende soltanto le schede "
+                 u"registrate prima di quella posizione."_s);
+
+        const RecordCount n = countRecords(path, TSchedaProdotto, lowStockList().rule);
+        QCOMPARE(n.count, 4);
+        QCOMPARE(n.stoppedAt, 6);
+    }
+
+    // Flags: only the exact texts select; equal lines keep file order and their own positions.
+    void flagLists_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("unpaid") << 0;
+        QTest::newRow("customers to call back") << 1;
+        QTest::newRow("suppliers to call back") << 2;
+    }
+    void flagLists() {
+        QFETCH(int, which);
+        const RecordListDef* defs[] = {&unpaidList(), &customerRecontactList(),
+                                       &supplierRecontactList()};
+        const RecordListDef& def = *defs[which];
+        const int flag = def.layout.indexOf(which == 0 ? u"Pagato" : u"Ricontatta");
+        const int name = def.layout.indexOf(which == 1 ? u"Cognome" : u"Ditta");
+        const int note = def.layout.indexOf(u"Note"); // in none of the three lines
+        const QByteArray wanted = which == 0 ? "No" : "S\xec";
+        const QByteArray other = which == 0 ? "S\xec" : "No";
+        QByteArray file;
+        auto add = [&](const char* n, const QByteArray& f, const char* extra = "") {
+            file += recordBytes(def.layout, {{name, n}, {flag, f}, {note, extra}});
+        };
+        add("Uguale", wanted, "prima");                // 1
+        add("Altro", other);                           // 2
+        add("Uguale", wanted, "seconda");              // 3: same line, other data
+        add("Minuscolo", which == 0 ? "no" : "s\xec"); // 4
+        add("Vuoto", "");                              // 5
+        add("Bravo", wanted);                          // 6
+        const QString path = m_dir->filePath(def.layout.file());
+        test::writeFile(path, file);
+
+        const RecordList list = listRecords(path, def.rule, def.format);
+        QVERIFY(list.complete());
+        QCOMPARE(list.positions, (QList<qint64>{6, 1, 3}));
+        QCOMPARE(list.lines.line(1), list.lines.line(2));
+        QCOMPARE(countRecords(path, def.layout, def.rule).count, 3);
+    }
+
+    void missingArchiveIsCreatedEmpty() {
+        const QString path = m_dir->filePath(u"Clienti.pro"_s);
+        const RecordList list =
+            listRecords(path, customerRecontactList().rule, customerRecontactList().format);
+        QVERIFY(list.complete());
+        QCOMPARE(list.lines.count(), 0);
+        QVERIFY(QFile::exists(path));
+    }
+
+    void unreadableArchiveIsReported() {
+        const QString path = m_dir->filePath(u"Fornitori.pro"_s);
+        test::writeFile(path, recordBytes(TSchedaFornitore, {{Fornitore::Ricontatta, "S\xec"}}));
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        test::Unprivileged nobody;
+        const RecordList list =
+            listRecords(path, supplierRecontactList().rule, supplierRecontactList().format);
+        QVERIFY(list.accessFailed);
+        QVERIFY(!list.complete());
+        QVERIFY(countRecords(path, TSchedaFornitore, supplierRecontactList().rule).accessFailed);
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestSearchRules)
+#include "TestSearchRules.moc"
