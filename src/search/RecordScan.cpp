@@ -14,7 +14,7 @@ template <class Take>
 void scanArchive(const QString& path, const RecordLayout& layout, const SelectionRule& rule,
                  ScanEnd& end, Take&& take) {
     try {
-        RecordFile file(path, layout);
+        RecordFile file(path, layout, RecordFile::Lock::Shared);
         take.begin(file.count());
         file.scan([&](const RecordView& view, qint64 position) {
             switch (rule(view, &end.stopReason)) {
@@ -30,6 +30,9 @@ void scanArchive(const QString& path, const RecordLayout& layout, const Selectio
             return true;
         });
         file.close();
+    } catch (const ArchiveBusy&) {
+        end.accessFailed = true;
+        end.busy = true;
     } catch (const StorageError&) {
         end.accessFailed = true;
     }

@@ -14,6 +14,7 @@ struct ScanEnd {
     qint64 stoppedAt = 0; // position of the record the rule could not judge
     QString stopReason;   // why, from the rule
     bool accessFailed = false;
+    bool busy = false; // the failure: another workstation kept the archive locked
     bool complete() const { return !stoppedAt && !accessFailed; }
 };
 
