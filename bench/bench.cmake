@@ -8,3 +8,9 @@ target_link_libraries(depotta_bench PRIVATE depotta_policy dp_summaries_ui)
 # searches and the low-stock list timed against a block read. build/depotta_listbench [records]
 add_executable(depotta_listbench bench/ListBench.cpp bench/BenchSupport.cpp)
 target_link_libraries(depotta_listbench PRIVATE depotta_policy dp_search_core dp_ui_base)
+
+# The export benchmark: a load journal's export screen (grid ready) and its spreadsheet file
+# against a block read of the journal and a plain write of the same bytes.
+# Run by hand (a Release build): build/depotta_export_bench [movements runs]
+add_executable(depotta_export_bench bench/ExportBench.cpp bench/BenchSupport.cpp)
+target_link_libraries(depotta_export_bench PRIVATE depotta_policy dp_export_ui)

@@ -11,6 +11,7 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
+#include "export/ExportScreen.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
 #include "summaries/MovementSelection.h"
@@ -36,6 +37,9 @@ namespace {
 template <class T> QWidget* make(AppContext& ctx) {
     return new T(ctx);
 }
+template <exports::ExportArchive A> QWidget* makeExport(AppContext& ctx) {
+    return new exports::ExportScreen(ctx, nullptr, exports::exportConfig(A));
+}
 } // namespace
 
 const std::vector<ScreenEntry>& screenTable() {
@@ -57,10 +61,10 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* { return new TfrmAllegaCartella(c, nullptr); }},
         {"TfrmRicontatta", nullptr},
         {"TfrmTrovaClienti", nullptr},
-        {"TfrmExpClienti", nullptr},
+        {"TfrmExpClienti", makeExport<exports::ExportArchive::Customers>},
         {"TfrmFornitori", make<TfrmFornitori>},
         {"TfrmTrovaFornitori", nullptr},
-        {"TfrmExpFornitori", nullptr},
+        {"TfrmExpFornitori", makeExport<exports::ExportArchive::Suppliers>},
         {"TfrmRicontattaFor", nullptr},
         {"TfrmMagazzino", make<TfrmMagazzino>},
         {"TfrmZoom", [](AppContext& c) -> QWidget* { return new TfrmZoom(c, nullptr); }},
@@ -68,7 +72,7 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmCalendario",
          [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
         {"TfrmGiacenza", [](AppContext& c) -> QWidget* { return new TfrmGiacenza(c, nullptr); }},
-        {"TfrmExpMagazzino", nullptr},
+        {"TfrmExpMagazzino", makeExport<exports::ExportArchive::Products>},
         {"TfrmTrovaMagazzino", nullptr},
         {"TfrmSottoscorta", nullptr},
         {"TfrmDaSaldare", nullptr},
@@ -86,7 +90,7 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* {
              return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
          }},
-        {"TfrmExpCarico", nullptr},
+        {"TfrmExpCarico", makeExport<exports::ExportArchive::LoadJournal>},
         {"TfrmMenuRiepilogoScarico",
          [](AppContext& c) -> QWidget* {
              return new summaries::MovementSelection(c, summaries::kUnloadSummary);
@@ -95,7 +99,7 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* {
              return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
          }},
-        {"TfrmExpScarico", nullptr},
+        {"TfrmExpScarico", makeExport<exports::ExportArchive::UnloadJournal>},
     };
     return table;
 }

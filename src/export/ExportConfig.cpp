@@ -97,22 +97,19 @@ constexpr ExportColumn kMovements[] = {
 const ExportConfig kConfigs[] = {
     {ExportArchive::Products, "TfrmExpMagazzino", " Esporta magazzino prodotti in Microsoft Excel",
      &TSchedaProdotto, "Magazzino.pro", "Magazzino.xls", "Magazzino Prodotti",
-     "Esportazione magazzino prodotti in Microsoft Excel.", kProducts, Prodotto::Pagamento,
-     "Modalitò di pagamento"},
+     HelpTopic::EsportaMagazzino, kProducts, Prodotto::Pagamento, "Modalitò di pagamento"},
     {ExportArchive::Customers, "TfrmExpClienti", " Esporta archivio clienti in Microsoft Excel",
-     &TSchedaCliente, "Clienti.pro", "Clienti.xls", "Riepilogo Clienti",
-     "Esportazione archivio clienti in Microsoft Excel.", kCustomers},
+     &TSchedaCliente, "Clienti.pro", "Clienti.xls", "Riepilogo Clienti", HelpTopic::EsportaClienti,
+     kCustomers},
     {ExportArchive::Suppliers, "TfrmExpFornitori", " Esporta archivio fornitori in Microsoft Excel",
      &TSchedaFornitore, "Fornitori.pro", "Fornitori.xls", "Riepilogo Fornitori",
-     "Esportazione archivio fornitori in Microsoft Excel.", kSuppliers},
+     HelpTopic::EsportaFornitori, kSuppliers},
     {ExportArchive::LoadJournal, "TfrmExpCarico",
      " Esporta archivio movimenti di carico merce in Microsoft Excel", &TMovimento, nullptr,
-     "Registro_Carico.xls", "Registro Carico",
-     "Esportazione archivio movimenti di carico merce in Microsoft Excel.", kMovements},
+     "Registro_Carico.xls", "Registro Carico", HelpTopic::EsportaCarico, kMovements},
     {ExportArchive::UnloadJournal, "TfrmExpScarico",
      " Esporta archivio movimenti di scarico merce in Microsoft Excel", &TMovimento, nullptr,
-     "Registro_Scarico.xls", "Registro Scarico",
-     "Esportazione archivio movimenti di scarico merce in Microsoft Excel.", kMovements},
+     "Registro_Scarico.xls", "Registro Scarico", HelpTopic::EsportaScarico, kMovements},
 };
 
 } // namespace
@@ -134,6 +131,13 @@ const ExportConfig& exportConfig(ExportArchive archive) {
         if (c.archive == archive)
             return c;
     return kConfigs[0];
+}
+
+const ExportConfig* findExportConfig(QStringView className) {
+    for (const ExportConfig& c : kConfigs)
+        if (className == QLatin1String(c.className))
+            return &c;
+    return nullptr;
 }
 
 } // namespace dp::exports

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpTopics.h"
 #include "storage/RecordLayout.h"
 
 #include <QString>
@@ -34,7 +35,7 @@ struct ExportConfig {
     const char* archiveFile; // in the program directory; null: the journal path handed over
     const char* fileName;    // the spreadsheet written into the program directory
     const char* worksheet;
-    const char* helpTitle;
+    HelpTopic help;
     std::span<const ExportColumn> columns;
     int gridHeaderField = -1; // the field of the one column whose grid header differs
     const char* gridHeaderText = nullptr;
@@ -46,5 +47,7 @@ struct ExportConfig {
 };
 
 const ExportConfig& exportConfig(ExportArchive archive);
+// The export screen of that class name (TfrmExpCarico, ...); null when there is none.
+const ExportConfig* findExportConfig(QStringView className);
 
 } // namespace dp::exports

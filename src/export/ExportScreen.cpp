@@ -8,6 +8,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/TfrmGuida.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -110,8 +111,6 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* owner, const ExportConfig& 
     m_esporta = picture(bar, "cmdEsporta", QStringLiteral("Esporta"), Icon::Export);
     m_guida = picture(bar, "cmdGuida", QStringLiteral("Guida"), Icon::Help);
     m_esci = picture(bar, "cmdEsci", QStringLiteral("Esci"), Icon::Exit);
-    // The help viewer is opened from here once it exists; until then the picture is disabled.
-    m_guida->setEnabled(false);
     row->addWidget(m_esporta);
     row->addStretch(1);
     row->addWidget(m_guida);
@@ -194,16 +193,17 @@ void ExportScreen::cmdEsportaClick() {
         p.openUrl(QUrl::fromLocalFile(filePath()));
 }
 
-// The help viewer is not part of the program yet; the picture stays disabled until it is.
-void ExportScreen::cmdGuidaClick() {}
+void ExportScreen::cmdGuidaClick() {
+    showHelp(context(), this, m_config.help);
+}
 
 void ExportScreen::cmdEsciClick() {
     close();
 }
 
-void openExport(AppContext& ctx, QWidget* owner, ExportArchive archive,
+void openExport(AppContext& ctx, QWidget* owner, const ExportConfig& config,
                 const QString& journalPath) {
-    auto screen = std::make_unique<ExportScreen>(ctx, owner, exportConfig(archive));
+    auto screen = std::make_unique<ExportScreen>(ctx, owner, config);
     screen->setJournalPath(journalPath);
     screen->exec();
 }

@@ -50,9 +50,9 @@ class ExportScreen final : public ToolDialog {
     QLabel* m_info;
 };
 
-// Creates the export screen of `archive` owned by `owner`, shows it modally and destroys it
+// Creates the export screen of `config` owned by `owner`, shows it modally and destroys it
 // when it closes. Journal exports read the journal at `journalPath`.
-void openExport(AppContext& ctx, QWidget* owner, ExportArchive archive,
+void openExport(AppContext& ctx, QWidget* owner, const ExportConfig& config,
                 const QString& journalPath = QString());
 
 } // namespace dp::exports

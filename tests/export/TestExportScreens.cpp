@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QtTest>
@@ -222,34 +223,40 @@ void TestExportScreens::screensOfTheFiveArchives_data() {
     QTest::addColumn<int>("gridColumn");
     QTest::addColumn<QString>("gridHeader");
     QTest::addColumn<QByteArray>("fileHeader");
+    QTest::addColumn<QString>("helpTitle");
 
     const QByteArray h = "<td style=\"text-align: left; font-weight: bold;\" width=";
-    QTest::newRow("products") << int(ExportArchive::Products) << QStringLiteral("TfrmExpMagazzino")
-                              << QStringLiteral(" Esporta magazzino prodotti in Microsoft Excel")
-                              << QStringLiteral("Magazzino.xls")
-                              << QByteArray("<x:Name>Magazzino Prodotti</x:Name>") << 17 << 13
-                              << QStringLiteral("Modalitò di pagamento")
-                              << h + "250>Modalit\xE0 di pagamento</td>" + h +
-                                     "200>Data scadenza</td>";
+    QTest::newRow("products")
+        << int(ExportArchive::Products) << QStringLiteral("TfrmExpMagazzino")
+        << QStringLiteral(" Esporta magazzino prodotti in Microsoft Excel")
+        << QStringLiteral("Magazzino.xls") << QByteArray("<x:Name>Magazzino Prodotti</x:Name>")
+        << 17 << 13 << QStringLiteral("Modalitò di pagamento")
+        << h + "250>Modalit\xE0 di pagamento</td>" + h + "200>Data scadenza</td>"
+        << QStringLiteral("Esportazione magazzino prodotti in Microsoft Excel.");
     QTest::newRow("customers") << int(ExportArchive::Customers) << QStringLiteral("TfrmExpClienti")
                                << QStringLiteral(" Esporta archivio clienti in Microsoft Excel")
                                << QStringLiteral("Clienti.xls")
                                << QByteArray("<x:Name>Riepilogo Clienti</x:Name>") << 25 << 25
                                << QStringLiteral("Codice Destinatario")
-                               << h + "200>Codice Destinatario</td></tr>";
+                               << h + "200>Codice Destinatario</td></tr>"
+                               << QStringLiteral(
+                                      "Esportazione archivio clienti in Microsoft Excel.");
     QTest::newRow("suppliers") << int(ExportArchive::Suppliers)
                                << QStringLiteral("TfrmExpFornitori")
                                << QStringLiteral(" Esporta archivio fornitori in Microsoft Excel")
                                << QStringLiteral("Fornitori.xls")
                                << QByteArray("<x:Name>Riepilogo Fornitori</x:Name>") << 22 << 5
                                << QStringLiteral("Città")
-                               << "<tr>" + h + "250>Denominazione Ditta</td>";
+                               << "<tr>" + h + "250>Denominazione Ditta</td>"
+                               << QStringLiteral(
+                                      "Esportazione archivio fornitori in Microsoft Excel.");
     QTest::newRow("unload journal")
         << int(ExportArchive::UnloadJournal) << QStringLiteral("TfrmExpScarico")
         << QStringLiteral(" Esporta archivio movimenti di scarico merce in Microsoft Excel")
         << QStringLiteral("Registro_Scarico.xls") << QByteArray("<x:Name>Registro Scarico</x:Name>")
         << 9 << 7 << QStringLiteral("Quantità scaricata")
-        << h + "200>Quantit\xE0 scaricata</td>" + h + "180>Prezzo unitario</td>";
+        << h + "200>Quantit\xE0 scaricata</td>" + h + "180>Prezzo unitario</td>"
+        << QStringLiteral("Esportazione archivio movimenti di scarico merce in Microsoft Excel.");
 }
 
 void TestExportScreens::screensOfTheFiveArchives() {
@@ -262,11 +269,22 @@ void TestExportScreens::screensOfTheFiveArchives() {
     QFETCH(int, gridColumn);
     QFETCH(QString, gridHeader);
     QFETCH(QByteArray, fileHeader);
+    QFETCH(QString, helpTitle);
 
     auto s = screen(ExportArchive(archive));
     QCOMPARE(s->objectName(), className);
     QCOMPARE(s->windowTitle(), caption);
-    QVERIFY(!child<QToolButton>(s.get(), "cmdGuida")->isEnabled());
+    bool helpShown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* viewer = QApplication::activeModalWidget();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->objectName(), QStringLiteral("TfrmGuida"));
+        QCOMPARE(child<QLabel>(viewer, "lblTitolo")->text(), helpTitle);
+        helpShown = true;
+        viewer->close();
+    });
+    child<QToolButton>(s.get(), "cmdGuida")->click();
+    QVERIFY(helpShown);
     QCOMPARE(child<QLabel>(s.get(), "panInfo")->text(),
              QStringLiteral("Esportazione archivio in Microsoft Excel."));
     auto* grid = child<QTableView>(s.get(), "grdRecords");
