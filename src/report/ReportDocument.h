@@ -138,15 +138,4 @@ class TextMeasure {
 // Returns false when the device cannot be painted on (e.g. a PDF path not writable).
 bool paint(const ReportDocument& document, QPagedPaintDevice& device);
 
-// Document information written into a PDF file.
-struct PdfInfo {
-    QString title; // empty: the document name
-    QString author;
-    QString subject;
-    QString creator;
-};
-
-// Writes the document as a PDF file, replacing any file at that path. False on failure.
-bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info = {});
-
 } // namespace dp::report

@@ -2,6 +2,7 @@
 # print dialog and preview (dp_report_ui).
 add_library(dp_report_core STATIC
   src/report/ListReport.cpp
+  src/report/PdfExport.cpp
   src/report/ReportDocument.cpp
 )
 target_link_libraries(dp_report_core PUBLIC depotta_policy Qt6::Core Qt6::Gui)

@@ -1,4 +1,5 @@
 #include "report/ListReport.h"
+#include "report/PdfExport.h"
 #include "report/ReportOutput.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
