@@ -184,6 +184,25 @@ void drawTextLine(QPainter& painter, const QRectF& box, Qt::Alignment alignment,
         const QFontMetricsF fm(used, painter.device());
         if (fm.horizontalAdvance(text) > box.width())
             shown = fm.elidedText(text, Qt::ElideRight, box.width());
+    } else if (!shrink && painter.fontMetrics().horizontalAdvance(text) > box.width()) {
+        // Cut at the box's edge, from its start: characters beyond the edge are neither
+        // drawn nor carried in the output, and the last one is clipped where the box ends.
+        const QFontMetricsF fm(used, painter.device());
+        qsizetype keep = 0;
+        for (qsizetype lo = 0, hi = text.size(); lo < hi;) {
+            const qsizetype mid = (lo + hi + 1) / 2;
+            if (fm.horizontalAdvance(text.left(mid - 1)) < box.width())
+                keep = lo = mid;
+            else
+                hi = mid - 1;
+        }
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+        painter.drawText(
+            box, int(alignment & Qt::AlignVertical_Mask) | Qt::AlignLeft | Qt::TextSingleLine,
+            text.left(keep));
+        painter.restore();
+        return;
     }
     painter.drawText(box, int(alignment) | Qt::TextSingleLine, shown);
 }

@@ -47,6 +47,7 @@ struct ReportItem {
     qreal padding = 0.5; // mm kept free inside the left and right edges
     // A single line wider than its rect is drawn in a smaller font (down to 60 %) and, if
     // still too wide, elided: text is never cut mid-glyph or drawn over its neighbours.
+    // Without it, a single line wider than its rect is cut at the rect's edge.
     bool shrinkToFit = true;
 
     // Line and frame

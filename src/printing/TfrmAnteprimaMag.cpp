@@ -1,0 +1,19 @@
+#include "printing/TfrmAnteprimaMag.h"
+
+namespace dp::printing {
+
+namespace {
+const ProductOptionsConfig kConfig{
+    .className = "TfrmAnteprimaMag",
+    .caption = " Anteprima di stampa",
+    .withPhoto = "Anteprima dati con foto.",
+    .withoutPhoto = "Anteprima dati senza foto.",
+    .confirm = "Mostra anteprima",
+    .output = SheetOutput::Preview,
+};
+} // namespace
+
+TfrmAnteprimaMag::TfrmAnteprimaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet)
+    : ProductSheetOptions(ctx, owner, kConfig, sheet) {}
+
+} // namespace dp::printing

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "printing/ProductSheetOptions.h"
+
+namespace dp::printing {
+
+// The product sheet's print, with or without the photo.
+class TfrmStampaMag final : public ProductSheetOptions {
+    Q_OBJECT
+  public:
+    TfrmStampaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet = nullptr);
+};
+
+} // namespace dp::printing
