@@ -12,6 +12,8 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "export/ExportScreen.h"
+#include "printing/TfrmAnteprimaMag.h"
+#include "printing/TfrmStampaMag.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
 #include "summaries/MovementSelection.h"
@@ -76,8 +78,10 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmTrovaMagazzino", nullptr},
         {"TfrmSottoscorta", nullptr},
         {"TfrmDaSaldare", nullptr},
-        {"TfrmAnteprimaMag", nullptr},
-        {"TfrmStampaMag", nullptr},
+        {"TfrmAnteprimaMag",
+         [](AppContext& c) -> QWidget* { return new printing::TfrmAnteprimaMag(c, nullptr); }},
+        {"TfrmStampaMag",
+         [](AppContext& c) -> QWidget* { return new printing::TfrmStampaMag(c, nullptr); }},
         {"TfrmMenuRiepilogo", make<TfrmMenuRiepilogo>},
         {"TfrmRiepilogo", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); }},
         {"TfrmIstruzioni",
