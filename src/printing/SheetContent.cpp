@@ -6,7 +6,7 @@ namespace dp::printing {
 
 namespace {
 
-const SheetRowConfig kCustomerRows[] = {
+const RecordSheetRow kCustomerRows[] = {
     {"Cognome e nome:", "{txtCognome} {txtNome}"},
     {"Data di nascita:", "{txtDataNasc}"},
     {"Comune di nascita:", "{txtComuneNasc} {txtProvNasc}"},
@@ -33,7 +33,7 @@ const SheetRowConfig kCustomerRows[] = {
     {"Note:", "{txtNote}"},
 };
 
-const SheetRowConfig kSupplierRows[] = {
+const RecordSheetRow kSupplierRows[] = {
     {"Denominazione Ditta:", "{txtDitta}"},
     {"Titolare o responsabile:", "{txtTitolare}"},
     {"Telefono preferenziale:", "{txtRecapito}"},
@@ -61,7 +61,7 @@ const SheetRowConfig kSupplierRows[] = {
 };
 
 // "{totale}" is the stock valued at its cost, worked out when the sheet is made.
-const SheetRowConfig kProductRows[] = {
+const RecordSheetRow kProductRows[] = {
     {"Codice articolo:", "{txtCodice}"},
     {"Costo unitario:", "{txtCosto}"},
     {"Nome prodotto:", "{txtNome}"},
@@ -118,13 +118,14 @@ QString oneLine(QString text) {
 
 } // namespace
 
-const SheetConfig kCustomerSheet{"SCHEDA ANAGRAFICA CLIENTE", kCustomerRows, "Cliente.pdf"};
-const SheetConfig kSupplierSheet{"SCHEDA ANAGRAFICA FORNITORE", kSupplierRows, "Fornitore.pdf"};
-const SheetConfig kProductSheet{"SCHEDA PRODOTTO", kProductRows, nullptr};
+const RecordSheetConfig kCustomerSheet{"SCHEDA ANAGRAFICA CLIENTE", kCustomerRows, "Cliente.pdf"};
+const RecordSheetConfig kSupplierSheet{"SCHEDA ANAGRAFICA FORNITORE", kSupplierRows,
+                                       "Fornitore.pdf"};
+const RecordSheetConfig kProductSheet{"SCHEDA PRODOTTO", kProductRows, nullptr};
 
-QStringList sheetControls(const SheetConfig& config) {
+QStringList sheetControls(const RecordSheetConfig& config) {
     QStringList names;
-    for (const SheetRowConfig& row : config.rows)
+    for (const RecordSheetRow& row : config.rows)
         forEachPart(QString::fromUtf8(row.value), [&](bool isName, const QString& text) {
             if (isName && text != kTotal && !names.contains(text))
                 names << text;
@@ -151,22 +152,23 @@ QString footerText(const QDateTime& now) {
            QStringLiteral(" alle ore ") + text::formatTime(now.time());
 }
 
-void fillSheet(report::ReportDocument& sheet, const SheetConfig& config, const SheetSource& source,
-               const QDateTime& now, const std::function<QString(const QString&)>& extra) {
+void fillSheet(report::ReportDocument& sheet, const RecordSheetConfig& config,
+               const SheetSource& source, const QDateTime& now,
+               const std::function<QString(const QString&)>& extra) {
     const auto set = [&](const QString& name, const QString& text) {
         if (report::ReportItem* item = sheet.findText(name))
             item->text = text;
     };
     set(QStringLiteral("txtTitolo"), QString::fromUtf8(config.title));
     for (std::size_t i = 0; i < config.rows.size(); ++i) {
-        const SheetRowConfig& row = config.rows[i];
+        const RecordSheetRow& row = config.rows[i];
         set(report::rowLabelName(int(i + 1)), QString::fromUtf8(row.label));
         set(report::rowValueName(int(i + 1)), rowValue(row.value, source, extra));
     }
     set(QStringLiteral("txtCalce"), footerText(now));
 }
 
-report::ReportDocument registrySheet(const SheetConfig& config, const SheetSource& source,
+report::ReportDocument registrySheet(const RecordSheetConfig& config, const SheetSource& source,
                                      const QDateTime& now) {
     report::ReportDocument sheet = report::buildSheet(report::SheetLayout::Registry);
     fillSheet(sheet, config, source, now);

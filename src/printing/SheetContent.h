@@ -17,21 +17,21 @@ namespace dp::printing {
 // One row of a record sheet. `value` is the row's text with "{control}" standing for the
 // trimmed text of that control of the screen ("Sì"/"No" for a check box): "{txtCognome}
 // {txtNome}" joins the two with one blank, whatever they hold.
-struct SheetRowConfig {
+struct RecordSheetRow {
     const char* label;
     const char* value;
 };
 
 // What tells one record sheet from another.
-struct SheetConfig {
+struct RecordSheetConfig {
     const char* title;
-    std::span<const SheetRowConfig> rows;
+    std::span<const RecordSheetRow> rows;
     const char* pdfFile; // in the program directory; null where the sheet has no PDF
 };
 
-extern const SheetConfig kCustomerSheet;
-extern const SheetConfig kSupplierSheet;
-extern const SheetConfig kProductSheet;
+extern const RecordSheetConfig kCustomerSheet;
+extern const RecordSheetConfig kSupplierSheet;
+extern const RecordSheetConfig kProductSheet;
 
 // The screen a sheet is filled from, read as it is now, saved or not.
 class SheetSource {
@@ -45,7 +45,7 @@ class SheetSource {
 };
 
 // Every control a sheet's rows read, in row order.
-QStringList sheetControls(const SheetConfig& config);
+QStringList sheetControls(const RecordSheetConfig& config);
 
 // A row's value with every "{control}" replaced by the control's trimmed text, and any line
 // break or tab inside it by a blank: a row is one line. `extra` answers names that are no
@@ -57,11 +57,12 @@ QString rowValue(const char* value, const SheetSource& source,
 QString footerText(const QDateTime& now);
 
 // Sets title, rows and footer of a sheet built for the config.
-void fillSheet(report::ReportDocument& sheet, const SheetConfig& config, const SheetSource& source,
-               const QDateTime& now, const std::function<QString(const QString&)>& extra = {});
+void fillSheet(report::ReportDocument& sheet, const RecordSheetConfig& config,
+               const SheetSource& source, const QDateTime& now,
+               const std::function<QString(const QString&)>& extra = {});
 
 // The customer or supplier sheet, laid out and filled.
-report::ReportDocument registrySheet(const SheetConfig& config, const SheetSource& source,
+report::ReportDocument registrySheet(const RecordSheetConfig& config, const SheetSource& source,
                                      const QDateTime& now);
 
 // The product sheet, with or without the photo: first writes "0" into a blank stock field

@@ -90,7 +90,7 @@ void outputSheet(AppContext& ctx, QWidget* parent, const report::ReportDocument&
     }
 }
 
-void outputRegistrySheet(AppContext& ctx, QWidget* screen, const SheetConfig& config,
+void outputRegistrySheet(AppContext& ctx, QWidget* screen, const RecordSheetConfig& config,
                          SheetOutput output) {
     const ControlSheetSource source(screen);
     outputSheet(ctx, screen, registrySheet(config, source, ctx.platform().now()), output,

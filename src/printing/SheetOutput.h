@@ -36,7 +36,7 @@ void outputSheet(AppContext& ctx, QWidget* parent, const report::ReportDocument&
 
 // cmdStampa, cmdAnteprima and cmdPDF of the customer and supplier sheets: the record on
 // screen, saved or not.
-void outputRegistrySheet(AppContext& ctx, QWidget* screen, const SheetConfig& config,
+void outputRegistrySheet(AppContext& ctx, QWidget* screen, const RecordSheetConfig& config,
                          SheetOutput output);
 
 } // namespace dp::printing
