@@ -7,10 +7,10 @@
 #include "storage/Record.h"
 #include "summaries/InventoryList.h"
 #include "summaries/MovementList.h"
-#include "summaries/SummaryWidgets.h"
 #include "ui/AppContext.h"
 #include "ui/FindInList.h"
 #include "ui/LineListModel.h"
+#include "ui/ListScreen.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -246,7 +246,8 @@ int main(int argc, char** argv) {
     summary();
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    QListView* view = makeLineList(&window, &model);
+    QListView* view = makeLineListView(&window, &model);
+    model.setItemSize(lineItemSize(view));
     auto* key = new QLineEdit(&window);
     auto* button = new QPushButton(QStringLiteral("Trova"), &window);
     layout->addWidget(view);

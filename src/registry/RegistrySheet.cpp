@@ -8,6 +8,7 @@
 #include "ui/ArchiveSheet.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/Style.h"
 #include "ui/TfrmGuida.h"
 
 #include <QCheckBox>
@@ -33,42 +34,32 @@ namespace {
 
 // The toolbar, left to right. Buttons whose screens are not part of the program yet are
 // shown disabled, with their hints.
-struct ToolConfig {
-    const char* name;
-    Icon picture;
-    const char* caption;
-    const char* hint; // null: the sheet's own hint
-    bool ready;
-    bool groupStart; // a separator before the button
-};
-
+using T = ToolConfig;
 const ToolConfig kTools[] = {
     {"cmdNuovo", Icon::New, "Nuovo",
-     "Prepara la schermata per la registrazione di una nuova scheda.", true, false},
-    {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true, false},
+     "Prepara la schermata per la registrazione di una nuova scheda.", true},
+    {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true},
     {"cmdDuplica", Icon::Duplicate, "Duplica",
      "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
-     true, false},
-    {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.", true, true},
+     true},
+    {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.", true,
+     T::NewGroup},
     {"cmdIndietro", Icon::Previous, "Indietro", "Visualizza la scheda precedente in archivio.",
-     true, false},
-    {"cmdAvanti", Icon::Next, "Avanti", "Visualizza la scheda successiva in archivio.", true,
-     false},
-    {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true, false},
-    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", false, true},
-    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, false, false},
-    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false, false},
-    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", false, true},
-    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", false, false},
-    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", false, false},
+     true},
+    {"cmdAvanti", Icon::Next, "Avanti", "Visualizza la scheda successiva in archivio.", true},
+    {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
+    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", false, T::NewGroup},
+    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, false},
+    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
+    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", false, T::NewGroup},
+    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", false},
+    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", false},
     {"cmdEsporta", Icon::Export, "Esporta",
-     "Esporta le schede in archivio in un file di Microsoft Excel.", false, false},
+     "Esporta le schede in archivio in un file di Microsoft Excel.", false},
     {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
-     true, true},
-    {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true, false},
+     true, T::Right},
+    {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true},
 };
-// Where the position label stands: right after this button.
-const char* const kPositionAfter = "cmdUltimo";
 
 // Buttons that stand beside a field and hand its value over.
 struct FieldButton {
@@ -85,11 +76,6 @@ const FieldButton kFieldButtons[] = {
     {"txtIban", "btnIban", Icon::Check, "Controlla l'IBAN."},
 };
 
-const char* const kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
-                                         "lblDesc01", "lblDesc02", "lblDesc03"};
-
-const char* const kReadyText = "Pronto per archiviare una nuova scheda...";
-
 QString stem(const QString& name) {
     return name.mid(3);
 }
@@ -105,11 +91,9 @@ int shortFieldWidth(const QWidget* field, int maxLength) {
 } // namespace
 
 RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
-    : AreaScreen(ctx, QString::fromLatin1(config.className), QString::fromUtf8(config.caption),
-                 Placement::Maximised),
+    : SheetFrame(ctx, {config.className, config.caption, config.title, config.layout, kTools}),
       m_config(config) {
-    buildScreen();
-    m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
+    setBody(buildGroups());
 
     std::vector<FieldConfig> fieldDefs;
     for (const SheetField& f : config.fields)
@@ -117,112 +101,17 @@ RegistrySheet::RegistrySheet(AppContext& ctx, const SheetConfig& config)
     FieldConventions::apply(this, fieldDefs);
 
     std::vector<HintConfig> hints;
-    for (const ToolConfig& t : kTools)
-        hints.push_back({t.name, t.hint ? t.hint : config.recontactHint});
     for (const FieldButton& b : kFieldButtons)
         hints.push_back({b.name, b.hint});
     hints.push_back({"chkRicontatta", config.flagHint});
-    FieldConventions::applyHints(this, m_info, hints);
+    applyHints(hints, config.recontactHint);
 
     applyTabOrder();
     connectButtons();
 }
 
-void RegistrySheet::buildScreen() {
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(buildToolbar());
-
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("bkgScheda"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    // On wide screens the fields keep a readable length and the sheet stands in the middle.
-    auto* holder = new QWidget;
-    holder->setObjectName(QStringLiteral("bkgSfondo"));
-    auto* centre = new QHBoxLayout(holder);
-    centre->setContentsMargins(0, 0, 0, 0);
-    centre->setSpacing(0);
-    QWidget* body = buildGroups();
-    body->setMaximumWidth(1560);
-    centre->addStretch(1);
-    centre->addWidget(body, 100);
-    centre->addStretch(1);
-    scroll->setWidget(holder);
-    root->addWidget(scroll, 1);
-
-    m_info = new QLabel(QString::fromUtf8(kReadyText), this);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setFrameShape(QFrame::StyledPanel);
-    m_info->setFrameShadow(QFrame::Sunken);
-    m_info->setContentsMargins(8, 3, 8, 3);
-    m_info->setMinimumWidth(1);
-    root->addWidget(m_info);
-
-    // The attachment slots travel with the sheet but are seen only on the attachment screen.
-    for (const char* n : kAttachmentLabels) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(n));
-        l->hide();
-    }
-}
-
-QWidget* RegistrySheet::buildToolbar() {
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("bkgComandi"));
-    bar->setFrameShape(QFrame::StyledPanel);
-    bar->setFrameShadow(QFrame::Raised);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 4, 8, 4);
-    row->setSpacing(2);
-
-    for (const ToolConfig& t : kTools) {
-        const QString name = QString::fromLatin1(t.name);
-        if (name == QLatin1String("cmdGuida"))
-            row->addStretch(1);
-        else if (t.groupStart) {
-            auto* sep = new QFrame(bar);
-            sep->setFrameShape(QFrame::VLine);
-            sep->setFrameShadow(QFrame::Sunken);
-            row->addSpacing(6);
-            row->addWidget(sep);
-            row->addSpacing(6);
-        }
-        auto* b = new QToolButton(bar);
-        b->setObjectName(name);
-        b->setText(QString::fromUtf8(t.caption));
-        b->setIcon(icon(t.picture));
-        b->setIconSize(QSize(32, 32));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumWidth(64);
-        b->setEnabled(t.ready);
-        row->addWidget(b);
-
-        if (name == QLatin1String(kPositionAfter)) {
-            row->addSpacing(8);
-            auto* cap = new QLabel(QStringLiteral("Scheda n."), bar);
-            cap->setObjectName(QStringLiteral("titPosizione"));
-            row->addWidget(cap);
-            m_position = new QLabel(bar);
-            m_position->setObjectName(QStringLiteral("lblPosizione"));
-            m_position->setFrameShape(QFrame::StyledPanel);
-            m_position->setFrameShadow(QFrame::Sunken);
-            m_position->setAlignment(Qt::AlignCenter);
-            m_position->setMinimumWidth(
-                m_position->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-            m_position->setFixedHeight(m_position->fontMetrics().height() + 10);
-            row->addWidget(m_position, 0, Qt::AlignVCenter);
-        }
-    }
-    return bar;
-}
-
 QWidget* RegistrySheet::buildGroups() {
-    auto* body = new QWidget;
+    auto* body = new QWidget(this);
     body->setObjectName(QStringLiteral("bkgCampi"));
     auto* columns = new QHBoxLayout(body);
     columns->setContentsMargins(12, 10, 12, 10);
@@ -336,7 +225,7 @@ QWidget* RegistrySheet::buildGroups() {
                     auto* b = new QToolButton(box);
                     b->setObjectName(QString::fromLatin1(fb.name));
                     b->setIcon(icon(fb.picture));
-                    b->setIconSize(QSize(18, 18));
+                    b->setIconSize(QSize(style::kFieldButtonIcon, style::kFieldButtonIcon));
                     b->setFocusPolicy(Qt::NoFocus);
                     cell->addWidget(b);
                 }
@@ -352,14 +241,7 @@ QWidget* RegistrySheet::buildGroups() {
         stretches[1] = true;
         for (int c = 0; c <= lastColumn; ++c)
             grid->setColumnStretch(c, stretches[size_t(c)] ? 1 : 0);
-        // The title of a group in bold; what it holds keeps the screen's own font.
-        QFont plain = box->font();
-        plain.setBold(false);
-        QFont bold = plain;
-        bold.setBold(true);
-        box->setFont(bold);
-        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            child->setFont(plain);
+        style::boldTitle(box);
         stacks[size_t(g.column)]->addWidget(box);
         grids[size_t(g.column)].push_back(grid);
     }
@@ -390,48 +272,21 @@ void RegistrySheet::applyTabOrder() {
 }
 
 void RegistrySheet::connectButtons() {
-    auto on = [this](const char* name, void (RegistrySheet::*handler)()) {
-        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            connect(b, &QAbstractButton::clicked, this, handler);
-    };
-    on("cmdNuovo", &RegistrySheet::cmdNuovoClick);
-    on("cmdSalva", &RegistrySheet::cmdSalvaClick);
-    on("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
-    auto browse = [this](const char* name, void (ArchiveSheet::*step)()) {
-        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            connect(b, &QAbstractButton::clicked, this, [this, step] { (m_sheet->*step)(); });
-    };
-    browse("cmdPrimo", &ArchiveSheet::first);
-    browse("cmdIndietro", &ArchiveSheet::previous);
-    browse("cmdAvanti", &ArchiveSheet::next);
-    browse("cmdUltimo", &ArchiveSheet::last);
-    if (auto* b = findChild<QAbstractButton*>(QStringLiteral("cmdEsci")))
-        connect(b, &QAbstractButton::clicked, this, [this] { close(); });
-    on("btnEmail", &RegistrySheet::btnEmailClick);
-    on("btnCodFisc", &RegistrySheet::btnCodFiscClick);
-    on("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
-    on("btnCarta", &RegistrySheet::btnCartaClick);
-    on("btnIban", &RegistrySheet::btnIbanClick);
-    on("cmdGuida", &RegistrySheet::cmdGuidaClick);
-}
-
-QLineEdit* RegistrySheet::edit(const char* name) const {
-    const QString n = QString::fromLatin1(name);
-    if (auto* e = findChild<QLineEdit*>(n))
-        return e;
-    if (auto* box = findChild<QComboBox*>(n))
-        return box->lineEdit();
-    return nullptr;
+    onClick("cmdNuovo", &RegistrySheet::cmdNuovoClick);
+    onClick("cmdSalva", &RegistrySheet::cmdSalvaClick);
+    onClick("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
+    onClick("cmdEsci", &RegistrySheet::cmdEsciClick);
+    onClick("btnEmail", &RegistrySheet::btnEmailClick);
+    onClick("btnCodFisc", &RegistrySheet::btnCodFiscClick);
+    onClick("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
+    onClick("btnCarta", &RegistrySheet::btnCartaClick);
+    onClick("btnIban", &RegistrySheet::btnIbanClick);
+    onClick("cmdGuida", &RegistrySheet::cmdGuidaClick);
 }
 
 QString RegistrySheet::trimmedText(const char* name) const {
     const QLineEdit* e = edit(name);
     return e ? text::trim(e->text()) : QString();
-}
-
-void RegistrySheet::focusField(const char* name) {
-    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
-        w->setFocus(Qt::OtherFocusReason);
 }
 
 void RegistrySheet::clearProvinceSelection(QWidget* box) {
@@ -451,11 +306,7 @@ bool RegistrySheet::eventFilter(QObject* watched, QEvent* event) {
             box = watched->parent();
         clearProvinceSelection(qobject_cast<QComboBox*>(box));
     }
-    return AreaScreen::eventFilter(watched, event);
-}
-
-void RegistrySheet::showRecord(const Record& record, qint64 position) {
-    m_sheet->showRecord(record, position);
+    return SheetFrame::eventFilter(watched, event);
 }
 
 void RegistrySheet::FormShow() {
@@ -474,8 +325,8 @@ void RegistrySheet::newSheet() {
     }
     if (auto* flag = findChild<QCheckBox*>(QStringLiteral("chkRicontatta")))
         flag->setChecked(false);
-    m_sheet->clearAttachments();
-    m_sheet->setPosition(0);
+    archive().clearAttachments();
+    archive().setPosition(0);
     focusField(m_config.fields.front().def.name);
 }
 
@@ -484,29 +335,27 @@ void RegistrySheet::cmdNuovoClick() {
 }
 
 void RegistrySheet::cmdSalvaClick() {
-    for (const RequiredField& r : m_config.required) {
-        if (trimmedText(r.name).isEmpty()) {
-            context().platform().notice(this, NoticeKind::Warning, QString::fromUtf8(r.warning));
-            focusField(r.name);
-            return;
-        }
-    }
-    m_sheet->reportSaved(m_sheet->save());
+    if (requiredFilled(m_config.required))
+        archive().reportSaved(archive().save());
 }
 
 void RegistrySheet::cmdDuplicaClick() {
-    if (!m_sheet->beginDuplicate())
+    if (!archive().beginDuplicate())
         return;
     try {
         // Opening the archive creates it when missing and shows it can be written to.
-        RecordFile file(m_sheet->filePath(), m_config.layout, RecordFile::Lock::Shared);
+        RecordFile file(archive().filePath(), m_config.layout, RecordFile::Lock::Shared);
         focusField(m_config.fields.front().def.name);
         file.close();
     } catch (const StorageError& e) {
         reportArchiveError(context(), this, e);
         return;
     }
-    m_sheet->reportDuplicated();
+    archive().reportDuplicated();
+}
+
+void RegistrySheet::cmdEsciClick() {
+    close();
 }
 
 void RegistrySheet::btnEmailClick() {

@@ -2,8 +2,8 @@
 
 #include "app/HelpTopics.h"
 #include "storage/Record.h"
-#include "ui/AreaScreen.h"
 #include "ui/FieldConventions.h"
+#include "ui/SheetFrame.h"
 
 #include <span>
 
@@ -11,8 +11,6 @@ class QLabel;
 class QLineEdit;
 
 namespace dp {
-
-class ArchiveSheet;
 
 // One edit field of a registry sheet, in the sheet's Enter order.
 struct SheetField {
@@ -30,16 +28,11 @@ struct SheetGroup {
     const char* rows;
 };
 
-// A field that must not be blank for the sheet to be saved, with its warning.
-struct RequiredField {
-    const char* name;
-    const char* warning;
-};
-
 // What tells the customer sheet and the supplier sheet apart.
 struct SheetConfig {
     const char* className;
     const char* caption;
+    const char* title; // of the heading band
     const RecordLayout& layout;
     std::span<const SheetField> fields; // Enter order; the first is where a new sheet starts
     std::span<const SheetGroup> groups;
@@ -51,37 +44,30 @@ struct SheetConfig {
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the
-// browse arrows, new, save, duplicate, the e-mail and identifier-check hand-overs and the
-// status line. Each sheet is one instance configured by its SheetConfig.
-class RegistrySheet : public AreaScreen {
+// browse arrows, new, save, duplicate, the e-mail and identifier-check hand-overs, in the
+// frame of every archive sheet. Each sheet is one instance configured by its SheetConfig.
+class RegistrySheet : public SheetFrame {
     Q_OBJECT
   public:
     RegistrySheet(AppContext& ctx, const SheetConfig& config);
-
-    // The one way a record reaches the sheet (browsing, searches, recontact lists).
-    void showRecord(const Record& record, qint64 position);
-    ArchiveSheet& archive() const { return *m_sheet; }
 
   protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildScreen();
-    QWidget* buildToolbar();
     QWidget* buildGroups();
     void applyTabOrder();
     void connectButtons();
 
-    QLineEdit* edit(const char* name) const; // also the line edit of a province box
     QString trimmedText(const char* name) const;
-    void focusField(const char* name);
     void clearProvinceSelection(QWidget* box);
 
     void newSheet();
     void cmdNuovoClick();
     void cmdSalvaClick();
     void cmdDuplicaClick();
+    void cmdEsciClick();
     void btnEmailClick();
     void btnCodFiscClick();
     void btnPartitaIvaClick();
@@ -90,9 +76,6 @@ class RegistrySheet : public AreaScreen {
     void cmdGuidaClick();
 
     const SheetConfig& m_config;
-    ArchiveSheet* m_sheet = nullptr;
-    QLabel* m_info = nullptr;
-    QLabel* m_position = nullptr;
 };
 
 } // namespace dp

@@ -69,6 +69,7 @@ const RequiredField kRequired[] = {
 const SheetConfig kConfig{
     "TfrmClienti",
     " Depotta - Anagrafica Clienti",
+    "Scheda cliente",
     TSchedaCliente,
     kFields,
     kGroups,

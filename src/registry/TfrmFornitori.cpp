@@ -56,6 +56,7 @@ const RequiredField kRequired[] = {
 const SheetConfig kConfig{
     "TfrmFornitori",
     " Depotta - Anagrafica Fornitori",
+    "Scheda fornitore",
     TSchedaFornitore,
     kFields,
     kGroups,

@@ -8,6 +8,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -44,14 +45,6 @@ constexpr BoxStep kBoxChain[] = {
     {"txtGiornoFine", "txtMeseFine"},
     {"txtMeseFine", "btnVisualizza"},
 };
-
-const QString kChartreuse = QStringLiteral("#7fff00");
-
-QString highlightStyle() {
-    return QStringLiteral(
-        "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, "
-        "y1:0, x2:0, y2:1, stop:0 #ffff00, stop:1 #ffffff); border-radius: 2px; }");
-}
 
 } // namespace
 
@@ -104,7 +97,7 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     m_annoInizio = makeLabel(this, QStringLiteral("lblAnnoInizio"), QStringLiteral("ANNO"));
     m_annoFine = makeLabel(this, QStringLiteral("lblAnnoFine"), QStringLiteral("ANNO"));
     for (QLabel* l : {m_annoInizio, m_annoFine})
-        l->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+        l->setStyleSheet(style::boldSheet());
     auto* grpInizio =
         makeGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
                   m_giornoInizio, m_meseInizio, m_annoInizio);
@@ -133,9 +126,10 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
                     QStringLiteral("Esporta l'archivio dei movimenti in un foglio di calcolo"),
                     QStringLiteral("sheet"));
     m_lnkEsporta = makeLabel(this, QStringLiteral("lnkEsporta"), QStringLiteral("Esporta"));
-    m_lnkEsporta->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; } "
-                                               "QLabel:disabled { color: #8a9a8a; }")
-                                    .arg(kChartreuse));
+    m_lnkEsporta->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; font-weight: bold; } "
+                       "QLabel:disabled { color: %2; }")
+            .arg(QLatin1String(style::kLink), QLatin1String(style::kLinkDisabled)));
     m_esporta->setEnabled(false);
     m_lnkEsporta->setEnabled(false);
 
@@ -167,7 +161,9 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(10);
-    main->addWidget(makeHeading(this, titleOf(windowTitle())));
+    main->addWidget(style::makeHeadingBand(this, QStringLiteral("titIntestazione"),
+                                           style::titleOf(windowTitle()))
+                        .frame);
     main->addWidget(campo01);
     main->addLayout(top);
     main->addWidget(campo02);
@@ -196,11 +192,7 @@ QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& it
     box->setMaxVisibleItems(12);
     box->setMinimumWidth(130);
     // Highlight rectangle behind the box, shown while it has the focus.
-    auto* rect = new QFrame(this);
-    rect->setObjectName(QStringLiteral("eff") + name.mid(3));
-    rect->setAttribute(Qt::WA_TransparentForMouseEvents);
-    rect->setStyleSheet(highlightStyle());
-    rect->hide();
+    QFrame* rect = style::makeHighlight(this, QStringLiteral("eff") + name.mid(3));
     box->setProperty("dpHighlight", QVariant::fromValue(static_cast<QObject*>(rect)));
     box->installEventFilter(this);
     return box;
@@ -219,10 +211,7 @@ bool MovementSelection::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         if (rect) {
-            if (rect->parentWidget() != box->parentWidget())
-                rect->setParent(box->parentWidget());
-            rect->setGeometry(box->geometry().adjusted(-4, -4, 4, 4));
-            rect->stackUnder(box);
+            style::placeHighlight(rect, box);
             rect->show();
         }
         break;
@@ -328,6 +317,7 @@ void MovementSelection::btnVisualizzaClick() {
         list->setRequest(
             {m_file->text(), m_tipologia->text(), m_dataInizio->text(), m_dataFine->text()});
         list->exec();
+        m_attendere->hide();
     } catch (const std::exception&) {
         context().platform().message(
             this, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."));

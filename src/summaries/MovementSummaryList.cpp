@@ -2,56 +2,37 @@
 
 #include "report/ListReport.h"
 #include "report/ReportOutput.h"
-#include "storage/StorageError.h"
 #include "storage/TextValues.h"
 #include "summaries/SummaryWidgets.h"
 #include "ui/AppContext.h"
-#include "ui/FindInList.h"
 #include "ui/LineListModel.h"
-#include "ui/Messages.h"
 #include "ui/Platform.h"
-#include "ui/TfrmGuida.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QPointer>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace dp::summaries {
 
+namespace {
+ListConfig configOf(const MovementKind& kind) {
+    return {kind.listClass, kind.caption, "Stampa riepilogo", HelpTopic::Movimenti,
+            FindInList::EmptyListReport::Message};
+}
+} // namespace
+
 MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const MovementKind& kind)
-    : ToolDialog(ctx, owner, QString::fromLatin1(kind.listClass), QString::fromUtf8(kind.caption)),
-      m_kind(kind), m_model(new LineListModel(this)) {
-    auto bold = QStringLiteral("QLabel { font-weight: bold; }");
-    auto* lblTipologia =
-        makeLabel(this, QStringLiteral("lblTipologia"), QStringLiteral("Codice articolo:"));
-    m_titTipologia = makeLabel(this, QStringLiteral("titTipologia"), QStringLiteral("- - -"));
-    auto* infIntervallo =
-        makeLabel(this, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"));
-    m_intervallo = makeLabel(this, QStringLiteral("lblIntervallo"),
-                             QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
-    auto* infTot =
-        makeLabel(this, QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale movimenti:"));
-    m_totale = makeLabel(this, QStringLiteral("lblTotCosti"), QStringLiteral("0"));
-    for (QLabel* l : {m_titTipologia, m_intervallo, m_totale})
-        l->setStyleSheet(bold);
-
-    m_list = makeLineList(this, m_model);
-
-    const FindPrintBar bar =
-        makeFindPrintBar(this, QStringLiteral("Stampa riepilogo"), HelpTopic::Movimenti);
-    m_trova = bar.trova;
-    m_btnTrova = bar.btnTrova;
-    m_stampa = bar.stampa;
-    m_esci = bar.esci;
-    m_guida = bar.guida;
+    : ListScreen(ctx, owner, configOf(kind), new LineListModel), m_kind(kind),
+      m_model(static_cast<LineListModel*>(list()->model())) {
+    m_model->setItemSize(lineSize());
+    auto* lblTipologia = addLabel("lblTipologia", QStringLiteral("Codice articolo:"));
+    m_titTipologia = addLabel("titTipologia", QStringLiteral("- - -"), true);
+    auto* infIntervallo = addLabel("infIntervallo", QStringLiteral("Intervallo selezionato:"));
+    m_intervallo = addLabel("lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"), true);
+    auto* infTot = addLabel("infTotKmPercorsi", QStringLiteral("Totale movimenti:"));
+    m_totale = addLabel("lblTotCosti", QStringLiteral("0"), true);
 
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(8);
@@ -60,37 +41,16 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const 
     head->addWidget(infIntervallo, 1, 0);
     head->addWidget(m_intervallo, 1, 1);
     head->setColumnStretch(1, 1);
+    headRows()->addLayout(head);
 
     auto* foot = new QHBoxLayout;
     foot->addWidget(infTot);
     foot->addWidget(m_totale);
     foot->addStretch(1);
-
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(14, 12, 14, 12);
-    main->setSpacing(8);
-    main->addWidget(makeHeading(this, titleOf(windowTitle()), m_guida));
-    main->addLayout(head);
-    main->addWidget(m_list, 1);
-    main->addLayout(foot);
-    main->addLayout(bar.layout);
-    resize(1100, 640);
-
-    m_find = new FindInList(ctx, m_list, m_trova, m_btnTrova, FindInList::EmptyListReport::Message);
-    connect(m_stampa, &QPushButton::clicked, this, &MovementSummaryList::btnStampaClick);
-    connect(m_esci, &QPushButton::clicked, this, &MovementSummaryList::btnEsciClick);
-    connect(m_guida, &QToolButton::clicked, this,
-            [this] { showHelp(context(), this, HelpTopic::Movimenti); });
-}
-
-void MovementSummaryList::showEvent(QShowEvent* event) {
-    ToolDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    footRows()->addLayout(foot);
 }
 
 void MovementSummaryList::FormShow() {
-    m_find->reset();
     m_model->clear();
     MovementLoad load = loadMovements(m_kind, m_request);
     const qsizetype count = load.lines.count();
@@ -100,19 +60,8 @@ void MovementSummaryList::FormShow() {
     m_totale->setText(QString::number(count));
     if (load.complete())
         m_intervallo->setText(intervalLabel(m_request.start, m_request.end));
-    m_trova->setFocus(Qt::OtherFocusReason);
-
-    if (!load.complete()) {
-        // Told once the list is on screen, so that the user sees what the notice is about.
-        const QString text =
-            load.accessFailed ? kArchiveErrorText : movementStopText(load.stoppedAt, load.badDate);
-        const NoticeKind kind = load.accessFailed ? NoticeKind::Error : NoticeKind::Warning;
-        QPointer<MovementSummaryList> self(this);
-        QTimer::singleShot(0, this, [self, text, kind] {
-            if (self)
-                self->context().platform().notice(self, kind, text);
-        });
-    }
+    else
+        reportIncomplete(load.accessFailed, movementStopText(load.stoppedAt, load.badDate));
 }
 
 void MovementSummaryList::btnStampaClick() {
@@ -132,20 +81,8 @@ void MovementSummaryList::btnStampaClick() {
     report::printWithDialog(context(), this, report::prepareList(request));
 }
 
-void MovementSummaryList::btnEsciClick() {
-    close();
-}
-
-void MovementSummaryList::done(int result) {
-    FormClose();
-    ToolDialog::done(result);
-}
-
 void MovementSummaryList::FormClose() {
     m_model->clear();
-    if (QWidget* opener = parentWidget())
-        if (auto* waiting = opener->findChild<QLabel*>(QStringLiteral("lblAttendere")))
-            waiting->hide();
 }
 
 } // namespace dp::summaries

@@ -5,6 +5,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 #include "ui/TfrmGuida.h"
 
 #include <QEvent>
@@ -68,7 +69,9 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(14, 12, 14, 12);
     main->setSpacing(12);
-    main->addWidget(makeHeading(this, titleOf(windowTitle())));
+    main->addWidget(style::makeHeadingBand(this, QStringLiteral("titIntestazione"),
+                                           style::titleOf(windowTitle()))
+                        .frame);
     main->addWidget(apri);
     main->addLayout(field);
     main->addWidget(informazioni);
@@ -105,6 +108,7 @@ void TfrmMenuRiepilogo::btnVisualizzaClick() {
     auto list = std::make_unique<TfrmRiepilogo>(context(), this);
     list->setFilter(m_tipologia->text());
     list->exec();
+    m_attendere->hide();
 }
 
 void TfrmMenuRiepilogo::imgEsciClick() {

@@ -1,21 +1,14 @@
 #pragma once
 
-#include "ui/ToolDialog.h"
-
-class QLabel;
-class QLineEdit;
-class QListView;
-class QPushButton;
-class QToolButton;
+#include "ui/ListScreen.h"
 
 namespace dp {
 
-class FindInList;
 class LineListModel;
 
 // The inventory list: the products of a category (or all), each with its value, and the
 // total value of the warehouse; finds and prints lines.
-class TfrmRiepilogo final : public ToolDialog {
+class TfrmRiepilogo final : public ListScreen {
     Q_OBJECT
   public:
     TfrmRiepilogo(AppContext& ctx, QWidget* owner);
@@ -24,30 +17,18 @@ class TfrmRiepilogo final : public ToolDialog {
     void setFilter(const QString& filter) { m_filter = filter; }
     LineListModel* model() const { return m_model; }
 
-  public Q_SLOTS:
-    void btnStampaClick();
-    void btnEsciClick();
+    void btnStampaClick() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
+    void FormShow() override;
+    void FormClose() override;
 
   private:
-    void FormShow();
-    void FormClose();
-
     QString m_filter;
     LineListModel* m_model;
-    QListView* m_list;
-    FindInList* m_find;
     QLabel* m_titTipologia;
     QLabel* m_totale;
     QLabel* m_panInfo;
-    QLineEdit* m_trova;
-    QPushButton* m_btnTrova;
-    QPushButton* m_stampa;
-    QPushButton* m_esci;
-    QToolButton* m_guida;
 };
 
 } // namespace dp

@@ -37,6 +37,7 @@ qint64 ArchiveSheet::position() const {
 
 void ArchiveSheet::setPosition(qint64 position) {
     m_position->setText(position > 0 ? QString::number(position) : QString());
+    Q_EMIT positionChanged(position);
 }
 
 void ArchiveSheet::showRecord(const Record& record, qint64 position) {

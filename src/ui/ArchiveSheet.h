@@ -56,6 +56,9 @@ class ArchiveSheet : public QObject {
     // Empties the six attachment labels.
     void clearAttachments();
 
+  Q_SIGNALS:
+    void positionChanged(qint64 position);
+
   private:
     enum class Step { First, Previous, Next, Last };
     void browse(Step step);

@@ -2,6 +2,7 @@
 
 #include "storage/TextValues.h"
 #include "ui/EnterChain.h"
+#include "ui/Style.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -165,14 +166,8 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
         if (def.next)
             b.next = screen->findChild<QWidget*>(QString::fromLatin1(def.next));
         if (def.highlight && framed->parentWidget()) {
-            auto* rect = new QFrame(framed->parentWidget());
-            rect->setObjectName(QStringLiteral("eff") + stemOf(name));
-            rect->setAttribute(Qt::WA_TransparentForMouseEvents);
-            rect->setStyleSheet(QStringLiteral(
-                "QFrame { background: #ffff00; border: 2px solid qlineargradient(x1:0, y1:0, "
-                "x2:0, y2:1, stop:0 #ffff00, stop:1 #ffffff); border-radius: 2px; }"));
-            rect->hide();
-            b.rect = rect;
+            b.rect =
+                style::makeHighlight(framed->parentWidget(), QStringLiteral("eff") + stemOf(name));
         }
         edit->installEventFilter(fc);
         if (framed != edit)
@@ -205,10 +200,8 @@ const FieldConventions::Bound* FieldConventions::find(QObject* o) const {
 }
 
 void FieldConventions::placeRect(const Bound& b) const {
-    if (b.rect && b.framed) {
-        b.rect->setGeometry(b.framed->geometry().adjusted(-4, -4, 4, 4));
-        b.rect->stackUnder(b.framed);
-    }
+    if (b.rect && b.framed)
+        style::placeHighlight(b.rect, b.framed);
 }
 
 bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {

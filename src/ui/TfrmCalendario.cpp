@@ -1,13 +1,11 @@
 #include "ui/TfrmCalendario.h"
 
-#include "storage/TextValues.h"
 #include "ui/AppContext.h"
 #include "ui/Platform.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -56,14 +54,11 @@ TfrmCalendario::TfrmCalendario(AppContext& ctx, QWidget* owner)
     setFixedSize(sizeHint());
 }
 
+QDate TfrmCalendario::selectedDate() const {
+    return m_cal->selectedDate();
+}
+
 void TfrmCalendario::btnImportaDataClick() {
-    if (memory() != QLatin1String("datasca"))
-        return;
-    // The sheet's own field: tool screens opened from the sheet are its children too.
-    if (QWidget* sheet = context().screen(QStringLiteral("TfrmMagazzino")))
-        for (QLineEdit* field : sheet->findChildren<QLineEdit*>(QStringLiteral("txtDataSca")))
-            if (field->window() == sheet)
-                field->setText(text::formatDate(m_cal->selectedDate()));
     accept();
 }
 

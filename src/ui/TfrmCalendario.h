@@ -7,14 +7,15 @@ class QPushButton;
 
 namespace dp {
 
-// The date picker: the chosen date goes straight into the field of the caller named by the
-// tag in lblMemory ("datasca": the expiry date of the product sheet).
+// The date picker. Importa (or a double click on a day) closes it accepted; the opener then
+// writes selectedDate() into its own field. The opener's tag stays in lblMemory.
 class TfrmCalendario final : public ToolDialog {
     Q_OBJECT
   public:
     TfrmCalendario(AppContext& ctx, QWidget* owner);
 
     QCalendarWidget* calendar() const { return m_cal; }
+    QDate selectedDate() const;
 
   public Q_SLOTS:
     void btnImportaDataClick();

@@ -6,10 +6,14 @@ add_library(dp_ui_base STATIC
   src/ui/EnterChain.cpp
   src/ui/FieldConventions.cpp
   src/ui/FindInList.cpp
+  src/ui/HandBack.cpp
   src/ui/Icons.cpp
   src/ui/LineListModel.cpp
   src/ui/LinkLabel.cpp
+  src/ui/ListScreen.cpp
   src/ui/QtPlatform.cpp
+  src/ui/SheetFrame.cpp
+  src/ui/Style.cpp
   src/ui/TfrmCalendario.cpp
   src/ui/TfrmGuida.cpp
   src/ui/ToolDialog.cpp

@@ -7,6 +7,7 @@
 #include "ui/FieldConventions.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 #include "warehouse/StockRules.h"
 
 #include <QFormLayout>
@@ -59,7 +60,7 @@ QLineEdit* TfrmGiacenza::addField(const char* name, bool editable) {
     e->setObjectName(QLatin1String(name));
     e->setReadOnly(!editable);
     if (!editable)
-        e->setStyleSheet(QStringLiteral("QLineEdit { background: #eef0f3; color: #26303b; }"));
+        e->setStyleSheet(style::readOnlySheet());
     return e;
 }
 
@@ -187,9 +188,7 @@ void TfrmGiacenza::prepare(MovementKind kind, const Product& product) {
     m_lblAggiunta->setText(load ? kLoadLabel : kUnloadLabel);
     m_operazione->setText(load ? QStringLiteral("OPERAZIONE DI CARICO")
                                : QStringLiteral("OPERAZIONE DI SCARICO"));
-    m_operazione->setStyleSheet(
-        load ? QStringLiteral("QLineEdit { background: #e3f4e8; color: #1f7a3d; }")
-             : QStringLiteral("QLineEdit { background: #fbe6e4; color: #a3281f; }"));
+    m_operazione->setStyleSheet(style::movementSheet(load));
     m_giacenza->setText(product.stock);
     m_totale->setText(product.stock);
     m_aggiunta->setText(QStringLiteral("0"));
@@ -283,11 +282,7 @@ void TfrmGiacenza::btnAggiornaClick() {
     }
 
     // Only a recorded movement changes the stock shown on the product sheet.
-    // The sheet's own field, not the one of this screen, which is the sheet's child.
-    if (QWidget* sheet = context().screen(QStringLiteral("TfrmMagazzino")))
-        for (QLineEdit* stockField : sheet->findChildren<QLineEdit*>(QStringLiteral("txtGiacenza")))
-            if (stockField->window() == sheet)
-                stockField->setText(total);
+    m_newStock = total;
     platform.notice(this, NoticeKind::Information,
                     QStringLiteral("Operazione di aggiornamento giacenza effettuata con "
                                    "successo.\n\r\n\rRicordarsi di premere Salva nella scheda "

@@ -10,8 +10,8 @@ class QPushButton;
 namespace dp {
 
 // Registers one load or unload of the product shown on the product sheet: appends the
-// movement to its journal and hands the new stock back to the sheet, which stores it when
-// the user saves.
+// movement to its journal and closes accepted; the sheet then shows newStock(), and stores
+// it when the user saves.
 class TfrmGiacenza final : public ToolDialog {
     Q_OBJECT
   public:
@@ -25,6 +25,8 @@ class TfrmGiacenza final : public ToolDialog {
 
     // The kind is carried by the caption of the quantity label.
     MovementKind kind() const;
+    // The stock after the recorded movement; empty until one is recorded.
+    QString newStock() const { return m_newStock; }
 
   public Q_SLOTS:
     void btnTotaleClick();
@@ -55,6 +57,7 @@ class TfrmGiacenza final : public ToolDialog {
     QPushButton* m_btnTotale;
     QPushButton* m_btnAggiorna;
     QPushButton* m_btnChiudi;
+    QString m_newStock;
 };
 
 } // namespace dp

@@ -4,12 +4,16 @@
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/ArchiveSheet.h"
+#include "ui/HandBack.h"
+#include "ui/ListScreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,6 +57,48 @@ struct Fixture {
     }
 };
 
+// Remembers what a pick handed over.
+struct Receiver final : RecordReceiver {
+    QList<qint64> positions;
+    QStringList names;
+    void showRecord(const Record& record, qint64 position) override {
+        positions << position;
+        names << record.text(Fornitore::Ditta);
+    }
+};
+
+// The smallest list: its lines are the suppliers' names; a pick hands back the equal ones.
+class NameList final : public ListScreen {
+  public:
+    NameList(AppContext& ctx, QString file, const QStringList& lines)
+        : ListScreen(ctx, nullptr, kConfig, new QStringListModel(lines)), m_file(std::move(file)) {}
+    void btnStampaClick() override {}
+    int picks = 0;
+
+  protected:
+    void FormShow() override {}
+    void pickLine(int row, RecordReceiver& receiver) override {
+        ++picks;
+        handBackMatches(
+            m_file, TSchedaFornitore, list()->model()->index(row, 0).data().toString(),
+            [](const RecordView& r) { return r.text(Fornitore::Ditta); }, receiver);
+    }
+
+  private:
+    static constexpr ListConfig kConfig{"TfrmNomi", " Depotta - Nomi", "Stampa",
+                                        HelpTopic::Generale, FindInList::EmptyListReport::Message};
+    QString m_file;
+};
+
+void doubleClickRow(QListView* view, int row) {
+    const QModelIndex index = view->model()->index(row, 0);
+    view->setCurrentIndex(index);
+    const QPoint at = view->visualRect(index).center();
+    // As a user does: the first press selects, the second one is the double click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
 } // namespace
 
 class TestArchiveSheet : public QObject {
@@ -65,6 +111,8 @@ class TestArchiveSheet : public QObject {
     void bindingRoundTrip();
     void flagOtherThanSiNoLeavesTheBox();
     void failingFileReportsAndKeepsTheSheet();
+    void pickHandsBackEveryEqualRecord();
+    void listWithoutReceiverIgnoresDoubleClicks();
 };
 
 void TestArchiveSheet::emptyArchiveAtEveryArrow() {
@@ -202,6 +250,40 @@ void TestArchiveSheet::failingFileReportsAndKeepsTheSheet() {
                                         "di scrittura nella cartella di installazione del "
                                         "programma."));
     }
+}
+
+void TestArchiveSheet::pickHandsBackEveryEqualRecord() {
+    Fixture f;
+    f.store({QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Rossi  ")});
+    NameList list(f.ctx, f.file(), {QStringLiteral("Bianchi"), QStringLiteral(" Rossi")});
+    Receiver receiver;
+    list.setReceiver(&receiver);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    doubleClickRow(list.list(), 1);
+    QCOMPARE(list.picks, 1);
+    // Trimmed lines compare equal; both are handed over in file order, the last stays shown.
+    QCOMPARE(receiver.positions, (QList<qint64>{1, 3}));
+    QCOMPARE(receiver.names, (QStringList{"Rossi", "Rossi"}));
+    QVERIFY(!list.isVisible());
+
+    // With the archive gone, the pick hands nothing and the list still closes.
+    Receiver none;
+    QVERIFY(!handBackMatches(
+        f.dir.filePath(QStringLiteral("no/such/dir/F.pro")), TSchedaFornitore,
+        QStringLiteral("Rossi"), [](const RecordView& r) { return r.text(Fornitore::Ditta); },
+        none));
+    QVERIFY(none.positions.isEmpty());
+}
+
+void TestArchiveSheet::listWithoutReceiverIgnoresDoubleClicks() {
+    Fixture f;
+    NameList list(f.ctx, f.file(), {QStringLiteral("Bianchi")});
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    doubleClickRow(list.list(), 0);
+    QCOMPARE(list.picks, 0);
+    QVERIFY(list.isVisible());
 }
 
 QTEST_MAIN(TestArchiveSheet)

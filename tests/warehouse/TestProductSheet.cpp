@@ -523,10 +523,13 @@ void TestProductSheet::expiryDateKeysAndPicker() {
     s.click("delDataSca");
     QCOMPARE(s.f("txtDataSca")->text(), QString());
 
-    // A picker with another caller's tag does nothing on Importa.
+    // The picker writes nowhere itself: it hands the date to whoever opened it.
     TfrmCalendario other(s.ctx, s.screen.get());
     other.setMemory(QStringLiteral("clienti"));
+    other.calendar()->setSelectedDate(QDate(2026, 2, 3));
     other.findChild<QPushButton*>("btnImportaData")->click();
+    QCOMPARE(other.result(), int(QDialog::Accepted));
+    QCOMPARE(other.selectedDate(), QDate(2026, 2, 3));
     QCOMPARE(s.f("txtDataSca")->text(), QString());
 }
 

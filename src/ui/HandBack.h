@@ -1,0 +1,40 @@
+#pragma once
+
+#include "storage/Record.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace dp {
+
+// How a tool screen hands data back to the screen that opened it. The tool never looks its
+// opener up, nor searches it for a field; the opener writes its own fields:
+//  - a modal tool that closes with one result offers it as a typed getter, read by the
+//    opener once exec() returned QDialog::Accepted (TfrmCalendario::selectedDate(),
+//    TfrmGiacenza::newStock());
+//  - a tool that writes records into its opener as one of its own steps (the picks of the
+//    lists and searches) is handed a RecordReceiver by the opener.
+// The hidden lblMemory tags tell a tool who opened it; they do not decide where data goes.
+class RecordReceiver {
+  public:
+    // The one way a record reaches an archive sheet: fields, flags, slots, lblPosizione.
+    virtual void showRecord(const Record& record, qint64 position) = 0;
+
+  protected:
+    ~RecordReceiver() = default;
+};
+
+// The pick of a list over an archive: walks the file from the first record to the last and
+// hands every record whose line, trimmed, equals `picked`, trimmed, to `receiver`; with equal
+// lines the last of them stays shown. Returns false when the file failed on the way (what
+// was handed over until then stays).
+bool handBackMatches(const QString& filePath, const RecordLayout& layout, const QString& picked,
+                     const std::function<QString(const RecordView&)>& lineOf,
+                     RecordReceiver& receiver);
+
+// Hands the record at `position` to `receiver`; false when it cannot be read.
+bool handBackAt(const QString& filePath, const RecordLayout& layout, qint64 position,
+                RecordReceiver& receiver);
+
+} // namespace dp
