@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 namespace dp::art {
 
@@ -24,11 +25,15 @@ QPainterPath rounded(qreal x, qreal y, qreal w, qreal h, qreal r) {
     return path;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points) {
+QPainterPath polygon(const QPolygonF& points) {
     QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.addPolygon(points);
     path.closeSubpath();
     return path;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    return polygon(QPolygonF(QList<QPointF>(points)));
 }
 
 QPainterPath circle(qreal cx, qreal cy, qreal r) {
@@ -184,22 +189,48 @@ void drawEsci(QPainter& p) {
     p.strokePath(bar, stroke(kWhite, 8));
 }
 
+// The mark: a parcel seen from above a corner, its tape running over the lid and down one
+// side. The shapes are data so that the desktop icon (SVG) is the same drawing.
+struct Face {
+    QList<QPointF> points;
+    QColor colour;
+};
+
+const QList<Face>& logoFaces() {
+    static const QColor tape(250, 226, 170);
+    static const QList<Face> faces = {
+        {{{50, 12}, {86, 31}, {50, 50}, {14, 31}}, QColor(245, 190, 96)},
+        {{{14, 31}, {50, 50}, {50, 90}, {14, 71}}, QColor(222, 140, 48)},
+        {{{50, 50}, {86, 31}, {86, 71}, {50, 90}}, QColor(184, 108, 30)},
+        {{{28.2, 23.4}, {35.8, 19.4}, {71.8, 38.4}, {64.2, 42.4}}, tape},
+        {{{64.2, 42.4}, {71.8, 38.4}, {71.8, 78.4}, {64.2, 82.4}}, tape.darker(118)},
+    };
+    return faces;
+}
+
+// Edges, drawn lightly so the box keeps its shape on any background: open polylines.
+const QList<QList<QPointF>>& logoEdges() {
+    static const QList<QList<QPointF>> edges = {
+        {{50, 12}, {86, 31}, {86, 71}, {50, 90}, {14, 71}, {14, 31}, {50, 12}},
+        {{14, 31}, {50, 50}, {86, 31}},
+        {{50, 50}, {50, 90}},
+    };
+    return edges;
+}
+
+const QColor kLogoEdge(120, 70, 20, 150);
+constexpr qreal kLogoEdgeWidth = 1.5;
+
 void drawLogo(QPainter& p) {
-    fill(p, polygon({{50, 12}, {86, 31}, {50, 50}, {14, 31}}), QColor(245, 190, 96));
-    fill(p, polygon({{14, 31}, {50, 50}, {50, 90}, {14, 71}}), QColor(222, 140, 48));
-    fill(p, polygon({{50, 50}, {86, 31}, {86, 71}, {50, 90}}), QColor(184, 108, 30));
-    const QColor tape(250, 226, 170);
-    fill(p, polygon({{28.2, 23.4}, {35.8, 19.4}, {71.8, 38.4}, {64.2, 42.4}}), tape);
-    QColor side = tape.darker(118);
-    fill(p, polygon({{64.2, 42.4}, {71.8, 38.4}, {71.8, 78.4}, {64.2, 82.4}}), side);
-    // Edges, drawn lightly so the box keeps its shape on any background.
-    QPainterPath edges = polygon({{50, 12}, {86, 31}, {86, 71}, {50, 90}, {14, 71}, {14, 31}});
-    edges.moveTo(14, 31);
-    edges.lineTo(50, 50);
-    edges.lineTo(86, 31);
-    edges.moveTo(50, 50);
-    edges.lineTo(50, 90);
-    p.strokePath(edges, stroke(QColor(120, 70, 20, 150), 1.5));
+    for (const Face& f : logoFaces())
+        fill(p, polygon(QPolygonF(f.points)), f.colour);
+    QPainterPath edges;
+    for (const auto& line : logoEdges()) {
+        edges.moveTo(line.first());
+        for (const QPointF& pt : line.mid(1))
+            edges.lineTo(pt);
+    }
+    p.strokePath(edges, stroke(kLogoEdge, kLogoEdgeWidth));
 }
 
 } // namespace
@@ -291,6 +322,30 @@ QIcon icon(Picture p) {
     for (int size : {32, 64, 128, 256})
         i.addPixmap(picture(p, size));
     return i;
+}
+
+QString logoSvg() {
+    auto points = [](const QList<QPointF>& list) {
+        QStringList out;
+        for (const QPointF& p : list)
+            out << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+        return out.join(QLatin1Char(' '));
+    };
+    QString svg =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                       "viewBox=\"0 0 100 100\">\n");
+    for (const Face& f : logoFaces())
+        svg += QStringLiteral("  <polygon points=\"%1\" fill=\"%2\"/>\n")
+                   .arg(points(f.points), f.colour.name());
+    for (const auto& line : logoEdges())
+        svg += QStringLiteral("  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" "
+                              "stroke-opacity=\"%3\" stroke-width=\"%4\" "
+                              "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n")
+                   .arg(points(line), kLogoEdge.name())
+                   .arg(kLogoEdge.alphaF(), 0, 'f', 3)
+                   .arg(kLogoEdgeWidth);
+    return svg + QStringLiteral("</svg>\n");
 }
 
 QPixmap banner(int height, qreal dpr) {

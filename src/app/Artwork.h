@@ -27,6 +27,9 @@ QColor accent(Picture p);
 QPixmap picture(Picture p, int size, qreal devicePixelRatio = 1.0);
 // An icon with the picture at several sizes; Qt greys it for the disabled state.
 QIcon icon(Picture p);
+// The program's mark (Picture::Logo) as an SVG document, drawn from the same shapes.
+QString logoSvg();
+
 // The mark followed by the name "Depotta" and a short line under it, for light text on the
 // dark title band of the login screen and the main menu.
 QPixmap banner(int height, qreal devicePixelRatio = 1.0);

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -83,6 +85,35 @@ const HelpButton kButtons[] = {
      },
      u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
 };
+
+// Every topic's title, in the order of the printed guide.
+const char16_t* const kTitles[] = {
+    u"Uno sguardo a Depotta.",
+    u"Applicazione Magazzino Prodotti.",
+    u"Applicazione Anagrafica Clienti.",
+    u"Applicazione Anagrafica Fornitori.",
+    u"Applicazione Inventario Merce.",
+    u"Applicazione Riepilogo Movimenti.",
+    u"Esportazione magazzino prodotti in Microsoft Excel.",
+    u"Esportazione archivio clienti in Microsoft Excel.",
+    u"Esportazione archivio fornitori in Microsoft Excel.",
+    u"Esportazione archivio movimenti di carico merce in Microsoft Excel.",
+    u"Esportazione archivio movimenti di scarico merce in Microsoft Excel.",
+};
+
+// The pages of a PDF as a real reader extracts them, white space made single blanks.
+QStringList pdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(u"pdftotext"_s, {pdf, u"-"_s});
+    if (!p.waitForFinished(30000))
+        return {};
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    for (QString& page : pages)
+        page = page.simplified();
+    return pages;
+}
 
 } // namespace
 
@@ -258,6 +289,35 @@ class TestHelp : public QObject {
         QVERIFY(helpText(t).contains(fragment));
         for (const QString& p : helpParagraphs(t))
             QVERIFY2(p.size() > 40 && p == p.trimmed(), qPrintable(p));
+    }
+
+    // The guide the build lays beside the program: a title page, the contents whose page
+    // numbers lead to each chapter, every topic's title and text, numbered pages.
+    void guidePdf() {
+        const QStringList pages = pdfPages(QStringLiteral(DP_GUIDE_PDF));
+        QVERIFY2(pages.size() >= 13, qPrintable(QString::number(pages.size())));
+        QVERIFY(pages[0].contains(u"Depotta"_s));
+        QVERIFY(pages[0].contains(u"Guida all'utilizzo del software"_s));
+        QVERIFY(!pages[0].contains(u"Pagina"_s));
+        for (int i = 1; i < pages.size(); ++i)
+            QVERIFY2(pages[i].endsWith(u"Pagina %1"_s.arg(i + 1)), qPrintable(pages[i].right(60)));
+        QVERIFY(pages[1].startsWith(u"Indice"_s));
+        int previous = 2;
+        for (int n = 1; n <= int(std::size(kTitles)); ++n) {
+            const QString heading = u"%1. %2"_s.arg(n).arg(QString::fromUtf16(kTitles[n - 1]));
+            const auto entry =
+                QRegularExpression(QRegularExpression::escape(heading) + u" (\\d+)"_s)
+                    .match(pages[1]);
+            QVERIFY2(entry.hasMatch(), qPrintable(heading));
+            const int page = entry.captured(1).toInt();
+            QVERIFY(page > previous && page <= pages.size());
+            QVERIFY2(pages[page - 1].startsWith(heading), qPrintable(heading));
+            previous = page;
+        }
+        // A passage of a text, accented letters and all, reads back as it was written.
+        const QString all = pages.join(QLatin1Char(' '));
+        QVERIFY(all.contains(u"Al primo accesso la password è DEPOTTA."_s));
+        QVERIFY(all.contains(u"Il file si chiama Registro_Scarico.xls"_s));
     }
 
     void initialPasswordOpensTheShippedFile() {
