@@ -3,7 +3,9 @@
 #include "app/Resources.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
+#include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
+#include "app/TfrmSplash.h"
 #include "attachments/TfrmAllegaCartella.h"
 #include "attachments/TfrmWebCam.h"
 #include "attachments/TfrmZoom.h"
@@ -23,6 +25,7 @@
 #include "ui/AppContext.h"
 #include "ui/QtPlatform.h"
 #include "ui/TfrmCalendario.h"
+#include "ui/TfrmGuida.h"
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -50,9 +53,9 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmPassword", make<TfrmPassword>},
         {"TfrmAvvio", make<TfrmAvvio>},
         {"TfrmCambiaPassword", make<TfrmCambiaPassword>},
-        {"TfrmGuida", nullptr},
-        {"TfrmInfo", nullptr},
-        {"TfrmSplash", nullptr},
+        {"TfrmGuida", [](AppContext& c) -> QWidget* { return new TfrmGuida(c, nullptr); }},
+        {"TfrmInfo", [](AppContext& c) -> QWidget* { return new TfrmInfo(c, nullptr); }},
+        {"TfrmSplash", [](AppContext& c) -> QWidget* { return new TfrmSplash(c, nullptr); }},
         {"TfrmClienti", make<TfrmClienti>},
         {"TfrmCodFisc", [](AppContext& c) -> QWidget* { return new TfrmCodFisc(c, nullptr); }},
         {"TfrmPartitaIva",
