@@ -1,6 +1,7 @@
 #include "registry/RegistrySheet.h"
 
 #include "checks/CheckScreens.h"
+#include "printing/SheetOutput.h"
 #include "registry/ProvinceCodes.h"
 #include "storage/RecordFile.h"
 #include "storage/TextValues.h"
@@ -51,9 +52,9 @@ const ToolConfig kTools[] = {
     {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", false, T::NewGroup},
     {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, false},
     {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
-    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", false, T::NewGroup},
-    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", false},
-    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", false},
+    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true, T::NewGroup},
+    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true},
+    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", true},
     {"cmdEsporta", Icon::Export, "Esporta",
      "Esporta le schede in archivio in un file di Microsoft Excel.", false},
     {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
@@ -282,6 +283,9 @@ void RegistrySheet::connectButtons() {
     onClick("btnCarta", &RegistrySheet::btnCartaClick);
     onClick("btnIban", &RegistrySheet::btnIbanClick);
     onClick("cmdGuida", &RegistrySheet::cmdGuidaClick);
+    onClick("cmdStampa", &RegistrySheet::cmdStampaClick);
+    onClick("cmdAnteprima", &RegistrySheet::cmdAnteprimaClick);
+    onClick("cmdPDF", &RegistrySheet::cmdPDFClick);
 }
 
 QString RegistrySheet::trimmedText(const char* name) const {
@@ -386,6 +390,19 @@ void RegistrySheet::btnIbanClick() {
 
 void RegistrySheet::cmdGuidaClick() {
     showHelp(context(), this, m_config.help);
+}
+
+void RegistrySheet::cmdStampaClick() {
+    printing::outputRegistrySheet(context(), this, m_config.printed, printing::SheetOutput::Print);
+}
+
+void RegistrySheet::cmdAnteprimaClick() {
+    printing::outputRegistrySheet(context(), this, m_config.printed,
+                                  printing::SheetOutput::Preview);
+}
+
+void RegistrySheet::cmdPDFClick() {
+    printing::outputRegistrySheet(context(), this, m_config.printed, printing::SheetOutput::Pdf);
 }
 
 } // namespace dp

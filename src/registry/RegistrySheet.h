@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HelpTopics.h"
+#include "printing/SheetContent.h"
 #include "storage/Record.h"
 #include "ui/FieldConventions.h"
 #include "ui/SheetFrame.h"
@@ -36,11 +37,12 @@ struct SheetConfig {
     const RecordLayout& layout;
     std::span<const SheetField> fields; // Enter order; the first is where a new sheet starts
     std::span<const SheetGroup> groups;
-    std::span<const int> columnStretch;      // relative widths of the columns
-    std::span<const RequiredField> required; // checked in this order by Salva
-    const char* recontactHint;               // cmdRicontatta
-    const char* flagHint;                    // chkRicontatta
-    HelpTopic help;                          // cmdGuida
+    std::span<const int> columnStretch;         // relative widths of the columns
+    std::span<const RequiredField> required;    // checked in this order by Salva
+    const char* recontactHint;                  // cmdRicontatta
+    const char* flagHint;                       // chkRicontatta
+    HelpTopic help;                             // cmdGuida
+    const printing::RecordSheetConfig& printed; // cmdStampa, cmdAnteprima, cmdPDF
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the
@@ -74,6 +76,9 @@ class RegistrySheet : public SheetFrame {
     void btnCartaClick();
     void btnIbanClick();
     void cmdGuidaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdPDFClick();
 
     const SheetConfig& m_config;
 };

@@ -78,6 +78,7 @@ const SheetConfig kConfig{
     "Visualizza l'elenco dei Clienti da ricontattare.",
     "Annota che il cliente è da ricontattare per questioni in sospeso.",
     HelpTopic::Clienti,
+    printing::kCustomerSheet,
 };
 
 } // namespace

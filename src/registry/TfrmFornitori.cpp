@@ -65,6 +65,7 @@ const SheetConfig kConfig{
     "Visualizza l'elenco dei fornitori da ricontattare.",
     "Annota che il fornitore è da ricontattare per questioni in sospeso.",
     HelpTopic::Fornitori,
+    printing::kSupplierSheet,
 };
 
 } // namespace

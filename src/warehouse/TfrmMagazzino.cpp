@@ -2,6 +2,7 @@
 
 #include "attachments/PhotoBox.h"
 #include "attachments/PhotoStore.h"
+#include "printing/ProductSheetOptions.h"
 #include "storage/Layouts.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
@@ -81,9 +82,9 @@ const T kTools[] = {
     {"btnScaduti", Icon::Unpaid, "Da saldare",
      "Visualizza il riepilogo dei pagamenti non ancora saldati.", false},
     {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
-    {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", false,
+    {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true,
      T::NewGroup},
-    {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", false},
+    {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true},
     {"btnEsporta", Icon::Export, "Esporta", "Esporta l'archivio in un foglio di Microsoft Excel.",
      false},
     {"btnGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
@@ -220,6 +221,8 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnSottrai", &TfrmMagazzino::btnSottraiClick);
     onClick("delDataSca", &TfrmMagazzino::delDataScaClick);
     onClick("btnGuida", &TfrmMagazzino::btnGuidaClick);
+    onClick("btnStampa", &TfrmMagazzino::btnStampaClick);
+    onClick("btnAnteprima", &TfrmMagazzino::btnAnteprimaClick);
     onClick("btnEsci", &TfrmMagazzino::btnEsciClick);
 
     clearSheet();
@@ -482,6 +485,22 @@ void TfrmMagazzino::openDatePicker() {
 
 void TfrmMagazzino::delDataScaClick() {
     field("txtDataSca")->clear();
+}
+
+void TfrmMagazzino::openSheetOptions(printing::SheetOutput output) {
+    // The option screen reads the sheet as it is now and writes back only the stock and
+    // cost defaults; without a photo it gets none, and prints an empty photo area.
+    printing::ControlSheetSource sheet(
+        this, [this] { return m_photo->hasPhoto() ? m_photo->picture() : QImage(); });
+    printing::openProductSheetOptions(context(), this, output, sheet);
+}
+
+void TfrmMagazzino::btnStampaClick() {
+    openSheetOptions(printing::SheetOutput::Print);
+}
+
+void TfrmMagazzino::btnAnteprimaClick() {
+    openSheetOptions(printing::SheetOutput::Preview);
 }
 
 void TfrmMagazzino::btnGuidaClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/SheetOutput.h"
 #include "storage/Journal.h"
 #include "storage/Record.h"
 #include "ui/SheetFrame.h"
@@ -29,6 +30,8 @@ class TfrmMagazzino final : public SheetFrame {
     void btnAggiungiClick();
     void btnSottraiClick();
     void delDataScaClick();
+    void btnStampaClick();
+    void btnAnteprimaClick();
     void btnGuidaClick();
     void btnEsciClick();
 
@@ -38,6 +41,7 @@ class TfrmMagazzino final : public SheetFrame {
     void recordShown(qint64 position) override;
 
   private:
+    void openSheetOptions(printing::SheetOutput output);
     void buildLayout();
     void clearSheet();
     void registerMovement(MovementKind kind);
