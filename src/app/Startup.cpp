@@ -18,6 +18,8 @@
 #include "printing/TfrmStampaMag.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
+#include "search/RecordListScreen.h"
+#include "search/SearchScreen.h"
 #include "summaries/MovementSelection.h"
 #include "summaries/MovementSummaryList.h"
 #include "summaries/TfrmMenuRiepilogo.h"
@@ -64,13 +66,25 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmIban", [](AppContext& c) -> QWidget* { return new TfrmIban(c, nullptr); }},
         {"TfrmAllegaCartella",
          [](AppContext& c) -> QWidget* { return new TfrmAllegaCartella(c, nullptr); }},
-        {"TfrmRicontatta", nullptr},
-        {"TfrmTrovaClienti", nullptr},
+        {"TfrmRicontatta",
+         [](AppContext& c) -> QWidget* {
+             return new search::RecordListScreen(c, nullptr, search::customerRecontactList());
+         }},
+        {"TfrmTrovaClienti",
+         [](AppContext& c) -> QWidget* {
+             return new search::SearchScreen(c, nullptr, search::customerSearch());
+         }},
         {"TfrmExpClienti", makeExport<exports::ExportArchive::Customers>},
         {"TfrmFornitori", make<TfrmFornitori>},
-        {"TfrmTrovaFornitori", nullptr},
+        {"TfrmTrovaFornitori",
+         [](AppContext& c) -> QWidget* {
+             return new search::SearchScreen(c, nullptr, search::supplierSearch());
+         }},
         {"TfrmExpFornitori", makeExport<exports::ExportArchive::Suppliers>},
-        {"TfrmRicontattaFor", nullptr},
+        {"TfrmRicontattaFor",
+         [](AppContext& c) -> QWidget* {
+             return new search::RecordListScreen(c, nullptr, search::supplierRecontactList());
+         }},
         {"TfrmMagazzino", make<TfrmMagazzino>},
         {"TfrmZoom", [](AppContext& c) -> QWidget* { return new TfrmZoom(c, nullptr); }},
         {"TfrmWebCam", [](AppContext& c) -> QWidget* { return new TfrmWebCam(c, nullptr); }},
@@ -78,9 +92,18 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* { return new TfrmCalendario(c, nullptr); }},
         {"TfrmGiacenza", [](AppContext& c) -> QWidget* { return new TfrmGiacenza(c, nullptr); }},
         {"TfrmExpMagazzino", makeExport<exports::ExportArchive::Products>},
-        {"TfrmTrovaMagazzino", nullptr},
-        {"TfrmSottoscorta", nullptr},
-        {"TfrmDaSaldare", nullptr},
+        {"TfrmTrovaMagazzino",
+         [](AppContext& c) -> QWidget* {
+             return new search::SearchScreen(c, nullptr, search::productSearch());
+         }},
+        {"TfrmSottoscorta",
+         [](AppContext& c) -> QWidget* {
+             return new search::RecordListScreen(c, nullptr, search::lowStockList());
+         }},
+        {"TfrmDaSaldare",
+         [](AppContext& c) -> QWidget* {
+             return new search::RecordListScreen(c, nullptr, search::unpaidList());
+         }},
         {"TfrmAnteprimaMag",
          [](AppContext& c) -> QWidget* { return new printing::TfrmAnteprimaMag(c, nullptr); }},
         {"TfrmStampaMag",

@@ -3,6 +3,8 @@
 #include "checks/CheckScreens.h"
 #include "printing/SheetOutput.h"
 #include "registry/ProvinceCodes.h"
+#include "search/RecordListScreen.h"
+#include "search/SearchScreen.h"
 #include "storage/RecordFile.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
@@ -49,8 +51,8 @@ const ToolConfig kTools[] = {
      true},
     {"cmdAvanti", Icon::Next, "Avanti", "Visualizza la scheda successiva in archivio.", true},
     {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
-    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", false, T::NewGroup},
-    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, false},
+    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", true, T::NewGroup},
+    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, true},
     {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
     {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true, T::NewGroup},
     {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true},
@@ -277,6 +279,8 @@ void RegistrySheet::connectButtons() {
     onClick("cmdSalva", &RegistrySheet::cmdSalvaClick);
     onClick("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
     onClick("cmdEsci", &RegistrySheet::cmdEsciClick);
+    onClick("cmdTrova", &RegistrySheet::cmdTrovaClick);
+    onClick("cmdRicontatta", &RegistrySheet::cmdRicontattaClick);
     onClick("btnEmail", &RegistrySheet::btnEmailClick);
     onClick("btnCodFisc", &RegistrySheet::btnCodFiscClick);
     onClick("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
@@ -403,6 +407,15 @@ void RegistrySheet::cmdAnteprimaClick() {
 
 void RegistrySheet::cmdPDFClick() {
     printing::outputRegistrySheet(context(), this, m_config.printed, printing::SheetOutput::Pdf);
+}
+
+void RegistrySheet::cmdTrovaClick() {
+    search::SearchScreen::open(context(), this, m_config.search,
+                               QString::fromLatin1(m_config.searchTag), *this);
+}
+
+void RegistrySheet::cmdRicontattaClick() {
+    search::RecordListScreen::open(context(), this, m_config.recontact, *this);
 }
 
 } // namespace dp

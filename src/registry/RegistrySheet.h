@@ -2,6 +2,7 @@
 
 #include "app/HelpTopics.h"
 #include "printing/SheetContent.h"
+#include "search/RecordLists.h"
 #include "storage/Record.h"
 #include "ui/FieldConventions.h"
 #include "ui/SheetFrame.h"
@@ -43,6 +44,9 @@ struct SheetConfig {
     const char* flagHint;                       // chkRicontatta
     HelpTopic help;                             // cmdGuida
     const printing::RecordSheetConfig& printed; // cmdStampa, cmdAnteprima, cmdPDF
+    const search::SearchDef& search;            // cmdTrova
+    const char* searchTag;                      // the caller tag the search is given
+    const search::RecordListDef& recontact;     // cmdRicontatta
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the
@@ -70,6 +74,8 @@ class RegistrySheet : public SheetFrame {
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void cmdEsciClick();
+    void cmdTrovaClick();
+    void cmdRicontattaClick();
     void btnEmailClick();
     void btnCodFiscClick();
     void btnPartitaIvaClick();

@@ -79,6 +79,9 @@ const SheetConfig kConfig{
     "Annota che il cliente è da ricontattare per questioni in sospeso.",
     HelpTopic::Clienti,
     printing::kCustomerSheet,
+    search::customerSearch(),
+    "clienti",
+    search::customerRecontactList(),
 };
 
 } // namespace

@@ -66,6 +66,9 @@ const SheetConfig kConfig{
     "Annota che il fornitore è da ricontattare per questioni in sospeso.",
     HelpTopic::Fornitori,
     printing::kSupplierSheet,
+    search::supplierSearch(),
+    "fornitori",
+    search::supplierRecontactList(),
 };
 
 } // namespace

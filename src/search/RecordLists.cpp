@@ -6,10 +6,6 @@ namespace dp::search {
 
 namespace {
 
-const char* const kHelpProducts = "Applicazione Magazzino Prodotti.";
-const char* const kHelpCustomers = "Applicazione Anagrafica Clienti.";
-const char* const kHelpSuppliers = "Applicazione Anagrafica Fornitori.";
-
 // The product line of the search and of the low-stock list.
 const LineFormat& productLine() {
     using namespace Prodotto;
@@ -54,7 +50,7 @@ const RecordListDef& lowStockList() {
     static const RecordListDef d{"TfrmSottoscorta",
                                  " Materiali in esaurimento",
                                  "Materiali in esaurimento",
-                                 kHelpProducts,
+
                                  TSchedaProdotto,
                                  lowStock,
                                  productLine()};
@@ -65,7 +61,7 @@ const RecordListDef& unpaidList() {
     static const RecordListDef d{"TfrmDaSaldare",
                                  " Riepilogo pagamenti non saldati",
                                  "Riepilogo pagamenti non saldati",
-                                 kHelpProducts,
+
                                  TSchedaProdotto,
                                  unpaid,
                                  unpaidLine()};
@@ -74,13 +70,10 @@ const RecordListDef& unpaidList() {
 
 const RecordListDef& customerRecontactList() {
     static const LineFormat line = customerLine(Cliente::Questioni);
-    static const RecordListDef d{"TfrmRicontatta",
-                                 " Riepilogo clienti da ricontattare",
-                                 "Riepilogo clienti da ricontattare",
-                                 kHelpCustomers,
-                                 TSchedaCliente,
-                                 flagged(Cliente::Ricontatta),
-                                 line};
+    static const RecordListDef d{
+        "TfrmRicontatta", " Riepilogo clienti da ricontattare", "Riepilogo clienti da ricontattare",
+
+        TSchedaCliente,   flagged(Cliente::Ricontatta),         line};
     return d;
 }
 
@@ -89,7 +82,7 @@ const RecordListDef& supplierRecontactList() {
     static const RecordListDef d{"TfrmRicontattaFor",
                                  " Riepilogo fornitori da ricontattare",
                                  "Riepilogo fornitori da ricontattare",
-                                 kHelpSuppliers,
+
                                  TSchedaFornitore,
                                  flagged(Fornitore::Ricontatta),
                                  line};
@@ -109,7 +102,7 @@ const SearchDef& customerSearch() {
     static const SearchDef d{"TfrmTrovaClienti",
                              " Trova clienti in archivio",
                              "Riepilogo clienti",
-                             kHelpCustomers,
+
                              TSchedaCliente,
                              {{{"txtCognome", "Cognome cliente:", Cognome},
                                {"txtDitta", "Denominazione Ditta:", Ditta},
@@ -131,7 +124,7 @@ const SearchDef& supplierSearch() {
     static const SearchDef d{"TfrmTrovaFornitori",
                              " Trova fornitori in archivio",
                              "Riepilogo fornitori",
-                             kHelpSuppliers,
+
                              TSchedaFornitore,
                              {{{"txtDitta", "Denominazione Ditta:", Ditta},
                                {"txtTitolare", "Titolare:", Titolare},
@@ -152,7 +145,7 @@ const SearchDef& productSearch() {
     static const SearchDef d{"TfrmTrovaMagazzino",
                              " Trova prodotti in magazzino",
                              "Riepilogo prodotti in magazzino",
-                             kHelpProducts,
+
                              TSchedaProdotto,
                              {{{"txtCodice", "Codice articolo:", Codice},
                                {"txtCosto", "Costo unitario:", Costo},

@@ -13,8 +13,7 @@ namespace dp::search {
 struct RecordListDef {
     const char* className;
     const char* caption;
-    const char* title;     // print title
-    const char* helpTopic; // the help of the sheet the list belongs to
+    const char* title; // print title
     const RecordLayout& layout;
     SelectionRule rule;
     const LineFormat& format;
@@ -38,8 +37,7 @@ inline constexpr int kCriteria = 10;
 struct SearchDef {
     const char* className;
     const char* caption;
-    const char* title;     // print title
-    const char* helpTopic; // the help of the sheet that opens it
+    const char* title; // print title
     const RecordLayout& layout;
     std::array<CriterionDef, kCriteria> criteria;
     const LineFormat& format;

@@ -9,3 +9,11 @@ add_library(dp_search_core STATIC
 )
 target_link_libraries(dp_search_core PUBLIC depotta_policy dp_storage dp_summaries_core Qt6::Core)
 target_link_libraries(depotta_core INTERFACE dp_search_core)
+
+add_library(dp_search_ui STATIC
+  src/search/RecordListBase.cpp
+  src/search/RecordListScreen.cpp
+  src/search/SearchScreen.cpp
+)
+target_link_libraries(dp_search_ui PUBLIC depotta_policy dp_search_core dp_ui_base dp_report_ui)
+target_link_libraries(depotta_ui INTERFACE dp_search_ui)

@@ -3,6 +3,8 @@
 #include "attachments/PhotoBox.h"
 #include "attachments/PhotoStore.h"
 #include "printing/ProductSheetOptions.h"
+#include "search/RecordListScreen.h"
+#include "search/SearchScreen.h"
 #include "storage/Layouts.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
@@ -76,11 +78,11 @@ const T kTools[] = {
      true},
     {"cmdAvanti", Icon::Next, "Successiva", "Visualizza la scheda successiva in archivio.", true},
     {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
-    {"btnTrova", Icon::Find, "Trova", "Trova schede in archivio.", false, T::NewGroup},
+    {"btnTrova", Icon::Find, "Trova", "Trova schede in archivio.", true, T::NewGroup},
     {"btnSottoscorta", Icon::LowStock, "Sottoscorta",
-     "Visualizza il riepilogo dei materiali in esaurimento.", false},
+     "Visualizza il riepilogo dei materiali in esaurimento.", true},
     {"btnScaduti", Icon::Unpaid, "Da saldare",
-     "Visualizza il riepilogo dei pagamenti non ancora saldati.", false},
+     "Visualizza il riepilogo dei pagamenti non ancora saldati.", true},
     {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
     {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true,
      T::NewGroup},
@@ -223,6 +225,10 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnGuida", &TfrmMagazzino::btnGuidaClick);
     onClick("btnStampa", &TfrmMagazzino::btnStampaClick);
     onClick("btnAnteprima", &TfrmMagazzino::btnAnteprimaClick);
+    onClick("btnTrova", &TfrmMagazzino::btnTrovaClick);
+    onClick("btnSottoscorta", &TfrmMagazzino::btnSottoscortaClick);
+    onClick("btnScaduti", &TfrmMagazzino::btnScadutiClick);
+    onClick("impFornitore", &TfrmMagazzino::impFornitoreClick);
     onClick("btnEsci", &TfrmMagazzino::btnEsciClick);
 
     clearSheet();
@@ -230,6 +236,35 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
 
 QLineEdit* TfrmMagazzino::field(const char* name) const {
     return edit(name);
+}
+
+void TfrmMagazzino::btnTrovaClick() {
+    search::SearchScreen::open(context(), this, search::productSearch(),
+                               QStringLiteral("magazzino"), *this);
+}
+
+void TfrmMagazzino::btnSottoscortaClick() {
+    search::RecordListScreen::open(context(), this, search::lowStockList(), *this);
+}
+
+void TfrmMagazzino::btnScadutiClick() {
+    search::RecordListScreen::open(context(), this, search::unpaidList(), *this);
+}
+
+void TfrmMagazzino::impFornitoreClick() {
+    // Only the supplier's four purchase fields come over; the sheet keeps its position.
+    struct SupplierImport final : RecordReceiver {
+        TfrmMagazzino& sheet;
+        explicit SupplierImport(TfrmMagazzino& s) : sheet(s) {}
+        void showRecord(const Record& supplier, qint64) override {
+            sheet.field("txtDitta")->setText(supplier.text(Fornitore::Ditta));
+            sheet.field("txtAgente")->setText(supplier.text(Fornitore::Titolare));
+            sheet.field("txtRecapito")->setText(supplier.text(Fornitore::Recapito));
+            sheet.field("txtPagamento")->setText(supplier.text(Fornitore::Pagamento));
+        }
+    } receiver(*this);
+    search::SearchScreen::open(context(), this, search::supplierSearch(),
+                               QStringLiteral("magazzino"), receiver);
 }
 
 void TfrmMagazzino::recordShown(qint64 position) {
@@ -312,7 +347,7 @@ void TfrmMagazzino::buildLayout() {
     auto* dittaRow = new QHBoxLayout;
     dittaRow->setSpacing(8);
     dittaRow->addWidget(makeEdit(sup, "txtDitta"));
-    dittaRow->addWidget(smallButton(sup, "impFornitore", Icon::ImportSupplier, false));
+    dittaRow->addWidget(smallButton(sup, "impFornitore", Icon::ImportSupplier));
     ff->addRow(caption(sup, QStringLiteral("Ditta fornitrice:"), "titDitta"), dittaRow);
     ff->addRow(caption(sup, QStringLiteral("Titolare:"), "titAgente"), makeEdit(sup, "txtAgente"));
     ff->addRow(caption(sup, QStringLiteral("Recapito telefonico:"), "titRecapito"),

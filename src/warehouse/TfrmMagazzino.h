@@ -33,6 +33,10 @@ class TfrmMagazzino final : public SheetFrame {
     void btnStampaClick();
     void btnAnteprimaClick();
     void btnGuidaClick();
+    void btnTrovaClick();
+    void btnSottoscortaClick();
+    void btnScadutiClick();
+    void impFornitoreClick();
     void btnEsciClick();
 
   protected:

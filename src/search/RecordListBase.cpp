@@ -1,0 +1,78 @@
+#include "search/RecordListBase.h"
+
+#include "report/ListReport.h"
+#include "report/ReportOutput.h"
+#include "storage/Layouts.h"
+#include "ui/AppContext.h"
+#include "ui/HandBack.h"
+#include "ui/LineListModel.h"
+#include "ui/Messages.h"
+#include "ui/Platform.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dp::search {
+
+namespace {
+
+// The help of the sheet a list belongs to tells about its lists and searches.
+ListConfig listConfig(const char* className, const char* caption, const RecordLayout& layout) {
+    const HelpTopic help = &layout == &TSchedaProdotto  ? HelpTopic::Magazzino
+                           : &layout == &TSchedaCliente ? HelpTopic::Clienti
+                                                        : HelpTopic::Fornitori;
+    return {className, caption, "Stampa", help, FindInList::EmptyListReport::Message};
+}
+
+} // namespace
+
+RecordListBase::RecordListBase(AppContext& ctx, QWidget* owner, const char* className,
+                               const char* caption, const RecordLayout& layout,
+                               const char* printTitle)
+    : ListScreen(ctx, owner, listConfig(className, caption, layout), new LineListModel),
+      m_layout(layout), m_printTitle(QString::fromUtf8(printTitle)),
+      m_model(static_cast<LineListModel*>(list()->model())) {
+    m_model->setItemSize(lineSize());
+    QLabel* rigo03 = addLabel(
+        "lblRigo03",
+        QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
+    rigo03->setStyleSheet(QStringLiteral("QLabel { color: crimson; }")); // as the sheets say
+    footRows()->addWidget(rigo03);
+    // These lists close with "Chiudi".
+    if (auto* esci = findChild<QPushButton*>(QStringLiteral("btnEsci"))) {
+        esci->setObjectName(QStringLiteral("btnChiudi"));
+        esci->setText(QStringLiteral("Chiudi"));
+    }
+}
+
+QString RecordListBase::archivePath() const {
+    return context().path(m_layout.file());
+}
+
+void RecordListBase::setLines(RecordList& list) {
+    m_positions = std::move(list.positions);
+    m_model->setLines(std::move(list.lines.text), std::move(list.lines.ends));
+}
+
+void RecordListBase::pickLine(int row, RecordReceiver& receiver) {
+    // The record at the line's own position: equal lines no longer stand for each other.
+    if (!handBackAt(archivePath(), m_layout, positionAt(row), receiver))
+        reportArchiveError(context(), this);
+}
+
+void RecordListBase::btnStampaClick() {
+    report::ListReportConfig request;
+    request.title = m_printTitle;
+    request.lines = m_model->lines();
+    request.printDate = context().platform().now().date();
+    report::printWithDialog(context(), this, report::prepareList(request));
+}
+
+void RecordListBase::FormClose() {
+    m_model->clear();
+    m_positions.clear();
+}
+
+} // namespace dp::search

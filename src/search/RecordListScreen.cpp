@@ -1,0 +1,25 @@
+#include "search/RecordListScreen.h"
+
+#include "ui/LineListModel.h"
+
+namespace dp::search {
+
+RecordListScreen::RecordListScreen(AppContext& ctx, QWidget* owner, const RecordListDef& def)
+    : RecordListBase(ctx, owner, def.className, def.caption, def.layout, def.title), m_def(def) {}
+
+void RecordListScreen::open(AppContext& ctx, QWidget* owner, const RecordListDef& def,
+                            RecordReceiver& receiver) {
+    RecordListScreen screen(ctx, owner, def);
+    screen.setReceiver(&receiver);
+    screen.exec();
+}
+
+void RecordListScreen::FormShow() {
+    model()->clear();
+    RecordList list = listRecords(archivePath(), m_def.rule, m_def.format);
+    setLines(list);
+    if (!list.complete())
+        reportIncomplete(list.accessFailed, listStopText(list.stoppedAt, list.stopReason));
+}
+
+} // namespace dp::search

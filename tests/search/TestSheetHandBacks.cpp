@@ -1,0 +1,96 @@
+#include "storage/Layouts.h"
+#include "warehouse/WarehouseFixture.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+using namespace dp;
+using namespace dp::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void doubleClickFirst(QWidget* screen) {
+    auto* list = screen->findChild<QListView*>(u"lstRecords"_s);
+    const QModelIndex index = list->model()->index(0, 0);
+    list->setCurrentIndex(index);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+QByteArray supplierBytes(const QList<QPair<int, QByteArray>>& values) {
+    QByteArray out;
+    for (int f = 0; f < TSchedaFornitore.fieldCount(); ++f) {
+        QByteArray text;
+        for (const auto& v : values)
+            if (v.first == f)
+                text = v.second;
+        out += field(TSchedaFornitore.width(f), text);
+    }
+    return out;
+}
+
+} // namespace
+
+class TestSheetHandBacks : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // The supplier search opened from the product sheet brings over four fields only.
+    void supplierImportTouchesFourFields() {
+        SheetFixture s;
+        writeFile(s.path(u"Magazzino.pro"_s),
+                  productBytes({{0, "VITE-8"}, {9, "Vecchia ditta"}, {15, "nota"}}));
+        using namespace Fornitore;
+        writeFile(s.path(u"Fornitori.pro"_s),
+                  supplierBytes({{Ditta, "Ferro Spa"}, {Titolare, "Mario Neri"}, {Recapito, "02 555"},
+                                 {Pagamento, "Bonifico a 30 giorni"}, {Note, "non copiare"}}));
+        QVERIFY(s.showActive());
+        s.click("cmdPrimo");
+        bool ran = false;
+        whenModal(
+            [](QWidget* search) {
+                search->findChild<QPushButton*>(u"btnCerca"_s)->click();
+                doubleClickFirst(search);
+            },
+            &ran);
+        s.screen->findChild<QToolButton*>(u"impFornitore"_s)->click();
+        QVERIFY(ran);
+        QCOMPARE(s.f("txtDitta")->text(), u"Ferro Spa"_s);
+        QCOMPARE(s.f("txtAgente")->text(), u"Mario Neri"_s);
+        QCOMPARE(s.f("txtRecapito")->text(), u"02 555"_s);
+        QCOMPARE(s.f("txtPagamento")->text(), u"Bonifico a 30 giorni"_s);
+        QCOMPARE(s.f("txtCodice")->text(), u"VITE-8"_s);
+        QCOMPARE(s.f("txtNote")->text(), u"nota"_s);
+        QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), u"1"_s);
+    }
+
+    // A product at its warning level is in "Sottoscorta"; a double click shows it on the sheet.
+    void lowStockPickShowsTheProduct() {
+        SheetFixture s;
+        writeFile(s.path(u"Magazzino.pro"_s),
+                  productBytes({{0, "PIENO"}, {3, "9"}, {4, "1"}}) +
+                      productBytes({{0, "AL-LIMITE"}, {3, "4"}, {4, "4"}, {15, "riordinare"}}));
+        QVERIFY(s.showActive());
+        bool ran = false;
+        QStringList lines;
+        whenModal(
+            [&lines](QWidget* list) {
+                QCOMPARE(list->objectName(), u"TfrmSottoscorta"_s);
+                auto* view = list->findChild<QListView*>(u"lstRecords"_s);
+                for (int i = 0; i < view->model()->rowCount(); ++i)
+                    lines.append(view->model()->index(i, 0).data().toString());
+                doubleClickFirst(list);
+            },
+            &ran);
+        s.click("btnSottoscorta");
+        QVERIFY(ran);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].startsWith(u"Cod. AL-LIMITE "_s));
+        QCOMPARE(s.f("txtCodice")->text(), u"AL-LIMITE"_s);
+        QCOMPARE(s.f("txtNote")->text(), u"riordinare"_s);
+        QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), u"2"_s);
+    }
+};
+
+QTEST_MAIN(TestSheetHandBacks)
+#include "TestSheetHandBacks.moc"
