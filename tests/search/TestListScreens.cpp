@@ -73,8 +73,7 @@ void doubleClickRow(QWidget* screen, int row) {
     auto* list = child<QListView>(screen, "lstRecords");
     const QModelIndex index = list->model()->index(row, 0);
     list->setCurrentIndex(index);
-    const QRect r = list->visualRect(index);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    Q_EMIT list->doubleClicked(index);
 }
 
 } // namespace
@@ -142,7 +141,7 @@ class TestListScreens : public QObject {
         Fixture fx;
         RecordListScreen screen(fx.ctx, nullptr, supplierRecontactList());
         screen.show();
-        QTest::mouseClick(child<QPushButton>(&screen, "btnTrova"), Qt::LeftButton);
+        child<QPushButton>(&screen, "btnTrova")->click();
         QCOMPARE(fx.platform.lastKind(), Kind::Message);
         QCOMPARE(fx.platform.lastText(),
                  u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
@@ -179,7 +178,7 @@ class TestListScreens : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), u"txtCognome"_s);
 
-        QTest::mouseClick(child<QPushButton>(&screen, "btnCerca"), Qt::LeftButton);
+        child<QPushButton>(&screen, "btnCerca")->click();
         QVERIFY(!avvio->isVisible());
         QCOMPARE(child<QLabel>(&screen, "lblConta")->text(), u"2"_s);
         QCOMPARE(child<QLabel>(&screen, "lblTrovate")->text(),
@@ -202,7 +201,7 @@ class TestListScreens : public QObject {
         screen.show();
         {
             test::Unprivileged nobody;
-            QTest::mouseClick(child<QPushButton>(&screen, "btnCerca"), Qt::LeftButton);
+            child<QPushButton>(&screen, "btnCerca")->click();
         }
         QCOMPARE(fx.platform.lastKind(), Kind::Error);
         QCOMPARE(fx.platform.lastText(), kArchiveErrorText);
@@ -219,7 +218,7 @@ class TestListScreens : public QObject {
         fx.platform.printToPdf = fx.dir.filePath(u"lista.pdf"_s);
         RecordListScreen screen(fx.ctx, nullptr, unpaidList());
         screen.show();
-        QTest::mouseClick(child<QPushButton>(&screen, "btnStampa"), Qt::LeftButton);
+        child<QPushButton>(&screen, "btnStampa")->click();
         QCOMPARE(fx.platform.printDialogs, 1);
         QProcess pdf;
         pdf.start(u"pdftotext"_s, {u"-layout"_s, fx.platform.printToPdf, u"-"_s});

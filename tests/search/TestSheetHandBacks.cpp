@@ -15,7 +15,7 @@ void doubleClickFirst(QWidget* screen) {
     auto* list = screen->findChild<QListView*>(u"lstRecords"_s);
     const QModelIndex index = list->model()->index(0, 0);
     list->setCurrentIndex(index);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    Q_EMIT list->doubleClicked(index);
 }
 
 QByteArray supplierBytes(const QList<QPair<int, QByteArray>>& values) {
