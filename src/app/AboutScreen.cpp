@@ -98,7 +98,8 @@ AboutScreen::AboutScreen(AppContext& ctx, QWidget* owner, const AboutConfig& con
     layout->addLayout(middle, 1);
     layout->addLayout(foot);
 
-    setFixedSize(560, sizeHint().height());
+    // The text wraps, so the height follows from the width.
+    setFixedSize(560, qMax(sizeHint().height(), layout->totalHeightForWidth(560)));
     chiudi->setFocus();
 }
 
