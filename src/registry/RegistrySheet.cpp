@@ -1,5 +1,6 @@
 #include "registry/RegistrySheet.h"
 
+#include "attachments/TfrmAllegaCartella.h"
 #include "checks/CheckScreens.h"
 #include "printing/SheetOutput.h"
 #include "registry/ProvinceCodes.h"
@@ -14,6 +15,7 @@
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -53,7 +55,7 @@ const ToolConfig kTools[] = {
     {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
     {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", true, T::NewGroup},
     {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, true},
-    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
+    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", true},
     {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true, T::NewGroup},
     {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true},
     {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", true},
@@ -277,6 +279,10 @@ void RegistrySheet::applyTabOrder() {
 void RegistrySheet::connectButtons() {
     onClick("cmdNuovo", &RegistrySheet::cmdNuovoClick);
     onClick("cmdSalva", &RegistrySheet::cmdSalvaClick);
+    if (QAbstractButton* b = tool("cmdFile"))
+        connect(b, &QAbstractButton::clicked, this, [this] {
+            TfrmAllegaCartella::editSlotsOf(context(), this, QLatin1String(m_config.attachMode));
+        });
     onClick("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
     onClick("cmdEsci", &RegistrySheet::cmdEsciClick);
     onClick("cmdTrova", &RegistrySheet::cmdTrovaClick);

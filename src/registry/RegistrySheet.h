@@ -47,6 +47,7 @@ struct SheetConfig {
     const search::SearchDef& search;            // cmdTrova
     const char* searchTag;                      // the caller tag the search is given
     const search::RecordListDef& recontact;     // cmdRicontatta
+    const char* attachMode;                     // the attachment screen's tag for cmdFile
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the

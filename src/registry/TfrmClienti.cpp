@@ -82,6 +82,7 @@ const SheetConfig kConfig{
     search::customerSearch(),
     "clienti",
     search::customerRecontactList(),
+    "clienti",
 };
 
 } // namespace

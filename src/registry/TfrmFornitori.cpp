@@ -69,6 +69,7 @@ const SheetConfig kConfig{
     search::supplierSearch(),
     "fornitori",
     search::supplierRecontactList(),
+    "fornitori",
 };
 
 } // namespace

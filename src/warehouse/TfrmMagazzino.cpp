@@ -1,7 +1,9 @@
 #include "warehouse/TfrmMagazzino.h"
 
+#include "attachments/PhotoActions.h"
 #include "attachments/PhotoBox.h"
 #include "attachments/PhotoStore.h"
+#include "attachments/TfrmAllegaCartella.h"
 #include "printing/ProductSheetOptions.h"
 #include "search/RecordListScreen.h"
 #include "search/SearchScreen.h"
@@ -19,6 +21,7 @@
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -83,7 +86,7 @@ const T kTools[] = {
      "Visualizza il riepilogo dei materiali in esaurimento.", true},
     {"btnScaduti", Icon::Unpaid, "Da saldare",
      "Visualizza il riepilogo dei pagamenti non ancora saldati.", true},
-    {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", false},
+    {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", true},
     {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true,
      T::NewGroup},
     {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true},
@@ -99,12 +102,12 @@ const SheetFrameConfig kFrame{"TfrmMagazzino", " Depotta - Magazzino Prodotti", 
 
 // The photo's buttons, drawn as the toolbar's.
 const T kPhotoTools[] = {
-    {"btnCaricaFoto", Icon::Open, "Carica", "Carica una foto esistente.", false},
-    {"btnAcquisisciFoto", Icon::Camera, "Webcam", "Acquisisci la foto da WebCam.", false},
-    {"btnSalvaFoto", Icon::Save, "Salva", "Salva la foto su disco.", false},
+    {"btnCaricaFoto", Icon::Open, "Carica", "Carica una foto esistente.", true},
+    {"btnAcquisisciFoto", Icon::Camera, "Webcam", "Acquisisci la foto da WebCam.", true},
+    {"btnSalvaFoto", Icon::Save, "Salva", "Salva la foto su disco.", true},
     {"btnZoomFoto", Icon::Zoom, "Ingrandisci", "Visualizza la foto nelle sue dimensioni reali.",
-     false},
-    {"btnCancFoto", Icon::Remove, "Cancella", "Cancella la foto.", false},
+     true},
+    {"btnCancFoto", Icon::Remove, "Cancella", "Cancella la foto.", true},
 };
 
 // Hints of the controls inside the sheet; the photo's come from kPhotoTools.
@@ -230,6 +233,11 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnScaduti", &TfrmMagazzino::btnScadutiClick);
     onClick("impFornitore", &TfrmMagazzino::impFornitoreClick);
     onClick("btnEsci", &TfrmMagazzino::btnEsciClick);
+    if (QAbstractButton* b = tool("btnAllegati"))
+        connect(b, &QAbstractButton::clicked, this, [this] {
+            TfrmAllegaCartella::editSlotsOf(context(), this, QStringLiteral("magazzino"));
+        });
+    new PhotoActions(ctx, this, m_photo);
 
     clearSheet();
 }
@@ -466,11 +474,18 @@ void TfrmMagazzino::btnSalvaClick() {
     if (!requiredFilled(kRequired))
         return;
     const ArchiveSheet::Saved outcome = archive().save();
-    if (outcome != ArchiveSheet::Saved::Failed)
-        storePhoto(archive().position());
+    const bool photoStored =
+        outcome == ArchiveSheet::Saved::Failed || storePhoto(archive().position());
     if (editing)
         editing->setFocus(Qt::OtherFocusReason);
     archive().reportSaved(outcome);
+    // The photo stays in its box, so that saving again once the folder works stores it.
+    if (!photoStored)
+        context().platform().notice(
+            this, NoticeKind::Error,
+            QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile "
+                           "salvare la foto nella cartella Schedario.\r\n\r\nLa foto resta "
+                           "nella scheda: salvare di nuovo quando la cartella sarà accessibile."));
 }
 
 void TfrmMagazzino::btnAggiungiClick() {
@@ -577,15 +592,15 @@ void TfrmMagazzino::loadPhoto(qint64 position) {
         m_photo->showPlaceholder();
 }
 
-void TfrmMagazzino::storePhoto(qint64 position) {
+bool TfrmMagazzino::storePhoto(qint64 position) {
     const PhotoStore store(context().programDir());
     // The picture was read from this very file: encoding it again would only lose quality.
     if (m_photo->storedAt() == position && QFile::exists(store.filePath(position)))
-        return;
-    if (store.store(m_photo->picture(), position))
-        m_photo->markStored(position);
-    else
-        m_photo->showPlaceholder();
+        return true;
+    if (!store.store(m_photo->picture(), position))
+        return false;
+    m_photo->markStored(position);
+    return true;
 }
 
 } // namespace dp

@@ -52,7 +52,7 @@ class TfrmMagazzino final : public SheetFrame {
     void openInstructions();
     void openDatePicker();
     void loadPhoto(qint64 position);
-    void storePhoto(qint64 position);
+    bool storePhoto(qint64 position); // false when the photo file could not be written
     QLineEdit* field(const char* name) const;
 
     PhotoBox* m_photo = nullptr;

@@ -40,10 +40,10 @@ struct SheetCase {
     int recordSize;
     const char* archive;
 };
-const SheetCase kCustomer{"TfrmClienti", "cmdFile",  "cmdSalva", "cmdNuovo",
-                          "cmdDuplica",  1645,       3151,       "Clienti.pro"};
-const SheetCase kSupplier{"TfrmFornitori", "cmdFile",  "cmdSalva", "cmdNuovo",
-                          "cmdDuplica",    2137,       3643,       "Fornitori.pro"};
+const SheetCase kCustomer{"TfrmClienti", "cmdFile", "cmdSalva", "cmdNuovo",
+                          "cmdDuplica",  1645,      3151,       "Clienti.pro"};
+const SheetCase kSupplier{"TfrmFornitori", "cmdFile", "cmdSalva", "cmdNuovo",
+                          "cmdDuplica",    2137,      3643,       "Fornitori.pro"};
 const SheetCase kProduct{"TfrmMagazzino", "btnAllegati", "btnSalva", "btnNuovo",
                          "btnDuplica",    996,           2502,       "Magazzino.pro"};
 
@@ -159,9 +159,12 @@ class TestSheetAttachments : public QObject {
 void TestSheetAttachments::attachSaveBrowseOpen_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("mode");
-    QTest::newRow("customer") << "TfrmClienti" << "clienti";
-    QTest::newRow("supplier") << "TfrmFornitori" << "fornitori";
-    QTest::newRow("product") << "TfrmMagazzino" << "magazzino";
+    QTest::newRow("customer") << "TfrmClienti"
+                              << "clienti";
+    QTest::newRow("supplier") << "TfrmFornitori"
+                              << "fornitori";
+    QTest::newRow("product") << "TfrmMagazzino"
+                             << "magazzino";
 }
 
 void TestSheetAttachments::attachSaveBrowseOpen() {
@@ -175,7 +178,7 @@ void TestSheetAttachments::attachSaveBrowseOpen() {
 
     s.withAttachments([&](TfrmAllegaCartella* d) {
         QCOMPARE(d->memory(), mode);
-        s.platform.fileAnswers = {first, third};
+        s.platform.fileAnswers << first << third;
         press(d, "btnSfoglia01");
         press(d, "btnSfoglia03");
         edit(d, "txtDesc01")->setText(longDesc);
@@ -204,9 +207,10 @@ void TestSheetAttachments::attachSaveBrowseOpen() {
         press(d, "btnApri01");
         press(d, "btnAnnulla");
     });
-    QCOMPARE(s.platform.opened,
-             QStringList{QUrl::fromLocalFile(s.attached(QStringLiteral("carta d'identità.pdf")))
-                             .toString()});
+    QCOMPARE(
+        s.platform.opened,
+        QStringList{
+            QUrl::fromLocalFile(s.attached(QStringLiteral("carta d'identità.pdf"))).toString()});
 
     // A duplicate starts without attachments.
     s.click(s.c.duplicate);
@@ -221,7 +225,7 @@ void TestSheetAttachments::cancelAfterBrowseKeepsTheSheet() {
     Sheet s(kCustomer);
     s.fillRequired();
     s.withAttachments([&](TfrmAllegaCartella* d) {
-        s.platform.fileAnswers = {s.source(QStringLiteral("a.pdf"), "a")};
+        s.platform.fileAnswers << s.source(QStringLiteral("a.pdf"), "a");
         press(d, "btnSfoglia01");
         edit(d, "txtDesc02")->setText(QStringLiteral("nuova"));
         press(d, "btnAnnulla");
@@ -235,7 +239,7 @@ void TestSheetAttachments::removedNameIsStoredEmpty() {
     Sheet s(kSupplier);
     s.fillRequired();
     s.withAttachments([&](TfrmAllegaCartella* d) {
-        s.platform.fileAnswers = {s.source(QStringLiteral("contratto.pdf"), "pdf")};
+        s.platform.fileAnswers << s.source(QStringLiteral("contratto.pdf"), "pdf");
         press(d, "btnSfoglia02");
         edit(d, "txtDesc02")->setText(QStringLiteral("Contratto quadro"));
         press(d, "btnApplica");

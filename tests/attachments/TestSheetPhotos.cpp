@@ -120,8 +120,8 @@ void TestSheetPhotos::bitmapIsStoredAsJpegEnlargedAndRemoved() {
         const QRect drawn = zoom->pictureRect();
         QVERIFY(drawn.width() > 80);
         QCOMPARE(drawn.width() * 60 / 80, drawn.height());
-        QTest::mouseClick(zoom->findChild<QWidget*>(QStringLiteral("imgFoto")), Qt::LeftButton,
-                          {}, drawn.center());
+        QTest::mouseClick(zoom->findChild<QWidget*>(QStringLiteral("imgFoto")), Qt::LeftButton, {},
+                          drawn.center());
         QVERIFY(!zoom->isVisible());
     });
 

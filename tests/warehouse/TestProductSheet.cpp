@@ -37,7 +37,6 @@ class TestProductSheet : public QObject {
     void expiryDateKeysAndPicker();
     void stockFieldOpensInstructions();
     void photoWrittenAtSaveAndLoadedWhenShown();
-    void photoFolderUnwritableShowsPlaceholder();
 };
 
 void TestProductSheet::newSheetState() {
@@ -61,8 +60,7 @@ void TestProductSheet::newSheetState() {
     QVERIFY(s.screen->windowState() & Qt::WindowMaximized);
     // Later screens: present, disabled.
     for (const char* name :
-         {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti", "btnAllegati", "btnEsporta",
-          "btnCaricaFoto", "btnAcquisisciFoto", "btnSalvaFoto", "btnZoomFoto", "btnCancFoto"}) {
+         {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti", "btnEsporta"}) {
         auto* b = s.screen->findChild<QToolButton*>(name);
         QVERIFY2(b && !b->isEnabled(), name);
     }
@@ -597,21 +595,6 @@ void TestProductSheet::photoWrittenAtSaveAndLoadedWhenShown() {
     s.click("cmdAvanti");
     QVERIFY(!s.screen->photo()->hasPhoto());
     QCOMPARE(s.platform.shown.size(), 5); // the save notices, nothing about photos
-}
-
-void TestProductSheet::photoFolderUnwritableShowsPlaceholder() {
-    SheetFixture s;
-    writeFile(s.path("Schedario"), "not a folder");
-    QVERIFY(s.showActive());
-    s.fillRequired();
-    QImage blue(50, 50, QImage::Format_RGB32);
-    blue.fill(Qt::blue);
-    s.screen->photo()->setPicture(blue);
-    s.click("btnSalva");
-    QCOMPARE(s.platform.shown.size(), 1);
-    QCOMPARE(s.platform.lastKind(), Kind::Information);
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("1"));
-    QVERIFY(!s.screen->photo()->hasPhoto());
 }
 
 QTEST_MAIN(TestProductSheet)
