@@ -54,7 +54,7 @@ SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath
     CellSnapshot& rows = *out.rows;
     QByteArray scratch;
     try {
-        RecordFile file(archivePath, *config.layout);
+        RecordFile file(archivePath, *config.layout, RecordFile::Lock::Shared);
         const qint64 total = file.count();
         file.scan([&](const RecordView& view, qint64 position) {
             for (int c = 0; c < config.columnCount(); ++c) {

@@ -58,10 +58,10 @@ class RecordFile {
 
 template <class Visit> void RecordFile::scan(Visit&& visit) {
     const qint64 size = m_layout.size();
-    const qint64 perBlock = qMax<qint64>(1, (4 << 20) / size);
+    const qint64 total = count();
+    const qint64 perBlock = qBound<qint64>(1, total, (4 << 20) / size);
     QByteArray block(perBlock * size, Qt::Uninitialized);
     seekTo(0);
-    const qint64 total = count();
     qint64 position = 0;
     while (position < total) {
         const qint64 n = readBlock(block.data(), qMin(perBlock, total - position));

@@ -153,10 +153,16 @@ double roundWhole(double v) {
 }
 
 double round4(double v) {
+    // Beyond 15 digits a double holds no decimals, and scaling could overflow to infinity.
+    if (std::fabs(v) >= 1e15)
+        return v;
     return std::trunc(v * 10000.0 + 0.5) / 10000.0;
 }
 
 QString padDecimals(QString s) {
+    // Decimals after an exponent would make the number unreadable: it stays as printed.
+    if (s.contains(QLatin1Char('E')))
+        return s;
     const qsizetype comma = s.indexOf(QLatin1Char(','));
     if (comma < 0)
         s += QStringLiteral(",00");

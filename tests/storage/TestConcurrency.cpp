@@ -101,7 +101,10 @@ void TestConcurrency::killedWriterKeepsEveryReportedOperation() {
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(workerProgram(), {QStringLiteral("churn"), folder, QString::number(round)});
         QVERIFY(p.waitForStarted());
+        // The random moment counts from the first operation, however long the start took.
         QByteArray out;
+        while (out.isEmpty() && p.waitForReadyRead(10000))
+            out += p.readAllStandardOutput();
         QElapsedTimer alive;
         alive.start();
         const int life = rng.bounded(20, 120);

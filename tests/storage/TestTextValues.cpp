@@ -73,6 +73,10 @@ void TestTextValues::normaliseAmount_data() {
                                        << "12,50";
     QTest::newRow("zero") << "0"
                           << "0,00";
+    QTest::newRow("too large for plain digits") << "1E58"
+                                                << "1E58";
+    QTest::newRow("near the largest double") << "1E308"
+                                             << "1E308";
 }
 
 void TestTextValues::normaliseAmount() {
