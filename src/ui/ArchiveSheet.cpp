@@ -37,30 +37,35 @@ qint64 ArchiveSheet::position() const {
 
 void ArchiveSheet::setPosition(qint64 position) {
     m_position->setText(position > 0 ? QString::number(position) : QString());
+    if (position == 0)
+        m_shown.clear();
     Q_EMIT positionChanged(position);
 }
 
-void ArchiveSheet::showRecord(const Record& record, qint64 position) {
-    for (int i = 0; i < m_layout.fieldCount(); ++i) {
-        const QString name = stem(m_layout.fields[i]);
-        const QString value = record.text(i);
-        if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name)) {
-            e->setText(value);
-        } else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name)) {
-            p->setPlainText(value);
-        } else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name)) {
-            cb->setEditText(value);
-        } else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name)) {
-            // Anything but the two flag texts leaves the box as it was.
-            if (value == kSi)
-                c->setChecked(true);
-            else if (value == kNo)
-                c->setChecked(false);
-        } else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name)) {
-            l->setText(value);
-        }
+void ArchiveSheet::showField(int field, const QString& value) {
+    const QString name = stem(m_layout.fields[field]);
+    if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name)) {
+        e->setText(value);
+    } else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name)) {
+        p->setPlainText(value);
+    } else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name)) {
+        cb->setEditText(value);
+    } else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name)) {
+        // Anything but the two flag texts leaves the box as it was.
+        if (value == kSi)
+            c->setChecked(true);
+        else if (value == kNo)
+            c->setChecked(false);
+    } else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name)) {
+        l->setText(value);
     }
+}
+
+void ArchiveSheet::showRecord(const Record& record, qint64 position) {
+    for (int i = 0; i < m_layout.fieldCount(); ++i)
+        showField(i, record.text(i));
     setPosition(position);
+    m_shown = position > 0 ? record.bytes() : QByteArray();
     if (afterShow)
         afterShow(position);
 }
@@ -177,9 +182,28 @@ ArchiveSheet::Saved ArchiveSheet::save() {
         const qint64 p = position();
         if (p == 0) {
             setPosition(file.append(r));
+            m_shown = r.bytes();
             return Saved::Appended;
         }
-        setPosition(file.rewrite(p, r));
+        Record out = r;
+        if (!m_shown.isEmpty()) {
+            const Record stored = file.read(p);
+            if (stored.bytes() != m_shown) {
+                const std::optional<Record> merged =
+                    merge ? merge(stored, Record(m_layout, m_shown), r) : std::nullopt;
+                if (!merged) {
+                    file.close();
+                    reportChangedElsewhere(m_ctx, m_screen);
+                    return Saved::Failed;
+                }
+                out = *merged;
+            }
+        }
+        setPosition(file.rewrite(p, out));
+        m_shown = out.bytes();
+        for (int i = 0; i < m_layout.fieldCount(); ++i)
+            if (out.text(i) != r.text(i))
+                showField(i, out.text(i));
         return Saved::Rewritten;
     } catch (const StorageError& e) {
         reportArchiveError(m_ctx, m_screen, e);

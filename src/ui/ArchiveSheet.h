@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -42,10 +43,17 @@ class ArchiveSheet : public QObject {
     void last();
 
     // Appends a new sheet or rewrites the stored one, and sets the position. A failure is
-    // reported with the archive error and changes nothing. The caller reports success with
-    // reportSaved once its own after-save steps are done.
+    // reported with the archive error and changes nothing. Another workstation may have
+    // changed the stored record since this sheet showed it (or last saved it): the rewrite
+    // compares the two under the exclusive lock and, when they differ, refuses with its
+    // message and writes nothing, unless merge gives the record to write instead; the
+    // fields in which that record differs from the sheet are then shown. The caller reports success
+    // with reportSaved once its own after-save steps are done.
     Saved save();
     void reportSaved(Saved outcome);
+    std::function<std::optional<Record>(const Record& stored, const Record& shown,
+                                        const Record& built)>
+        merge;
 
     // Duplica: refused with its warning on a sheet not yet in the archive; otherwise the
     // sheet keeps its data but loses its attachments and its position, so that the next
@@ -62,12 +70,14 @@ class ArchiveSheet : public QObject {
   private:
     enum class Step { First, Previous, Next, Last };
     void browse(Step step);
+    void showField(int field, const QString& value);
     void emptyArchive();
 
     AppContext& m_ctx;
     QWidget* m_screen;
     const RecordLayout& m_layout;
     QLabel* m_position;
+    QByteArray m_shown; // the stored bytes of the record on display; empty for a new sheet
 };
 
 } // namespace dp

@@ -9,6 +9,17 @@ const QString kArchiveBusyText = QStringLiteral(
     "Attenzione: l'archivio è momentaneamente in uso su un'altra postazione di lavoro.\n\r\n\r"
     "L'operazione non è stata eseguita: riprovare tra qualche istante.");
 
+const QString kChangedElsewhereText = QStringLiteral(
+    "Attenzione: dopo essere stata visualizzata qui, questa scheda è stata modificata su "
+    "un'altra postazione di lavoro.\n\r\n\rLe modifiche apportate in questa schermata NON sono "
+    "state salvate, per non cancellare quelle dell'altra postazione. Per vedere la scheda "
+    "attuale, visualizzarla di nuovo (con i pulsanti di scorrimento o con una ricerca), poi "
+    "ripetere le modifiche e premere Salva.");
+
+void reportChangedElsewhere(AppContext& ctx, QWidget* parent) {
+    ctx.platform().notice(parent, NoticeKind::Warning, kChangedElsewhereText);
+}
+
 void reportArchiveError(AppContext& ctx, QWidget* parent) {
     ctx.platform().notice(parent, NoticeKind::Error, kArchiveErrorText);
 }

@@ -17,4 +17,8 @@ void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& er
 
 extern const QString kArchiveBusyText;
 
+// A sheet saved over a record that another workstation changed after the sheet showed it.
+void reportChangedElsewhere(AppContext& ctx, QWidget* parent);
+extern const QString kChangedElsewhereText;
+
 } // namespace dp

@@ -31,4 +31,25 @@ QString tooLargeText() {
         "(da -999 a 9999 pezzi).\n\r\n\rL'operazione non è stata registrata.");
 }
 
+std::optional<Record> mergeStock(const Record& stored, const Record& shown, const Record& built) {
+    using namespace Prodotto;
+    Record storedWithout = stored;
+    Record shownWithout = shown;
+    storedWithout.setText(Giacenza, u"");
+    shownWithout.setText(Giacenza, u"");
+    if (storedWithout.bytes() != shownWithout.bytes())
+        return std::nullopt;
+    const auto now = readOrZero(stored.text(Giacenza));
+    const auto before = readOrZero(shown.text(Giacenza));
+    const auto after = readOrZero(built.text(Giacenza));
+    if (!now || !before || !after)
+        return std::nullopt;
+    const QString merged = text::formatNumber(*now + *after - *before);
+    if (!fitsStockField(merged))
+        return std::nullopt;
+    Record out = built;
+    out.setText(Giacenza, merged);
+    return out;
+}
+
 } // namespace dp::stock

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Journal.h"
+#include "storage/Record.h"
 
 #include <QString>
 #include <QStringView>
@@ -19,5 +20,12 @@ bool fitsStockField(QStringView stock);
 
 // The warning shown when a movement would give a stock the field cannot hold.
 QString tooLargeText();
+
+// Movements registered on two workstations add up. A product sheet saved over a stored
+// product that another workstation changed since the sheet showed it: when the two differ
+// only in their stock, the sheet as built with the stored stock plus the change this sheet's
+// movements made since it was shown. Nothing when anything else differs, when a stock is not
+// a number, or when the sum does not fit the stock field.
+std::optional<Record> mergeStock(const Record& stored, const Record& shown, const Record& built);
 
 } // namespace dp::stock

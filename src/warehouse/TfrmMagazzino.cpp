@@ -18,6 +18,7 @@
 #include "ui/Style.h"
 #include "ui/TfrmCalendario.h"
 #include "ui/TfrmGuida.h"
+#include "warehouse/StockRules.h"
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 
@@ -218,6 +219,8 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     // After the conventions, so these two fields see their keys first.
     field("txtGiacenza")->installEventFilter(this);
     field("txtDataSca")->installEventFilter(this);
+    // Movements registered on two workstations add up instead of refusing the second save.
+    archive().merge = stock::mergeStock;
 
     onClick("btnNuovo", &TfrmMagazzino::btnNuovoClick);
     onClick("btnDuplica", &TfrmMagazzino::btnDuplicaClick);

@@ -1,9 +1,11 @@
 #include "../warehouse/WarehouseFixture.h"
 
+#include "registry/TfrmClienti.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
 #include "warehouse/TfrmGiacenza.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -76,6 +78,44 @@ QByteArray storedProduct(const QByteArray& name) {
                          {17, "No"}});
 }
 
+const QString kChangedElsewhere = QStringLiteral(
+    "Attenzione: dopo essere stata visualizzata qui, questa scheda è stata modificata su "
+    "un'altra postazione di lavoro.\n\r\n\rLe modifiche apportate in questa schermata NON sono "
+    "state salvate, per non cancellare quelle dell'altra postazione. Per vedere la scheda "
+    "attuale, visualizzarla di nuovo (con i pulsanti di scorrimento o con una ricerca), poi "
+    "ripetere le modifiche e premere Salva.");
+const QString kRewritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+
+// Two programs on one folder, each showing the same stored record on its own sheet.
+template <class Sheet> struct TwoWorkstations {
+    QTemporaryDir dir;
+    FakePlatform platformA{dir.path()};
+    FakePlatform platformB{dir.path()};
+    AppContext ctxA{platformA};
+    AppContext ctxB{platformB};
+    std::unique_ptr<Sheet> a = std::make_unique<Sheet>(ctxA);
+    std::unique_ptr<Sheet> b = std::make_unique<Sheet>(ctxB);
+
+    TwoWorkstations(const QString& file, const QByteArray& stored) {
+        ctxA.registerScreen(a.get());
+        ctxB.registerScreen(b.get());
+        writeFile(dir.filePath(file), stored);
+        click(a.get(), "cmdPrimo");
+        click(b.get(), "cmdPrimo");
+    }
+    static void click(QWidget* sheet, const char* name) {
+        sheet->findChild<QAbstractButton*>(QLatin1String(name))->click();
+    }
+    static void set(QWidget* sheet, const char* name, const QString& text) {
+        if (!text.isEmpty())
+            sheet->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    }
+    static QString get(QWidget* sheet, const char* name) {
+        return sheet->findChild<QLineEdit*>(QLatin1String(name))->text();
+    }
+};
+
 QString position(const SheetFixture& s) {
     return s.screen->findChild<QLabel*>(QStringLiteral("lblPosizione"))->text();
 }
@@ -91,6 +131,9 @@ class TestSharedSheets : public QObject {
     void fullDiskLeavesNoHalfRecord();
     void lockedArchiveIsBusy_data();
     void lockedArchiveIsBusy();
+    void productSavedOnTwoWorkstations_data();
+    void productSavedOnTwoWorkstations();
+    void customerSavedOnTwoWorkstations();
 };
 
 void TestSharedSheets::saveThatCannotReachTheDisk_data() {
@@ -204,6 +247,93 @@ void TestSharedSheets::lockedArchiveIsBusy() {
     QCOMPARE(s.platform.lastKind(), Kind::Warning);
     QCOMPARE(s.platform.lastText(), kBusy);
     QCOMPARE(readFile(s.path(QStringLiteral("Operazioni_Carico.pro"))), QByteArray());
+}
+
+void TestSharedSheets::productSavedOnTwoWorkstations_data() {
+    // The stored product: stock 12, name "Vite", price 20,00. A movement shows as the stock
+    // the movement screen hands back to its sheet.
+    QTest::addColumn<QString>("stockA");
+    QTest::addColumn<QString>("nameA");
+    QTest::addColumn<QString>("stockB");
+    QTest::addColumn<QString>("priceB");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QByteArray>("stock");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("price");
+    QTest::newRow("movements on both add up")
+        << "17"
+        << ""
+        << "9"
+        << "" << false << QByteArray("14") << QByteArray("Vite") << QByteArray("20,00");
+    QTest::newRow("a movement on one, a new price on the other")
+        << "17"
+        << ""
+        << ""
+        << "22,00" << false << QByteArray("17") << QByteArray("Vite") << QByteArray("22,00");
+    QTest::newRow("the other changed more than the stock")
+        << ""
+        << "Vite lunga"
+        << "9"
+        << "" << true << QByteArray("12") << QByteArray("Vite lunga") << QByteArray("20,00");
+}
+
+void TestSharedSheets::productSavedOnTwoWorkstations() {
+    QFETCH(QString, stockA);
+    QFETCH(QString, nameA);
+    QFETCH(QString, stockB);
+    QFETCH(QString, priceB);
+    QFETCH(bool, refused);
+    QFETCH(QByteArray, stock);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, price);
+    using W = TwoWorkstations<TfrmMagazzino>;
+    W w(QStringLiteral("Magazzino.pro"), storedProduct("Vite"));
+    W::set(w.a.get(), "txtGiacenza", stockA);
+    W::set(w.a.get(), "txtNome", nameA);
+    W::click(w.a.get(), "btnSalva");
+    QCOMPARE(w.platformA.lastText(), kRewritten);
+
+    W::set(w.b.get(), "txtGiacenza", stockB);
+    W::set(w.b.get(), "txtPrezzo", priceB);
+    const QString stockShownB = W::get(w.b.get(), "txtGiacenza");
+    W::click(w.b.get(), "btnSalva");
+    QCOMPARE(w.platformB.lastText(), refused ? kChangedElsewhere : kRewritten);
+    const QByteArray record = readFile(w.dir.filePath(QStringLiteral("Magazzino.pro")));
+    QCOMPARE(record.size(), 2502);
+    QCOMPARE(bytesAt(record, off::Giacenza, 4), field(4, stock));
+    QCOMPARE(bytesAt(record, off::Nome, 50), field(50, name));
+    QCOMPARE(bytesAt(record, off::Prezzo, 12), field(12, price));
+    // A refused sheet keeps what the user did; a merged one shows the stock it stored.
+    QCOMPARE(W::get(w.b.get(), "txtGiacenza"), refused ? stockShownB : QString::fromLatin1(stock));
+}
+
+void TestSharedSheets::customerSavedOnTwoWorkstations() {
+    // The second save is refused and writes nothing; showing the record again and saving works.
+    Record stored(TSchedaCliente);
+    stored.setText(Cliente::Cognome, u"Rossi");
+    stored.setText(Cliente::Nome, u"Mario");
+    using W = TwoWorkstations<TfrmClienti>;
+    W w(QStringLiteral("Clienti.pro"), stored.bytes());
+    W::set(w.a.get(), "txtNome", QStringLiteral("Maria"));
+    W::click(w.a.get(), "cmdSalva");
+    QCOMPARE(w.platformA.lastText(), kRewritten);
+    const QByteArray afterA = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
+
+    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    W::click(w.b.get(), "cmdSalva");
+    QCOMPARE(w.platformB.lastKind(), Kind::Warning);
+    QCOMPARE(w.platformB.lastText(), kChangedElsewhere);
+    QCOMPARE(readFile(w.dir.filePath(QStringLiteral("Clienti.pro"))), afterA);
+
+    W::click(w.b.get(), "cmdPrimo");
+    QCOMPARE(W::get(w.b.get(), "txtNome"), QStringLiteral("Maria"));
+    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    W::click(w.b.get(), "cmdSalva");
+    QCOMPARE(w.platformB.lastText(), kRewritten);
+    const QByteArray afterB = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
+    QCOMPARE(afterB.size(), 3151);
+    QCOMPARE(afterB.mid(0, 8), QByteArray("\x07"
+                                          "Bianchi"));
 }
 
 QTEST_MAIN(TestSharedSheets)
