@@ -72,6 +72,7 @@ QByteArray storedProduct(const QByteArray& name) {
                          {1, "12,50"},
                          {2, name},
                          {3, "12"},
+                         {4, "0"},
                          {5, "Scatola"},
                          {6, "Ferramenta"},
                          {16, "20,00"},
