@@ -1,0 +1,8 @@
+# Backup and restore of the program directory's data: pure rules over libzip, no widgets.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+add_library(dp_backup_core STATIC
+  src/backup/Backup.cpp
+)
+target_link_libraries(dp_backup_core PUBLIC depotta_policy Qt6::Core PRIVATE PkgConfig::LIBZIP)
+target_link_libraries(depotta_core INTERFACE dp_backup_core)
