@@ -1,5 +1,6 @@
 # Product sheet and stock movements.
 add_library(dp_warehouse_core STATIC
+  src/warehouse/StockCheck.cpp
   src/warehouse/StockRules.cpp
 )
 target_link_libraries(dp_warehouse_core PUBLIC depotta_policy dp_storage Qt6::Core)

@@ -1,2 +1,3 @@
 dp_add_test(test_product_sheet tests/warehouse/TestProductSheet.cpp LIBS dp_warehouse_ui)
 dp_add_test(test_stock_movement tests/warehouse/TestStockMovement.cpp LIBS dp_warehouse_ui)
+dp_add_test(test_stock_check tests/warehouse/TestStockCheck.cpp LIBS dp_warehouse_core)
