@@ -140,6 +140,7 @@ class SilentPlatform final : public Platform {
     void notice(QWidget*, NoticeKind, const QString&) override {}
     bool question(QWidget*, const QString&) override { return false; }
     bool openUrl(const QUrl&) override { return false; }
+    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     QString programDir() const override { return QStringLiteral("./"); }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {

@@ -40,6 +40,8 @@ class Platform {
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) = 0;
 
+    // Folder dialog; an empty result means the user cancelled.
+    virtual QString existingFolder(QWidget* parent, const QString& caption, const QString& dir) = 0;
     // Print dialog: lets the user choose and set up the printer; false means cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -59,6 +59,10 @@ QString QtPlatform::openFileName(QWidget* parent, const QString& caption, const 
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
+QString QtPlatform::existingFolder(QWidget* parent, const QString& caption, const QString& dir) {
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
 QString QtPlatform::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);

@@ -19,6 +19,7 @@ class QtPlatform final : public Platform {
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& caption, const QString& dir) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 
   private:

@@ -42,6 +42,10 @@ QString FakePlatform::openFileName(QWidget*, const QString& caption, const QStri
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
+QString FakePlatform::existingFolder(QWidget*, const QString&, const QString&) {
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
 QString FakePlatform::saveFileName(QWidget*, const QString& caption, const QString& dir,
                                    const QString& filter) {
     fileDialogs.append({true, caption, dir, filter});

@@ -32,6 +32,7 @@ class FakePlatform final : public Platform {
                          const QString& filter) override;
     QString saveFileName(QWidget*, const QString& caption, const QString& dir,
                          const QString& filter) override;
+    QString existingFolder(QWidget*, const QString&, const QString&) override;
     // Points the printer at the PDF file `printToPdf` (when set) and answers `printAnswer`.
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 

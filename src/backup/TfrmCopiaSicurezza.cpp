@@ -1,0 +1,158 @@
+#include "backup/TfrmCopiaSicurezza.h"
+
+#include "ui/AppContext.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcBackup, "depotta.backup")
+
+namespace dp {
+
+namespace {
+
+const QString kCreated =
+    QStringLiteral("La copia di sicurezza è stata scritta e verificata: ogni file è stato riletto "
+                   "e confrontato.\n\r\n\r");
+const QString kCreateFailed = QStringLiteral(
+    "Attenzione: non è stato possibile scrivere la copia di sicurezza nella cartella "
+    "scelta.\n\r\n\r"
+    "Accertarsi che la cartella sia accessibile in scrittura e che lo spazio sia sufficiente.");
+const QString kNotABackup = QStringLiteral(
+    "Attenzione: il file scelto non è una copia di sicurezza integra di Depotta e non può essere "
+    "ripristinato.\n\r\n\rI dati attuali non sono stati modificati.");
+const QString kRestoreQuestion = QStringLiteral(
+    "La copia di sicurezza è integra.\n\r\n\rRipristinarla? Tutti gli archivi, le foto, gli "
+    "allegati e la password attuali saranno sostituiti da quelli della copia; i dati attuali "
+    "saranno spostati in una cartella \"Dati_precedenti_\" del programma, da cui si possono "
+    "recuperare.\n\r\n\rPrima di continuare chiudere il programma sulle altre postazioni.");
+const QString kRestored = QStringLiteral("Il ripristino è terminato.");
+const QString kRestoreFailed = QStringLiteral(
+    "Attenzione: non è stato possibile ripristinare la copia di sicurezza.\n\r\n\rI dati attuali "
+    "sono stati lasciati come erano.");
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setMinimumHeight(34);
+    return b;
+}
+
+} // namespace
+
+TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
+    : ToolDialog(ctx, owner, QStringLiteral("TfrmCopiaSicurezza"),
+                 QStringLiteral(" Depotta - Copia di sicurezza")) {
+    auto* info = new QLabel(
+        QStringLiteral("La copia di sicurezza raccoglie in un solo file ZIP gli archivi dei "
+                       "prodotti, dei clienti e dei fornitori, i movimenti di carico e scarico, le "
+                       "foto dei prodotti, i documenti allegati e la password. Conservarla lontano "
+                       "dal computer, per esempio su una chiavetta USB o in un'altra sede."),
+        this);
+    info->setObjectName(QStringLiteral("lblInfo"));
+    info->setWordWrap(true);
+    auto* crea = button(this, "cmdCrea", QStringLiteral("Crea copia di sicurezza..."));
+    auto* ripristina = button(this, "cmdRipristina", QStringLiteral("Ripristina da una copia..."));
+    auto* esci = button(this, "cmdEsci", QStringLiteral("Esci"));
+    crea->setToolTip(QStringLiteral("Scrive una nuova copia di sicurezza nella cartella scelta."));
+    ripristina->setToolTip(
+        QStringLiteral("Sostituisce i dati attuali con quelli di una copia di sicurezza."));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(crea);
+    buttons->addWidget(ripristina);
+    buttons->addStretch();
+    buttons->addWidget(esci);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(16);
+    layout->addWidget(info);
+    layout->addLayout(buttons);
+    setMinimumWidth(560);
+
+    connect(crea, &QPushButton::clicked, this, &TfrmCopiaSicurezza::cmdCreaClick);
+    connect(ripristina, &QPushButton::clicked, this, &TfrmCopiaSicurezza::cmdRipristinaClick);
+    connect(esci, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+backup::Progress TfrmCopiaSicurezza::progressDialog(const QString& label) {
+    auto dialog = std::make_shared<QProgressDialog>(label, QStringLiteral("Annulla"), 0, 100, this);
+    dialog->setObjectName(QStringLiteral("dlgAvanzamento"));
+    dialog->setWindowTitle(windowTitle());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(300);
+    dialog->setValue(0);
+    return [dialog](int done, int total) {
+        dialog->setMaximum(qMax(1, total));
+        dialog->setValue(qMin(done, total));
+        if (done >= total)
+            dialog->reset();
+        QApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
+}
+
+void TfrmCopiaSicurezza::cmdCreaClick() {
+    Platform& p = context().platform();
+    const QString folder = p.existingFolder(
+        this, QStringLiteral("Scegli la cartella della copia di sicurezza"), QDir::homePath());
+    if (folder.isEmpty())
+        return;
+    const backup::Outcome out = backup::writeBackup(
+        context().programDir(), folder, p.now(),
+        progressDialog(QStringLiteral("Copia di sicurezza in corso...")), m_copy);
+    if (out.cancelled)
+        return;
+    if (!out.ok) {
+        qCWarning(lcBackup) << "backup into" << folder << "failed:" << out.detail;
+        p.notice(this, NoticeKind::Error, kCreateFailed);
+        return;
+    }
+    p.notice(this, NoticeKind::Information, kCreated + QDir::toNativeSeparators(out.path));
+}
+
+void TfrmCopiaSicurezza::cmdRipristinaClick() {
+    Platform& p = context().platform();
+    const QString zip =
+        p.openFileName(this, QStringLiteral("Scegli la copia di sicurezza da ripristinare"),
+                       QDir::homePath(), QStringLiteral("Copie di sicurezza di Depotta (*.zip)"));
+    if (zip.isEmpty())
+        return;
+    const backup::Outcome check = backup::verifyBackup(
+        zip, progressDialog(QStringLiteral("Verifica della copia in corso...")));
+    if (check.cancelled)
+        return;
+    if (!check.ok) {
+        qCWarning(lcBackup) << "backup" << zip << "refused:" << check.detail;
+        p.notice(this, NoticeKind::Warning, kNotABackup);
+        return;
+    }
+    if (!p.question(this, kRestoreQuestion))
+        return;
+    const backup::Outcome out =
+        backup::restoreBackup(zip, context().programDir(), p.now(),
+                              progressDialog(QStringLiteral("Ripristino in corso...")));
+    if (!out.ok) {
+        qCWarning(lcBackup) << "restore of" << zip << "failed:" << out.detail;
+        p.notice(this, NoticeKind::Error, kRestoreFailed);
+        return;
+    }
+    p.notice(this, NoticeKind::Information,
+             out.path.isEmpty()
+                 ? kRestored
+                 : kRestored +
+                       QStringLiteral("\n\r\n\rI dati sostituiti sono nella cartella:\n\r") +
+                       QDir::toNativeSeparators(out.path));
+}
+
+} // namespace dp
