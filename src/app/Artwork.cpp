@@ -178,6 +178,19 @@ void drawSito(QPainter& p) {
     p.strokePath(lines, stroke(kWhite, 4));
 }
 
+void drawCopia(QPainter& p) {
+    QPainterPath box;
+    box.addRoundedRect(QRectF(26, 48, 48, 30), 4, 4);
+    p.strokePath(box, stroke(kWhite, 5));
+    QPainterPath arrow;
+    arrow.moveTo(50, 18);
+    arrow.lineTo(50, 58);
+    arrow.moveTo(38, 46);
+    arrow.lineTo(50, 58);
+    arrow.lineTo(62, 46);
+    p.strokePath(arrow, stroke(kWhite, 6));
+}
+
 void drawEsci(QPainter& p) {
     QPainterPath arc;
     arc.arcMoveTo(QRectF(25, 27, 50, 50), 125);
@@ -254,6 +267,7 @@ QColor accent(Picture p) {
     case Picture::Info:
     case Picture::Copyright:
     case Picture::Sito:
+    case Picture::Copia:
         return kSlate;
     case Picture::Logo:
         return QColor(222, 140, 48);
@@ -305,6 +319,10 @@ QPixmap picture(Picture which, int size, qreal dpr) {
     case Picture::Sito:
         disc(p, a);
         drawSito(p);
+        break;
+    case Picture::Copia:
+        disc(p, a);
+        drawCopia(p);
         break;
     case Picture::Esci:
         disc(p, a);

@@ -17,6 +17,7 @@ enum class Picture {
     Info,
     Copyright,
     Sito,
+    Copia, // the backup: an archive box with an arrow going into it
     Esci,
     Logo, // the program's mark: a parcel on a pallet
 };

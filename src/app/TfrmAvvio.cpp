@@ -4,6 +4,7 @@
 #include "app/Artwork.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "backup/TfrmCopiaSicurezza.h"
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
@@ -62,6 +63,8 @@ const Tool kTools[] = {
     {"imgInfo", "Informazioni su Depotta", [] { return art::icon(art::Picture::Info); }},
     {"imgCopyright", "Riconoscimenti", [] { return art::icon(art::Picture::Copyright); }},
     {"icoSito", "Visita il sito web", [] { return art::icon(art::Picture::Sito); }},
+    {"imgCopia", "Copia di sicurezza e ripristino degli archivi",
+     [] { return art::icon(art::Picture::Copia); }},
     {"imgEsci", "Esci dal programma", [] { return art::icon(art::Picture::Esci); }},
 };
 
@@ -143,6 +146,8 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
             this, [this] { imgGuidaClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("imgInfo")), &QToolButton::clicked, this,
             [this] { imgInfoClick(); });
+    connect(header->findChild<QToolButton*>(QStringLiteral("imgCopia")), &QToolButton::clicked,
+            this, [this] { openModal<TfrmCopiaSicurezza>(m_ctx, this); });
     connect(header->findChild<QToolButton*>(QStringLiteral("imgCopyright")), &QToolButton::clicked,
             this, [this] { imgCopyrightClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked, this,

@@ -1,5 +1,8 @@
 #include "backup/Backup.h"
 
+#include "storage/OsFile.h"
+#include "storage/RecordFile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -138,6 +141,31 @@ int onZipCancel(zip_t*, void* ud) {
     return static_cast<ProgressState*>(ud)->cancelled ? 1 : 0;
 }
 
+// Copies a file while holding its shared lock, as every reader of the archives does, so
+// that a save on another workstation is either wholly in the copy or not at all.
+bool lockedCopy(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    if (osfile::lock(in.handle(), osfile::LockMode::Shared, RecordFile::lockWait()) ==
+        osfile::LockResult::Busy)
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buf(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(buf.data(), buf.size());
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        if (out.write(buf.constData(), n) != n)
+            return false;
+    }
+    return out.commit();
+}
+
 bool moveInto(const QString& from, const QString& to) {
     QDir().mkpath(QFileInfo(to).absolutePath());
     return QFile::rename(from, to) || QDir().rename(from, to);
@@ -188,7 +216,7 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
         const QString target = joined(staging.path(), files[i]);
         QDir().mkpath(QFileInfo(target).absolutePath());
         const QString source = joined(programDir, files[i]);
-        const bool copied = copy ? copy(source, target) : QFile::copy(source, target);
+        const bool copied = copy ? copy(source, target) : lockedCopy(source, target);
         bool hashed = false;
         const QByteArray sum = copied ? sha256OfFile(target, &hashed) : QByteArray();
         if (!copied || !hashed) {

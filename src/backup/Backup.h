@@ -20,8 +20,8 @@ inline constexpr const char* kManifestName = "MANIFEST.sha256";
 using Progress = std::function<bool(int done, int total)>;
 
 // Copies one data file into `target`, holding whatever lock keeps it consistent while
-// other workstations work; false when it could not be read or written. The default copies
-// the file as it is.
+// other workstations work; false when it could not be read or written. The default holds
+// the file's shared lock for the copy.
 using SnapshotCopy = std::function<bool(const QString& source, const QString& target)>;
 
 struct Outcome {

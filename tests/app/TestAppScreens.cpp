@@ -7,8 +7,10 @@
 #include "ui/AreaScreen.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -167,6 +169,22 @@ class TestAppScreens : public QObject {
         QTest::mouseClick(loginButton("btnCambiaPassword"), Qt::LeftButton);
         QVERIFY(change.isVisible());
         QVERIFY(m_login->isHidden());
+    }
+
+    // Before any test that quits: a quit makes every later modal screen return at once.
+    void backupIconOpensTheBackupScreen() {
+        m_menu->show();
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            auto* modal = m_menu->findChild<QDialog*>(QStringLiteral("TfrmCopiaSicurezza"));
+            opened =
+                modal && modal->isVisible() && modal->isModal() ? modal->objectName() : QString();
+            if (modal)
+                modal->close();
+        });
+        menuButton("imgCopia")->click();
+        QCOMPARE(opened, QStringLiteral("TfrmCopiaSicurezza"));
+        QVERIFY(m_menu->isVisible());
     }
 
     void exitClosesTheLogin() {

@@ -1,4 +1,6 @@
 #include "backup/Backup.h"
+#include "storage/OsFile.h"
+#include "storage/RecordFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -8,6 +10,7 @@
 
 #include <zip.h>
 
+using namespace dp;
 using namespace dp::backup;
 
 namespace {
@@ -180,6 +183,22 @@ class TestBackup : public QObject {
         QVERIFY(!QFile::exists(m_program + QStringLiteral("/../Clienti.pro")));
         QCOMPARE(QDir(m_program).entryList({QStringLiteral("Dati_precedenti_*")}, QDir::Dirs),
                  QStringList());
+    }
+
+    // An archive another workstation is writing is waited for, and if it stays busy the
+    // backup fails instead of copying half a write.
+    void anArchiveBusyElsewhereFailsTheBackup() {
+        QFile other(QDir(m_program).filePath(QStringLiteral("Clienti.pro")));
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        QCOMPARE(
+            osfile::lock(other.handle(), osfile::LockMode::Exclusive, std::chrono::milliseconds(0)),
+            osfile::LockResult::Locked);
+        const auto wait = RecordFile::lockWait();
+        RecordFile::setLockWait(std::chrono::milliseconds(50));
+        const Outcome b = writeBackup(m_program, m_target, kWhen);
+        RecordFile::setLockWait(wait);
+        QVERIFY(!b.ok);
+        QVERIFY(b.detail.contains(QStringLiteral("Clienti.pro")));
     }
 
     void cancelLeavesNothingBehind() {

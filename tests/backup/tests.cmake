@@ -1,2 +1,2 @@
-dp_add_test(test_backup tests/backup/TestBackup.cpp LIBS dp_backup_core PkgConfig::LIBZIP)
+dp_add_test(test_backup tests/backup/TestBackup.cpp LIBS dp_backup_core dp_storage PkgConfig::LIBZIP)
 dp_add_test(test_backup_screen tests/backup/TestBackupScreen.cpp LIBS dp_backup_ui)
