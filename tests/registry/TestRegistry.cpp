@@ -820,8 +820,8 @@ void TestRegistry::hints_data() {
         << QStringLiteral("Annota che il fornitore è da ricontattare per questioni in sospeso.");
     QTest::newRow("save") << cli << "cmdSalva"
                           << "Salva la scheda corrente in archivio.";
-    QTest::newRow("search, not available yet") << forn << "cmdTrova"
-                                               << "Trova una scheda in archivio.";
+    QTest::newRow("search") << forn << "cmdTrova"
+                            << "Trova una scheda in archivio.";
     QTest::newRow("export, not available yet")
         << cli << "cmdEsporta"
         << "Esporta le schede in archivio in un file di Microsoft Excel.";
