@@ -3,6 +3,7 @@
 //
 //   depotta_bench [movements] [products] [runs]     (defaults 1000000 100000 5)
 
+#include "BenchSupport.h"
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "summaries/InventoryList.h"
@@ -31,81 +32,12 @@
 
 using namespace dp;
 using namespace dp::summaries;
+using namespace dp::bench;
 
 namespace {
 
-// Peak resident memory of this process (VmHWM), in MB; -1 when unknown.
-double peakMb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return -1;
-}
-
-// Lets the next peak be measured on its own (Linux: "5" resets VmHWM to the current RSS).
-bool resetPeak() {
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
-}
-
-QString machine() {
-    QString cpu;
-    QFile f(QStringLiteral("/proc/cpuinfo"));
-    if (f.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : f.readAll().split('\n'))
-            if (line.startsWith("model name")) {
-                cpu = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
-                break;
-            }
-    return QStringLiteral("%1, %2 cores, %3")
-        .arg(cpu)
-        .arg(QThread::idealThreadCount())
-        .arg(QSysInfo::prettyProductName());
-}
-
-// Writes `count` records built by `fill` in blocks, as the program's own writer stores them.
-void generate(const QString& path, const RecordLayout& layout, qint64 count,
-              const std::function<void(Record&, qint64)>& fill) {
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    Record r(layout);
-    QByteArray block;
-    block.reserve(4 << 20);
-    for (qint64 i = 0; i < count; ++i) {
-        fill(r, i);
-        block.append(r.bytes());
-        if (block.size() >= (4 << 20) - layout.size()) {
-            out.write(block);
-            block.clear();
-        }
-    }
-    out.write(block);
-}
-
 QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-// Median wall time in seconds of `runs` runs, after one warm-up run.
-double timeIt(int runs, const std::function<void()>& work) {
-    work();
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e9);
-    }
-    return median(times);
 }
 
 qint64 plainRead(const QString& path) {
@@ -116,21 +48,6 @@ qint64 plainRead(const QString& path) {
     if (all.size() != f.size())
         qFatal("short read of %s", qPrintable(path));
     return all.size();
-}
-
-// The file read in 4 MB blocks into one reused buffer: the cost of the reading alone, without
-// the memory that a whole-file read must first obtain from the system.
-qint64 blockRead(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    QByteArray block(4 << 20, Qt::Uninitialized);
-    qint64 total = 0;
-    for (qint64 n; (n = f.read(block.data(), block.size())) > 0;)
-        total += n;
-    if (total != f.size())
-        qFatal("short read of %s", qPrintable(path));
-    return total;
 }
 
 // The platform seam without people: the find on a full list asks nothing.

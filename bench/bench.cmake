@@ -1,7 +1,7 @@
 # The scan benchmark: generates a year of movements and a product archive in a temporary
 # folder and times the summary and inventory loads against a plain read of the same files.
 # Built with the program, run by hand (a Release build): build/depotta_bench [movements products]
-add_executable(depotta_bench bench/ScanBench.cpp)
+add_executable(depotta_bench bench/ScanBench.cpp bench/BenchSupport.cpp)
 target_link_libraries(depotta_bench PRIVATE depotta_policy dp_summaries_ui)
 
 # The search and record-list benchmark: a 100,000-record customer and product archive, the
