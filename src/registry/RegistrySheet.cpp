@@ -3,6 +3,7 @@
 #include "attachments/TfrmAllegaCartella.h"
 #include "checks/CheckScreens.h"
 #include "printing/SheetOutput.h"
+#include "export/ExportScreen.h"
 #include "registry/ProvinceCodes.h"
 #include "search/RecordListScreen.h"
 #include "search/SearchScreen.h"
@@ -60,7 +61,7 @@ const ToolConfig kTools[] = {
     {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true},
     {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", true},
     {"cmdEsporta", Icon::Export, "Esporta",
-     "Esporta le schede in archivio in un file di Microsoft Excel.", false},
+     "Esporta le schede in archivio in un file di Microsoft Excel.", true},
     {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
      true, T::Right},
     {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true},
@@ -292,6 +293,7 @@ void RegistrySheet::connectButtons() {
     onClick("btnPartitaIva", &RegistrySheet::btnPartitaIvaClick);
     onClick("btnCarta", &RegistrySheet::btnCartaClick);
     onClick("btnIban", &RegistrySheet::btnIbanClick);
+    onClick("cmdEsporta", &RegistrySheet::cmdEsportaClick);
     onClick("cmdGuida", &RegistrySheet::cmdGuidaClick);
     onClick("cmdStampa", &RegistrySheet::cmdStampaClick);
     onClick("cmdAnteprima", &RegistrySheet::cmdAnteprimaClick);
@@ -396,6 +398,10 @@ void RegistrySheet::btnCartaClick() {
 
 void RegistrySheet::btnIbanClick() {
     openIbanCheck(context(), this, trimmedText("txtIban"));
+}
+
+void RegistrySheet::cmdEsportaClick() {
+    exports::openExport(context(), this, exports::exportConfig(m_config.exportArchive));
 }
 
 void RegistrySheet::cmdGuidaClick() {

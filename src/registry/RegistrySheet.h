@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HelpTopics.h"
+#include "export/ExportConfig.h"
 #include "printing/SheetContent.h"
 #include "search/RecordLists.h"
 #include "storage/Record.h"
@@ -48,6 +49,7 @@ struct SheetConfig {
     const char* searchTag;                      // the caller tag the search is given
     const search::RecordListDef& recontact;     // cmdRicontatta
     const char* attachMode;                     // the attachment screen's tag for cmdFile
+    exports::ExportArchive exportArchive;       // cmdEsporta
 };
 
 // The archive sheet shared by customers and suppliers: the fields with their rules, the
@@ -82,6 +84,7 @@ class RegistrySheet : public SheetFrame {
     void btnPartitaIvaClick();
     void btnCartaClick();
     void btnIbanClick();
+    void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdStampaClick();
     void cmdAnteprimaClick();

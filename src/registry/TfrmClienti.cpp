@@ -83,6 +83,7 @@ const SheetConfig kConfig{
     "clienti",
     search::customerRecontactList(),
     "clienti",
+    exports::ExportArchive::Customers,
 };
 
 } // namespace

@@ -70,6 +70,7 @@ const SheetConfig kConfig{
     "fornitori",
     search::supplierRecontactList(),
     "fornitori",
+    exports::ExportArchive::Suppliers,
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "summaries/MovementSelection.h"
 #include "ui/EnterChain.h"
 
+#include "export/ExportScreen.h"
 #include "storage/TextValues.h"
 #include "summaries/IntervalRules.h"
 #include "summaries/MovementSummaryList.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -120,18 +122,13 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     m_esci->setObjectName(QStringLiteral("btnEsci"));
     m_esci->setAutoDefault(false);
 
-    // The journal export comes with its own screen; until then the entry is shown disabled.
     m_esporta =
         makePicture(this, QStringLiteral("cmdEsporta"),
                     QStringLiteral("Esporta l'archivio dei movimenti in un foglio di calcolo"),
                     QStringLiteral("sheet"));
     m_lnkEsporta = makeLabel(this, QStringLiteral("lnkEsporta"), QStringLiteral("Esporta"));
-    m_lnkEsporta->setStyleSheet(
-        QStringLiteral("QLabel { color: %1; font-weight: bold; } "
-                       "QLabel:disabled { color: %2; }")
-            .arg(QLatin1String(style::kLink), QLatin1String(style::kLinkDisabled)));
-    m_esporta->setEnabled(false);
-    m_lnkEsporta->setEnabled(false);
+    m_lnkEsporta->setCursor(Qt::PointingHandCursor);
+    setLinkColour(style::kLink);
 
     // Layout: instructions, code and year, the two dates side by side, then the actions.
     auto* top = new QGridLayout;
@@ -182,6 +179,16 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
     connect(m_visualizza, &QPushButton::clicked, this, &MovementSelection::btnVisualizzaClick);
     connect(m_esci, &QPushButton::clicked, this, &MovementSelection::btnEsciClick);
     m_visualizza->installEventFilter(this);
+    connect(m_esporta, &QToolButton::clicked, this, &MovementSelection::cmdEsportaClick);
+    m_esporta->installEventFilter(this);
+    m_lnkEsporta->installEventFilter(this);
+}
+
+void MovementSelection::setLinkColour(const char* colour) {
+    m_lnkEsporta->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; font-weight: bold; } "
+                       "QLabel:disabled { color: %2; }")
+            .arg(QLatin1String(colour), QLatin1String(style::kLinkDisabled)));
 }
 
 QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& items) {
@@ -199,6 +206,18 @@ QComboBox* MovementSelection::makeBox(const QString& name, const QStringList& it
 }
 
 bool MovementSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_esporta || watched == m_lnkEsporta) {
+        // The link turns orange while the mouse button is held on the picture or the link.
+        if (event->type() == QEvent::MouseButtonPress) {
+            setLinkColour(style::kLinkPressed);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            setLinkColour(style::kLink);
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (watched == m_lnkEsporta && m_lnkEsporta->rect().contains(at))
+                lnkEsportaClick();
+        }
+        return false;
+    }
     if (watched == m_visualizza) {
         if (event->type() == QEvent::MouseButtonPress)
             btnVisualizzaMouseDown();
@@ -323,6 +342,17 @@ void MovementSelection::btnVisualizzaClick() {
             this, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."));
         m_attendere->hide();
     }
+}
+
+void MovementSelection::cmdEsportaClick() {
+    setLinkColour(style::kLink);
+    m_file->setText(context().path(QString::fromLatin1(m_kind.journalFile)));
+    if (const auto* config = exports::findExportConfig(QString::fromLatin1(m_kind.exportClass)))
+        exports::openExport(context(), this, *config, m_file->text());
+}
+
+void MovementSelection::lnkEsportaClick() {
+    cmdEsportaClick();
 }
 
 void MovementSelection::btnEsciClick() {

@@ -24,6 +24,8 @@ class MovementSelection final : public AreaScreen {
   public Q_SLOTS:
     void btnVisualizzaClick();
     void btnEsciClick();
+    void cmdEsportaClick();
+    void lnkEsportaClick();
 
   protected:
     void FormShow() override;
@@ -31,6 +33,7 @@ class MovementSelection final : public AreaScreen {
 
   private:
     void btnVisualizzaMouseDown();
+    void setLinkColour(const char* colour);
     void txtAnnoChanged();
     QComboBox* makeBox(const QString& name, const QStringList& items);
     void fail(QWidget* focus);

@@ -30,6 +30,7 @@ inline constexpr const char* kUnloadButton = "#c83a32";    // the - of the stock
 inline constexpr const char* kButtonHoverRing = "#1d2733"; // coloured buttons under the mouse
 inline constexpr const char* kLink = "#7fff00";            // picture captions that act as links
 inline constexpr const char* kLinkDisabled = "#8a9a8a";
+inline constexpr const char* kLinkPressed = "#ffa500"; // while the mouse button is held on it
 
 // Sizes.
 inline constexpr int kToolIcon = 32;        // toolbar pictures

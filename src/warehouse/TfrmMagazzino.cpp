@@ -7,6 +7,7 @@
 #include "printing/ProductSheetOptions.h"
 #include "search/RecordListScreen.h"
 #include "search/SearchScreen.h"
+#include "export/ExportScreen.h"
 #include "storage/Layouts.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
@@ -92,7 +93,7 @@ const T kTools[] = {
      T::NewGroup},
     {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true},
     {"btnEsporta", Icon::Export, "Esporta", "Esporta l'archivio in un foglio di Microsoft Excel.",
-     false},
+     true},
     {"btnGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
      true, T::Right},
     {"btnEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true},
@@ -228,6 +229,7 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnAggiungi", &TfrmMagazzino::btnAggiungiClick);
     onClick("btnSottrai", &TfrmMagazzino::btnSottraiClick);
     onClick("delDataSca", &TfrmMagazzino::delDataScaClick);
+    onClick("btnEsporta", &TfrmMagazzino::btnEsportaClick);
     onClick("btnGuida", &TfrmMagazzino::btnGuidaClick);
     onClick("btnStampa", &TfrmMagazzino::btnStampaClick);
     onClick("btnAnteprima", &TfrmMagazzino::btnAnteprimaClick);
@@ -554,6 +556,11 @@ void TfrmMagazzino::btnStampaClick() {
 
 void TfrmMagazzino::btnAnteprimaClick() {
     openSheetOptions(printing::SheetOutput::Preview);
+}
+
+// The export reads the archive file, not the sheet.
+void TfrmMagazzino::btnEsportaClick() {
+    exports::openExport(context(), this, exports::exportConfig(exports::ExportArchive::Products));
 }
 
 void TfrmMagazzino::btnGuidaClick() {

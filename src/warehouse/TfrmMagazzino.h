@@ -32,6 +32,7 @@ class TfrmMagazzino final : public SheetFrame {
     void delDataScaClick();
     void btnStampaClick();
     void btnAnteprimaClick();
+    void btnEsportaClick();
     void btnGuidaClick();
     void btnTrovaClick();
     void btnSottoscortaClick();

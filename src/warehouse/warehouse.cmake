@@ -12,5 +12,6 @@ add_library(dp_warehouse_ui STATIC
   src/warehouse/TfrmMagazzino.cpp
 )
 target_link_libraries(dp_warehouse_ui PUBLIC
-  depotta_policy dp_ui_base dp_attachments_ui dp_printing_ui dp_warehouse_core dp_search_ui)
+  depotta_policy dp_ui_base dp_attachments_ui dp_export_ui dp_printing_ui dp_warehouse_core
+  dp_search_ui)
 target_link_libraries(depotta_ui INTERFACE dp_warehouse_ui)

@@ -1,13 +1,18 @@
 #include "export/ExportConfig.h"
 #include "export/ExportGridModel.h"
 #include "export/ExportScreen.h"
+#include "registry/TfrmClienti.h"
+#include "registry/TfrmFornitori.h"
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
+#include "summaries/MovementSelection.h"
 #include "support/FakePlatform.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
+#include "warehouse/TfrmMagazzino.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QTableView>
@@ -164,6 +169,8 @@ class TestExportScreens : public QObject {
     void fileHoldsTheArchiveAsItWasAtOpening();
     void unreadableArchiveIsReportedAndNotExported();
     void hoverHints();
+    void openersShowTheirExport_data();
+    void openersShowTheirExport();
 
   private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -452,6 +459,70 @@ void TestExportScreens::hoverHints() {
                      Qt::NoModifier);
     QApplication::sendEvent(child<QTableView>(s.get(), "grdRecords")->viewport(), &move);
     QCOMPARE(info->text(), QString());
+}
+
+void TestExportScreens::openersShowTheirExport_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("product sheet")
+        << QStringLiteral("TfrmMagazzino") << QStringLiteral("btnEsporta")
+        << QStringLiteral("TfrmExpMagazzino") << QStringLiteral("Magazzino.pro");
+    QTest::newRow("customer sheet")
+        << QStringLiteral("TfrmClienti") << QStringLiteral("cmdEsporta")
+        << QStringLiteral("TfrmExpClienti") << QStringLiteral("Clienti.pro");
+    QTest::newRow("supplier sheet")
+        << QStringLiteral("TfrmFornitori") << QStringLiteral("cmdEsporta")
+        << QStringLiteral("TfrmExpFornitori") << QStringLiteral("Fornitori.pro");
+    QTest::newRow("load summary picture")
+        << QStringLiteral("load") << QStringLiteral("cmdEsporta") << QStringLiteral("TfrmExpCarico")
+        << QStringLiteral("Operazioni_Carico.pro");
+    QTest::newRow("unload summary link")
+        << QStringLiteral("unload") << QStringLiteral("lnkEsporta")
+        << QStringLiteral("TfrmExpScarico") << QStringLiteral("Operazioni_Scarico.pro");
+}
+
+void TestExportScreens::openersShowTheirExport() {
+    QFETCH(QString, opener);
+    QFETCH(QString, control);
+    QFETCH(QString, screen);
+    QFETCH(QString, archive);
+    std::unique_ptr<QWidget> w;
+    if (opener == QLatin1String("TfrmMagazzino"))
+        w = std::make_unique<TfrmMagazzino>(*m_ctx);
+    else if (opener == QLatin1String("TfrmClienti"))
+        w = std::make_unique<TfrmClienti>(*m_ctx);
+    else if (opener == QLatin1String("TfrmFornitori"))
+        w = std::make_unique<TfrmFornitori>(*m_ctx);
+    else
+        w = std::make_unique<summaries::MovementSelection>(*m_ctx, opener == QLatin1String("load")
+                                                                       ? summaries::kLoadSummary
+                                                                       : summaries::kUnloadSummary);
+    w->show();
+    QWidget* target = w->findChild<QWidget*>(control);
+    QVERIFY(target && target->isEnabled());
+
+    QString shown;
+    QString read;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* e = qobject_cast<ExportScreen*>(QApplication::activeModalWidget());
+        QVERIFY(e);
+        shown = e->objectName();
+        read = e->archivePath();
+        owner = e->parentWidget();
+        e->close();
+    });
+    if (auto* b = qobject_cast<QAbstractButton*>(target))
+        b->click();
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(shown, screen);
+    QCOMPARE(read, path(archive));
+    QCOMPARE(owner, w.get());
+    // The export screen was destroyed when it closed.
+    QVERIFY(w->findChildren<ExportScreen*>().isEmpty());
 }
 
 QTEST_MAIN(TestExportScreens)

@@ -133,20 +133,22 @@ class TestIcons : public QObject {
                                 static_cast<QWidget*>(m_customer.get())}) {
             screen->show();
             for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
-                if (b->icon().isNull() || b->isEnabled() || !b->isVisibleTo(screen))
+                if (b->icon().isNull() || !b->isVisibleTo(screen))
                     continue;
                 const QString name = b->objectName();
+                const bool was = b->isEnabled();
+                b->setEnabled(false);
                 const QImage disabled = b->grab().toImage();
-                QVERIFY2(maxChroma(disabled) < 24, qPrintable(name));
                 b->setEnabled(true);
                 const QImage enabled = b->grab().toImage();
-                b->setEnabled(false);
+                b->setEnabled(was);
+                QVERIFY2(maxChroma(disabled) < 24, qPrintable(name));
                 QVERIFY2(enabled != disabled, qPrintable(name));
                 ++checked;
             }
             screen->hide();
         }
-        QVERIFY(checked > 0); // the buttons of screens still to come
+        QVERIFY(checked > 20);
     }
 };
 
