@@ -75,7 +75,7 @@ bool addInfoEntries(QByteArray& pdf, const QByteArray& entries) {
 
 } // namespace
 
-bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info) {
+bool writePdf(const PageSource& document, const QString& path, const PdfInfo& info) {
     // Composed in memory first: the information entries are patched in before a single
     // byte reaches the disk.
     QBuffer buffer;

@@ -4,7 +4,7 @@
 
 namespace dp::report {
 
-class ReportDocument;
+class PageSource;
 
 // Document information written into a PDF file.
 struct PdfInfo {
@@ -18,6 +18,6 @@ struct PdfInfo {
 // `path` and put in its place only when complete, so a file that cannot be written (a full
 // disk, a folder without write access, a file held open by a viewer) leaves any earlier
 // file at `path` as it was. False on failure.
-bool writePdf(const ReportDocument& document, const QString& path, const PdfInfo& info = {});
+bool writePdf(const PageSource& document, const QString& path, const PdfInfo& info = {});
 
 } // namespace dp::report

@@ -276,7 +276,7 @@ void paintItem(QPainter& painter, const DeviceMap& map, const ReportItem& item) 
 
 } // namespace
 
-bool paint(const ReportDocument& document, QPagedPaintDevice& device) {
+bool paint(const PageSource& document, QPagedPaintDevice& device, const PaintProgress& progress) {
     device.setPageLayout(document.pageLayout());
     QPainter painter;
     if (!painter.begin(&device))
@@ -297,17 +297,37 @@ bool paint(const ReportDocument& document, QPagedPaintDevice& device) {
 
     // Pages the user picked in the print dialog; none picked means all.
     const QPageRanges ranges = device.pageRanges();
-    bool first = true;
-    for (int i = 0; i < document.pageCount(); ++i) {
+    const int count = document.pageCount();
+    int total = 0;
+    for (int i = 0; i < count; ++i)
+        total += ranges.isEmpty() || ranges.contains(i + 1) ? 1 : 0;
+    int done = 0;
+    for (int i = 0; i < count; ++i) {
         if (!ranges.isEmpty() && !ranges.contains(i + 1))
             continue;
-        if (!first && !device.newPage())
+        if (done > 0 && !device.newPage())
             return false;
-        first = false;
-        for (const ReportItem& item : document.page(i).items)
+        const ReportPage page = document.layoutPage(i);
+        for (const ReportItem& item : page.items)
             paintItem(painter, map, item);
+        ++done;
+        if (progress && !progress(done, total)) {
+            painter.end();
+            return false;
+        }
     }
     return painter.end();
+}
+
+void paintPage(const ReportPage& page, const QPageLayout& layout, QPainter& painter,
+               qreal dotsPerInch) {
+    DeviceMap map;
+    map.dpiX = dotsPerInch;
+    map.dpiY = dotsPerInch;
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    map.originPx = QPointF(mmToPx(margins.left(), dotsPerInch), mmToPx(margins.top(), dotsPerInch));
+    for (const ReportItem& item : page.items)
+        paintItem(painter, map, item);
 }
 
 } // namespace dp::report

@@ -10,7 +10,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPagedPaintDevice;
+class QPainter;
 
 namespace dp::report {
 
@@ -64,28 +67,45 @@ struct ReportPage {
     QList<ReportItem> items;
 };
 
+// What printing, preview and PDF output draw: a page format and pages laid out one at a
+// time, when they are shown or printed. A prepared ReportDocument is one; a long list
+// (ListReport) lays out only the pages asked for.
+class PageSource {
+  public:
+    virtual ~PageSource() = default;
+    // Document name: the print job's name and the default PDF title.
+    virtual QString name() const = 0;
+    // A4 in the document's orientation, margins in millimetres.
+    virtual QPageLayout pageLayout() const = 0;
+    virtual int pageCount() const = 0;
+    // The page at the 0-based index with its positioned objects.
+    virtual ReportPage layoutPage(int index) const = 0;
+};
+
 // A prepared document: page format and every page with its positioned objects. It is
 // built apart from printing, so tests inspect it and any QPagedPaintDevice can paint it
-// (printer, PDF writer, print preview).
+// (printer, PDF writer, print preview). Meant for short documents; long lists are laid out
+// page by page as they are printed (ListReport).
 //
 // Fixed-position layouts (one-page record sheets) are documents too: build the page once
 // with named objects, then fill them through findText()/findPicture() before output.
-class ReportDocument {
+class ReportDocument final : public PageSource {
   public:
     explicit ReportDocument(QPageLayout::Orientation orientation = QPageLayout::Portrait,
                             const QMarginsF& marginsMm = QMarginsF(10, 10, 10, 10));
 
     // Document name: the print job's name and the default PDF title.
-    QString name() const { return m_name; }
+    QString name() const override { return m_name; }
     void setName(const QString& name) { m_name = name; }
 
     // A4 in the given orientation, margins in millimetres.
-    QPageLayout pageLayout() const { return m_layout; }
+    QPageLayout pageLayout() const override { return m_layout; }
     void setOrientation(QPageLayout::Orientation orientation);
     // Size of the printable area (page minus margins) in millimetres.
     QSizeF contentSize() const;
 
-    int pageCount() const { return int(m_pages.size()); }
+    int pageCount() const override { return int(m_pages.size()); }
+    ReportPage layoutPage(int index) const override { return m_pages.at(index); }
     const ReportPage& page(int index) const { return m_pages.at(index); }
     ReportPage& page(int index) { return m_pages[index]; }
     const QList<ReportPage>& pages() const { return m_pages; }
@@ -134,9 +154,20 @@ class TextMeasure {
     Data* d;
 };
 
+// Told after each page painted, with the pages painted and the pages to paint; returns
+// false to stop (the user cancelled).
+using PaintProgress = std::function<bool(int done, int total)>;
+
 // Paints every page on the device (only those in the device's page ranges, when the user
-// chose some in the print dialog), setting the device's page layout to the document's.
-// Returns false when the device cannot be painted on (e.g. a PDF path not writable).
-bool paint(const ReportDocument& document, QPagedPaintDevice& device);
+// chose some in the print dialog), setting the device's page layout to the document's;
+// each page is laid out just before it is painted. Returns false when the device cannot be
+// painted on (e.g. a PDF path not writable) or when `progress` stopped it.
+bool paint(const PageSource& document, QPagedPaintDevice& device,
+           const PaintProgress& progress = {});
+
+// Draws one page on a painter whose device shows the whole paper of `layout` from its
+// top-left corner at `dotsPerInch` (a preview image).
+void paintPage(const ReportPage& page, const QPageLayout& layout, QPainter& painter,
+               qreal dotsPerInch);
 
 } // namespace dp::report

@@ -5,6 +5,7 @@
 #include "printing/TfrmStampaMag.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
+#include "report/PreviewDialog.h"
 #include "report/SheetLayout.h"
 #include "support/FakePlatform.h"
 #include "support/TestUtil.h"
@@ -17,8 +18,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -548,7 +547,7 @@ void TestRecordSheets::previewOptionScreen() {
         QCOMPARE(options.copiedPhoto().pixelColor(0, 0), QColor(Qt::white));
         bool previewShown = false;
         QTimer::singleShot(0, this, [&] {
-            if (auto* w = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+            if (auto* w = qobject_cast<report::PreviewDialog*>(QApplication::activeModalWidget())) {
                 previewShown = true;
                 w->reject();
             }
@@ -564,9 +563,8 @@ void TestRecordSheets::previewOptionScreen() {
     TfrmAnteprimaMag options(ctx, &productScreen, &source);
     qreal zoom = 0;
     QTimer::singleShot(0, this, [&] {
-        if (auto* w = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
-            if (auto* view = w->findChild<QPrintPreviewWidget*>())
-                zoom = view->zoomFactor();
+        if (auto* w = qobject_cast<report::PreviewDialog*>(QApplication::activeModalWidget())) {
+            zoom = w->zoomFactor();
             w->reject();
         }
     });
