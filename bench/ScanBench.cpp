@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
             loadMovements(kLoadSummary, {journal, QString(), QStringLiteral("01/01/2024"),
                                          QStringLiteral("31/12/2024")});
         listed = load.lines.count();
-        model.setLines(std::move(load.lines.text), std::move(load.lines.ends));
+        model.setRows(std::make_shared<RecordRows>(std::move(load.lines)));
     };
     model.clear();
     const double rssBefore = (resetPeak(), peakMb());
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
         model.clear();
         InventoryLoad load = loadInventory(archive, QString());
         valued = load.lines.count();
-        model.setLines(std::move(load.lines.text), std::move(load.lines.ends));
+        model.setRows(std::make_shared<KeptLines>(std::move(load.lines)));
     };
     const double tInventory = timeIt(runs, inventory);
     model.clear();

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <chrono>
+#include <utility>
 
 namespace dp {
 
@@ -36,9 +37,15 @@ class RecordFile {
     qint64 rewrite(qint64 position, const Record& record);
     qint64 append(const Record& record);
 
-    // Calls visit(view, position) for every record in file order, reading in large blocks.
-    // visit returns false to stop early.
-    template <class Visit> void scan(Visit&& visit);
+    // Calls visit(view, position) for the records in the file when the scan begins, in file
+    // order, reading in large blocks; records appended meanwhile (by a program that does not
+    // lock) are not visited. begin(count) is called first with that count, so that whatever
+    // the caller sizes from a count is sized from the one the scan works on. visit returns
+    // false to stop early. Returns the count.
+    template <class Begin, class Visit> qint64 scan(Begin&& begin, Visit&& visit);
+    template <class Visit> qint64 scan(Visit&& visit) {
+        return scan([](qint64) {}, std::forward<Visit>(visit));
+    }
 
     void close();
 
@@ -56,9 +63,10 @@ class RecordFile {
     Lock m_lock;
 };
 
-template <class Visit> void RecordFile::scan(Visit&& visit) {
+template <class Begin, class Visit> qint64 RecordFile::scan(Begin&& begin, Visit&& visit) {
     const qint64 size = m_layout.size();
     const qint64 total = count();
+    begin(total);
     const qint64 perBlock = qBound<qint64>(1, total, (4 << 20) / size);
     QByteArray block(perBlock * size, Qt::Uninitialized);
     seekTo(0);
@@ -68,9 +76,10 @@ template <class Visit> void RecordFile::scan(Visit&& visit) {
         for (qint64 i = 0; i < n; ++i) {
             ++position;
             if (!visit(RecordView(m_layout, block.constData() + i * size), position))
-                return;
+                return total;
         }
     }
+    return total;
 }
 
 } // namespace dp

@@ -1,10 +1,14 @@
 add_library(dp_storage STATIC
   src/storage/FixedText.cpp
   src/storage/Journal.cpp
+  src/storage/KeptLines.cpp
   src/storage/OsFile.cpp
   src/storage/Record.cpp
   src/storage/RecordFile.cpp
   src/storage/RecordLayout.cpp
+  src/storage/RecordReader.cpp
+  src/storage/RecordRows.cpp
+  src/storage/TextRows.cpp
   src/storage/TextValues.cpp
   src/storage/Win1252.cpp
 )

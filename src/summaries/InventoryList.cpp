@@ -4,6 +4,7 @@
 #include "storage/RecordFile.h"
 #include "storage/TextValues.h"
 #include "storage/Win1252.h"
+#include "summaries/ListLines.h"
 
 #include <optional>
 
@@ -36,22 +37,24 @@ QString notANumber(bool stock, const QString& text) {
            QStringLiteral(" (\"") + text + QStringLiteral("\")");
 }
 
-void writeLine(LineWriter& w, const char* r, double value) {
+void writeLine(QByteArray& out, const char* r, double value) {
     using namespace Prodotto;
-    auto fitted = [&](Field f, int n) { w.fitField(fieldAt(r, f), TSchedaProdotto.width(f), n); };
+    auto fitted = [&](Field f, int n) {
+        appendFitted(out, fieldAt(r, f), TSchedaProdotto.width(f), n);
+    };
+    out.resize(0);
     fitted(Codice, 25);
-    w.literal("  ");
+    out.append("  ");
     fitted(Nome, 42);
-    w.literal("  Scad. ");
+    out.append("  Scad. ");
     fitted(DataSca, 10);
-    w.literal("  Costo: \x80 ");
+    out.append("  Costo: \x80 ");
     fitted(Costo, 12);
-    w.literal("  Giacenza: ");
+    out.append("  Giacenza: ");
     fitted(Giacenza, 10);
-    w.literal("  Valore: \x80 ");
+    out.append("  Valore: \x80 ");
     const QByteArray v = text::formatNumber(value).toLatin1(); // digits, comma, sign, E
-    w.literal(v.constData(), qMin<qsizetype>(v.size(), kValueRoom));
-    w.endLine();
+    out.append(v.constData(), qMin<qsizetype>(v.size(), kValueRoom));
 }
 
 } // namespace
@@ -67,36 +70,42 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
         all ? QStringLiteral("Tutti gli articoli in magazzino.") : text::trim(categoryFilter);
     try {
         RecordFile file(archivePath, TSchedaProdotto, RecordFile::Lock::Shared);
-        LineWriter w(out.lines, file.count(), kMaxLine);
-        file.scan([&](const RecordView& view, qint64 position) {
-            const char* r = view.data();
-            if (!all) {
-                const FieldBytes cat =
-                    trimmedBytes(fieldAt(r, Tipologia), TSchedaProdotto.width(Tipologia));
-                if (cat.size == 0 || !containsFolded(cat.data, cat.size, filter))
-                    return true;
-            }
-            QString bad;
-            const auto stock = numberField(r, Giacenza, &bad);
-            if (!stock) {
-                out.stoppedAt = position;
-                out.stopReason = notANumber(true, bad);
-                return false;
-            }
-            const auto cost = numberField(r, Costo, &bad);
-            if (!cost) {
-                out.stoppedAt = position;
-                out.stopReason = notANumber(false, bad);
-                return false;
-            }
-            const double value = *stock * *cost;
-            writeLine(w, r, value);
-            out.total += value;
-            return true;
-        });
+        QByteArray line;
+        line.reserve(kMaxLine);
+        // Room for the records the scan works on, not for a count taken apart from it: a
+        // product appended meanwhile by another workstation is not listed.
+        file.scan([&](qint64 count) { out.lines.reserve(count, kMaxLine); },
+                  [&](const RecordView& view, qint64 position) {
+                      const char* r = view.data();
+                      if (!all) {
+                          const FieldBytes cat =
+                              trimmedBytes(fieldAt(r, Tipologia), TSchedaProdotto.width(Tipologia));
+                          if (cat.size == 0 || !containsFolded(cat.data, cat.size, filter))
+                              return true;
+                      }
+                      QString bad;
+                      const auto stock = numberField(r, Giacenza, &bad);
+                      if (!stock) {
+                          out.stoppedAt = position;
+                          out.stopReason = notANumber(true, bad);
+                          return false;
+                      }
+                      const auto cost = numberField(r, Costo, &bad);
+                      if (!cost) {
+                          out.stoppedAt = position;
+                          out.stopReason = notANumber(false, bad);
+                          return false;
+                      }
+                      const double value = *stock * *cost;
+                      writeLine(line, r, value);
+                      out.lines.append(line);
+                      out.total += value;
+                      return true;
+                  });
     } catch (const StorageError&) {
         out.accessFailed = true;
     }
+    out.lines.squeeze();
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "summaries/ListLines.h"
+#include "storage/KeptLines.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,7 @@
 namespace dp::summaries {
 
 struct InventoryLoad {
-    ListLines lines;
+    KeptLines lines;
     double total = 0; // running total of the listed articles
     // The text for titTipologia: the trimmed filter, or "Tutti gli articoli in magazzino.".
     QString titTipologia;

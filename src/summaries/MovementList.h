@@ -1,6 +1,6 @@
 #pragma once
 
-#include "summaries/ListLines.h"
+#include "storage/RecordRows.h"
 #include "summaries/MovementKind.h"
 
 #include <QString>
@@ -17,7 +17,9 @@ struct MovementRequest {
 };
 
 struct MovementLoad {
-    ListLines lines;
+    // The listed movements by position, their lines built when shown; the journal's records
+    // appended after the scan began are not among them.
+    RecordRows lines;
     // The text for titTipologia once a record has been examined under the filter rule;
     // null while no record set it (the label keeps its design text).
     QString titTipologia;
@@ -29,9 +31,10 @@ struct MovementLoad {
     bool complete() const { return !stoppedAt && !accessFailed; }
 };
 
-// Reads the journal once, in blocks, keeping the movements of the interval (both ends
+// Reads the journal once, in blocks, picking the movements of the interval (both ends
 // included) whose code contains the filter; a filter of blanks keeps every code. A missing
-// journal is created empty.
+// journal is created empty. Only the positions are kept; the lines are made from the
+// journal's records when asked for, for as long as the result (or a copy) lives.
 MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& request);
 
 // The interval label: "Dal   " + start + "   al   " + end.

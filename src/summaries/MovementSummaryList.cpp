@@ -54,7 +54,7 @@ void MovementSummaryList::FormShow() {
     m_model->clear();
     MovementLoad load = loadMovements(m_kind, m_request);
     const qsizetype count = load.lines.count();
-    m_model->setLines(std::move(load.lines.text), std::move(load.lines.ends));
+    m_model->setRows(std::make_shared<RecordRows>(std::move(load.lines)));
     if (!load.titTipologia.isNull())
         m_titTipologia->setText(load.titTipologia);
     m_totale->setText(QString::number(count));

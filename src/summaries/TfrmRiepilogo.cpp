@@ -55,7 +55,7 @@ void TfrmRiepilogo::FormShow() {
     m_model->clear();
     InventoryLoad load = loadInventory(context().path(TSchedaProdotto.file()), m_filter);
     const qsizetype count = load.lines.count();
-    m_model->setLines(std::move(load.lines.text), std::move(load.lines.ends));
+    m_model->setRows(std::make_shared<KeptLines>(std::move(load.lines)));
     m_titTipologia->setText(load.titTipologia);
     if (load.complete()) {
         m_totale->setText(formatTotal(load.total));

@@ -1,8 +1,8 @@
 #include "ui/FindInList.h"
 #include "ui/EnterChain.h"
 
+#include "storage/TextRows.h"
 #include "storage/TextValues.h"
-#include "storage/Win1252.h"
 #include "ui/AppContext.h"
 #include "ui/LineListModel.h"
 #include "ui/Platform.h"
@@ -94,13 +94,11 @@ void FindInList::find() {
     const int start = newKey ? 0 : selected;
 
     std::function<bool(int)> matches;
-    QByteArray keyBytes;
-    auto* lines = qobject_cast<LineListModel*>(model);
-    if (lines) {
-        keyBytes = win1252::encode(key);
-        // A character no stored line can hold never matches.
-        const bool representable = keyBytes.count('?') == key.count(QLatin1Char('?'));
-        matches = [&](int row) { return representable && lines->lineContains(row, keyBytes); };
+    ByteKey keyBytes;
+    if (auto* lines = qobject_cast<LineListModel*>(model)) {
+        // Each line is made in the model's one buffer and compared there; nothing is kept.
+        keyBytes = byteKey(key);
+        matches = [&](int row) { return lines->lineContains(row, keyBytes); };
     } else {
         matches = [&](int row) {
             return !key.isEmpty() &&

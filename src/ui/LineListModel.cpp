@@ -1,41 +1,48 @@
 #include "ui/LineListModel.h"
 
+#include "storage/KeptLines.h"
 #include "storage/Win1252.h"
+
+#include <limits>
 
 namespace dp {
 
-LineListModel::LineListModel(QObject* parent) : QAbstractListModel(parent) {}
+LineListModel::LineListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void LineListModel::setLines(QByteArray text, QList<qsizetype> ends) {
+void LineListModel::setRows(std::shared_ptr<const TextRows> rows) {
     beginResetModel();
-    m_text = std::move(text);
-    m_ends = std::move(ends);
+    m_rows = std::move(rows);
     endResetModel();
 }
 
 void LineListModel::setLines(const QStringList& lines) {
-    QByteArray text;
-    QList<qsizetype> ends;
-    ends.reserve(lines.size());
-    for (const QString& l : lines) {
-        text += win1252::encode(l);
-        ends.append(text.size());
-    }
-    setLines(std::move(text), std::move(ends));
+    auto kept = std::make_shared<KeptLines>();
+    for (const QString& l : lines)
+        kept->append(win1252::encode(l));
+    setRows(std::move(kept));
 }
 
 void LineListModel::clear() {
-    setLines(QByteArray(), {});
+    setRows(nullptr);
 }
 
 void LineListModel::setItemSize(const QSize& size) {
     m_itemSize = size;
-    if (!m_ends.isEmpty())
-        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::SizeHintRole});
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                           {Qt::SizeHintRole});
 }
 
 int LineListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_ends.size());
+    if (parent.isValid() || !m_rows)
+        return 0;
+    return int(std::min<qsizetype>(m_rows->count(), std::numeric_limits<int>::max()));
+}
+
+int LineListModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return m_rows ? m_rows->columnCount() : 1;
 }
 
 QVariant LineListModel::data(const QModelIndex& index, int role) const {
@@ -43,7 +50,11 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return line(index.row());
+        m_buffer.resize(0);
+        m_rows->cell(index.row(), index.column(), m_buffer);
+        return win1252::decode(m_buffer.constData(), m_buffer.size());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_rows->alignment(index.column()));
     case Qt::SizeHintRole:
         return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:
@@ -51,40 +62,30 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant LineListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && m_rows)
+        return m_rows->header(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 QString LineListModel::line(int row) const {
-    if (row < 0 || row >= m_ends.size())
+    if (row < 0 || row >= rowCount())
         return {};
-    const qsizetype b = begin(row);
-    return win1252::decode(m_text.constData() + b, m_ends[row] - b);
+    return m_rows->line(row);
 }
 
 QStringList LineListModel::lines() const {
     QStringList out;
-    out.reserve(m_ends.size());
-    for (int i = 0; i < m_ends.size(); ++i)
+    out.reserve(rowCount());
+    for (int i = 0; i < rowCount(); ++i)
         out.append(line(i));
     return out;
 }
 
-bool LineListModel::lineContains(int row, const QByteArray& key) const {
-    if (key.isEmpty() || row < 0 || row >= m_ends.size())
+bool LineListModel::lineContains(int row, const ByteKey& key) const {
+    if (row < 0 || row >= rowCount())
         return false;
-    const qsizetype b = begin(row);
-    const qsizetype n = m_ends[row] - b;
-    if (key.size() > n)
-        return false;
-    // Lines are short: fold a copy on the stack and let indexOf do the search.
-    char folded[512];
-    QByteArray heap;
-    char* buf = folded;
-    if (n > qsizetype(sizeof folded)) {
-        heap.resize(n);
-        buf = heap.data();
-    }
-    const char* src = m_text.constData() + b;
-    for (qsizetype i = 0; i < n; ++i)
-        buf[i] = (src[i] >= 'A' && src[i] <= 'Z') ? char(src[i] + 32) : src[i];
-    return QByteArrayView(buf, n).indexOf(key) >= 0;
+    return m_rows->contains(row, key, m_buffer);
 }
 
 } // namespace dp

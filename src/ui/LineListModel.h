@@ -1,44 +1,53 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include "storage/TextRows.h"
+
+#include <QAbstractTableModel>
 #include <QByteArray>
-#include <QList>
 #include <QSize>
 #include <QStringList>
 
+#include <memory>
+
 namespace dp {
 
-// The lines of a large list, held compactly: Windows-1252 bytes back to back plus the end
-// offset of each line, decoded only when a line is shown. Used with a QListView with
-// uniform item sizes, so a list of a million lines stays light and quick.
-class LineListModel final : public QAbstractListModel {
+// The model of a large list (one line a row) or grid (a few cells a row) over TextRows:
+// kept lines, or rows built from records only for what the view shows (RecordRows). The
+// text of a cell is made when the view asks for it, in one reused buffer, and decoded from
+// Windows-1252 then. Used with a QListView with uniform item sizes (or a QTableView), so
+// a list of a million lines stays light and quick.
+class LineListModel final : public QAbstractTableModel {
     Q_OBJECT
   public:
     explicit LineListModel(QObject* parent = nullptr);
 
-    // ends[i] is the offset just past line i in text.
-    void setLines(QByteArray text, QList<qsizetype> ends);
+    // Shows these rows, sharing them: whoever keeps rows() (a printed list) keeps them alive.
+    void setRows(std::shared_ptr<const TextRows> rows);
+    // Kept lines, one a row.
     void setLines(const QStringList& lines);
     void clear();
+    std::shared_ptr<const TextRows> rows() const { return m_rows; }
 
     // The size of every item (the width gives the horizontal scroll range).
     void setItemSize(const QSize& size);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
+    // Cell 0 of a row (the list line).
     QString line(int row) const;
     QStringList lines() const;
-    // Whether the line, its ASCII letters lower-cased, contains `lowerKey1252` (a key already
-    // lower-cased and in Windows-1252). An empty key is never contained.
-    bool lineContains(int row, const QByteArray& lowerKey1252) const;
+    // Whether the line, its ASCII letters lower-cased, contains the key; an empty key is
+    // never contained. Built lines are made in one reused buffer and not kept.
+    bool lineContains(int row, const ByteKey& key) const;
 
   private:
-    qsizetype begin(int row) const { return row == 0 ? 0 : m_ends[row - 1]; }
-
-    QByteArray m_text;
-    QList<qsizetype> m_ends;
+    std::shared_ptr<const TextRows> m_rows;
     QSize m_itemSize;
+    mutable QByteArray m_buffer;
 };
 
 } // namespace dp

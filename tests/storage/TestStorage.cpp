@@ -1,6 +1,7 @@
 #include "storage/FixedText.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
+#include "storage/RecordReader.h"
 #include "storage/Win1252.h"
 #include "support/TestUtil.h"
 
@@ -27,6 +28,8 @@ class TestStorage : public QObject {
     void strayBytesAreOverwrittenByAppend();
     void readBeyondEndFails();
     void scanVisitsEveryRecordAcrossBlocks();
+    void scanWorksOnTheCountItBeganWith();
+    void readerServesTheRecordsItWasOpenedWith();
     void unwritableDirectoryFailsEveryOperation();
     void locksKeepWritersApart_data();
     void locksKeepWritersApart();
@@ -178,6 +181,74 @@ void TestStorage::scanVisitsEveryRecordAcrossBlocks() {
     });
     QCOMPARE(seen, n);
     QVERIFY(ordered);
+}
+
+void TestStorage::scanWorksOnTheCountItBeganWith() {
+    // A program that does not lock (an older copy on another workstation) appends while the
+    // list is being made: after the scan has counted, when the caller sizes its buffers, and
+    // while it reads.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Operazioni_Carico.pro"));
+    const Record m(TMovimento);
+    QFile other(path);
+    QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Append));
+    for (int i = 0; i < 3; ++i)
+        other.write(m.bytes());
+    other.flush();
+    auto append = [&] {
+        other.write(m.bytes());
+        other.flush();
+    };
+    RecordFile f(path, TMovimento, RecordFile::Lock::Shared);
+    qint64 sized = -1;
+    qint64 seen = 0;
+    const qint64 scanned = f.scan(
+        [&](qint64 count) {
+            sized = count;
+            append();
+        },
+        [&](const RecordView&, qint64) {
+            append();
+            ++seen;
+            return true;
+        });
+    QCOMPARE(sized, 3);
+    QCOMPARE(seen, 3);
+    QCOMPARE(scanned, 3);
+    QCOMPARE(f.count(), 7);
+}
+
+void TestStorage::readerServesTheRecordsItWasOpenedWith() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("j.pro"));
+    // Enough records for more blocks than the reader keeps, so that blocks are read again.
+    const int n = 12000;
+    QByteArray content;
+    Record m(TMovimento);
+    for (int i = 0; i < n; ++i) {
+        m.setText(Movimento::Aggiunta, QString::number(i));
+        content += m.bytes();
+    }
+    test::writeFile(path, content);
+    RecordReader reader(path, TMovimento, n - 2);
+    QCOMPARE(reader.count(), n - 2);
+    RecordFile(path, TMovimento, RecordFile::Lock::Exclusive).append(m); // never served
+    auto at = [&](qint64 index) {
+        const char* r = reader.record(index);
+        return r ? RecordView(TMovimento, r).text(Movimento::Aggiunta) : QStringLiteral("-");
+    };
+    for (qint64 index : {0, 11997, 1133, 1134, 5000, 0, 11997, 7})
+        QCOMPARE(at(index), QString::number(index));
+    bool ordered = true;
+    for (qint64 i = 0; i < reader.count(); ++i)
+        ordered = ordered && at(i) == QString::number(i);
+    QVERIFY(ordered);
+    QCOMPARE(at(n - 2), QStringLiteral("-"));
+    QCOMPARE(at(-1), QStringLiteral("-"));
+    // A count beyond the file is cut to its records.
+    QCOMPARE(RecordReader(path, TMovimento, 1 << 30).count(), n + 1);
+    QVERIFY_THROWS_EXCEPTION(
+        StorageError, RecordReader(dir.filePath(QStringLiteral("manca.pro")), TMovimento, 1));
 }
 
 void TestStorage::unwritableDirectoryFailsEveryOperation() {

@@ -1,3 +1,9 @@
+#include "storage/FixedText.h"
+#include "storage/KeptLines.h"
+#include "storage/Layouts.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "storage/RecordRows.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
 #include "ui/FindInList.h"
@@ -17,9 +23,22 @@ using dp::test::FakePlatform;
 
 namespace {
 
+// How the list's lines are held: kept, made from records when asked for (as the movement
+// summaries do), or in any other model.
+enum class Lines { Kept, FromRecords, AnyModel };
+
+// Lines kept in the note field of movement records, made by a format as the summaries do.
+class NoteFormat final : public RecordFormat {
+  public:
+    void write(const char* record, qint64, int, QByteArray& out) const override {
+        const char* f = record + TMovimento.offset(Movimento::Note);
+        out.append(f + 1, fixedtext::length(f, TMovimento.width(Movimento::Note)));
+    }
+};
+
 // A list with its find field and button, as the list screens have them.
 struct Harness {
-    explicit Harness(bool compact, const QStringList& lines,
+    explicit Harness(Lines kind, const QStringList& lines,
                      FindInList::EmptyListReport report = FindInList::EmptyListReport::Message)
         : fake(dir.path()), ctx(fake) {
         auto* layout = new QVBoxLayout(&window);
@@ -29,12 +48,25 @@ struct Harness {
         layout->addWidget(list);
         layout->addWidget(key);
         layout->addWidget(button);
-        if (compact) {
-            auto* m = new LineListModel(&window);
-            m->setLines(lines);
-            list->setModel(m);
-        } else {
+        if (kind == Lines::AnyModel) {
             list->setModel(new QStringListModel(lines, &window));
+        } else {
+            auto* m = new LineListModel(&window);
+            if (kind == Lines::Kept) {
+                m->setLines(lines);
+            } else {
+                const QString path = dir.filePath(QStringLiteral("righe.pro"));
+                RecordFile file(path, TMovimento);
+                for (const QString& l : lines) {
+                    Record r(TMovimento);
+                    r.setText(Movimento::Note, l);
+                    file.append(r);
+                }
+                m->setRows(std::make_shared<RecordRows>(
+                    std::make_shared<RecordReader>(path, TMovimento, lines.size()),
+                    std::make_shared<NoteFormat>()));
+            }
+            list->setModel(m);
         }
         find = new FindInList(ctx, list, key, button, report);
     }
@@ -70,6 +102,8 @@ const QStringList kLines = {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Lines)
+
 class TestFindInList : public QObject {
     Q_OBJECT
   private Q_SLOTS:
@@ -86,59 +120,63 @@ void TestFindInList::modelIsSound() {
     model.setLines(kLines);
     QCOMPARE(model.rowCount(), 5);
     QCOMPARE(model.lines(), kLines);
-    QCOMPARE(model.index(4).data().toString(), kLines[4]); // accented letter and euro sign survive
+    QCOMPARE(model.index(4, 0).data().toString(),
+             kLines[4]); // accented letter and euro sign survive
     model.setItemSize(QSize(1600, 20));
-    QCOMPARE(model.index(0).data(Qt::SizeHintRole).toSize(), QSize(1600, 20));
-    // Lines handed over as Windows-1252 bytes with their ends, as the scans build them.
-    model.setLines(QByteArray("ab\x80xyz"), QList<qsizetype>{2, 3, 6});
+    QCOMPARE(model.index(0, 0).data(Qt::SizeHintRole).toSize(), QSize(1600, 20));
+    // Lines handed over as Windows-1252 bytes, as the scans build them.
+    auto kept = std::make_shared<KeptLines>();
+    for (const char* l : {"ab", "\x80", "xyz"})
+        kept->append(QByteArrayView(l));
+    model.setRows(kept);
     QCOMPARE(model.lines(), (QStringList{"ab", "€", "xyz"}));
-    QVERIFY(model.lineContains(2, "yz"));
-    QVERIFY(!model.lineContains(2, ""));
+    QVERIFY(model.lineContains(2, byteKey(u"yz")));
+    QVERIFY(!model.lineContains(2, byteKey(u"")));
     model.clear();
     QCOMPARE(model.rowCount(), 0);
 }
 
 void TestFindInList::walk_data() {
-    QTest::addColumn<bool>("compact");
+    QTest::addColumn<Lines>("kind");
     QTest::addColumn<int>("initial"); // selected row before the first press, -1 for none
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QList<int>>("selected"); // after each press
 
-    for (bool compact : {true, false}) {
-        const char* m = compact ? "line model: " : "any model: ";
+    for (Lines kind : {Lines::Kept, Lines::FromRecords, Lines::AnyModel}) {
+        const char* m = kind == Lines::Kept          ? "kept lines: "
+                        : kind == Lines::FromRecords ? "lines from records: "
+                                                     : "any model: ";
         auto row = [m](const char* name) -> QTestData& {
             return QTest::newRow(qPrintable(QString::fromLatin1(m) + QLatin1String(name)));
         };
         row("new key starts at the top although a later line is selected")
-            << compact << 3 << QStringList{"rossi"} << QList<int>{0};
+            << kind << 3 << QStringList{"rossi"} << QList<int>{0};
         row("same key moves on and wraps past the end")
-            << compact << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"}
+            << kind << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"}
             << QList<int>{0, 2, 4, 0};
         row("only one match: the same key stays on it")
-            << compact << -1 << QStringList{"verdi", "verdi"} << QList<int>{3, 3};
+            << kind << -1 << QStringList{"verdi", "verdi"} << QList<int>{3, 3};
         row("another key starts from the top again")
-            << compact << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"}
+            << kind << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"}
             << QList<int>{0, 2, 1, 0};
-        row("no match keeps the selection")
-            << compact << 2 << QStringList{"napoli"} << QList<int>{2};
+        row("no match keeps the selection") << kind << 2 << QStringList{"napoli"} << QList<int>{2};
         row("empty key matches nothing; the first line gets selected")
-            << compact << -1 << QStringList{"", ""} << QList<int>{0, 0};
-        row("upper-case key is folded") << compact << -1 << QStringList{"ROSSI"} << QList<int>{0};
-        row("blank is part of the key") << compact << -1 << QStringList{"rossi "} << QList<int>{0};
-        row("accented capital does not fold")
-            << compact << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
+            << kind << -1 << QStringList{"", ""} << QList<int>{0, 0};
+        row("upper-case key is folded") << kind << -1 << QStringList{"ROSSI"} << QList<int>{0};
+        row("blank is part of the key") << kind << -1 << QStringList{"rossi "} << QList<int>{0};
+        row("accented capital does not fold") << kind << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
         row("accented and euro match as typed")
-            << compact << 1 << QStringList{"caffè  €"} << QList<int>{4};
-        row("character no line can hold") << compact << 1 << QStringList{"ł"} << QList<int>{1};
+            << kind << 1 << QStringList{"caffè  €"} << QList<int>{4};
+        row("character no line can hold") << kind << 1 << QStringList{"ł"} << QList<int>{1};
     }
 }
 
 void TestFindInList::walk() {
-    QFETCH(bool, compact);
+    QFETCH(Lines, kind);
     QFETCH(int, initial);
     QFETCH(QStringList, keys);
     QFETCH(QList<int>, selected);
-    Harness h(compact, kLines);
+    Harness h(kind, kLines);
     h.find->reset();
     if (initial >= 0)
         h.select(initial);
@@ -150,20 +188,20 @@ void TestFindInList::walk() {
 void TestFindInList::emptyListIsReported() {
     const QString text =
         QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-    Harness plain(true, {});
+    Harness plain(Lines::Kept, {});
     plain.press(QStringLiteral("x"));
     QCOMPARE(plain.fake.shown.size(), 1);
     QCOMPARE(plain.fake.lastKind(), FakePlatform::Kind::Message);
     QCOMPARE(plain.fake.lastText(), text);
 
-    Harness info(false, {}, FindInList::EmptyListReport::Information);
+    Harness info(Lines::AnyModel, {}, FindInList::EmptyListReport::Information);
     info.press(QStringLiteral("x"));
     QCOMPARE(info.fake.lastKind(), FakePlatform::Kind::Information);
     QCOMPARE(info.fake.lastText(), text);
 }
 
 void TestFindInList::enterMovesToTheButton() {
-    Harness h(true, kLines);
+    Harness h(Lines::Kept, kLines);
     h.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.window));
     h.key->setFocus();

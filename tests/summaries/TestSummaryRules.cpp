@@ -3,6 +3,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/IntervalRules.h"
 #include "summaries/InventoryList.h"
+#include "summaries/ListLines.h"
 #include "summaries/MovementList.h"
 #include "support/TestUtil.h"
 
@@ -64,7 +65,7 @@ void writeProducts(const QString& path, const QList<Prod>& prods) {
 }
 
 // The code of every listed movement, read back from the fixed column of its line.
-QStringList listedCodes(const ListLines& lines) {
+QStringList listedCodes(const TextRows& lines) {
     QStringList codes;
     for (qsizetype i = 0; i < lines.count(); ++i)
         codes.append(lines.line(i).mid(28, 20).trimmed());
@@ -94,6 +95,8 @@ class TestSummaryRules : public QObject {
     void emptyJournalIsCreatedAndLeavesTheTitle();
     void unreadableDateStopsLoading();
     void movementMemoEndsWithTheClosingLines();
+    void linesMadeOnDemandEqualTheScan();
+    void movementAppendedLaterIsNotListed();
 
     void inventoryLineAndValue();
     void inventoryTotals_data();
@@ -359,6 +362,66 @@ void TestSummaryRules::movementMemoEndsWithTheClosingLines() {
                                 "TOTALE MOVIMENTI:  2"}));
     QCOMPARE(memo.at(2).size(), 31);
     QCOMPARE(memo.at(2).count(QLatin1Char('-')), 16);
+}
+
+void TestSummaryRules::linesMadeOnDemandEqualTheScan() {
+    // More movements than the journal reader keeps blocks for, with every field varying,
+    // read in the order a user jumps through the list and then from top to bottom.
+    QList<Mov> movs;
+    QStringList all, filtered;
+    for (int i = 0; i < 12000; ++i) {
+        Mov m{QStringLiteral("%1/%2/2024").arg(1 + i % 28).arg(1 + i % 12),
+              QStringLiteral("C%1").arg(i * 7919 % 100000),
+              QStringLiteral("Cat %1").arg(i % 13),
+              QString(i % 40, QLatin1Char('n')),
+              QStringLiteral("%1,%2").arg(i).arg(i % 100),
+              QString::number(i % 1000)};
+        movs.append(m);
+        // The line as the list shows it, written out from its pieces.
+        const QString line =
+            QStringLiteral("Data: ") + fit(m.data, 10) + QStringLiteral("  Cod. art. ") +
+            fit(m.codice, 20) + QStringLiteral("  Tipo: ") + fit(m.categoria, 20) +
+            QStringLiteral("  Nome: ") + fit(m.nome, 30) + QStringLiteral("  Quant. + ") +
+            fit(m.aggiunta, 10) + QStringLiteral("  Costo: € ") + m.importo;
+        all.append(line);
+        if (m.codice.contains(QLatin1Char('7')))
+            filtered.append(line);
+    }
+    writeJournal(path("j.pro"), movs);
+
+    for (const QString& filter : {QString(), QStringLiteral("7")}) {
+        const QStringList& expected = filter.isEmpty() ? all : filtered;
+        const MovementLoad load =
+            loadMovements(kLoadSummary, {path("j.pro"), filter, QStringLiteral("01/01/2024"),
+                                         QStringLiteral("31/12/2024")});
+        QCOMPARE(load.lines.count(), expected.size());
+        const qsizetype last = expected.size() - 1;
+        for (qsizetype row : {last, qsizetype(0), last / 2, qsizetype(1), last})
+            QCOMPARE(load.lines.line(row), expected.at(row));
+        QStringList made;
+        for (qsizetype row = 0; row < load.lines.count(); ++row)
+            made.append(load.lines.line(row));
+        QCOMPARE(made, expected);
+        // The printed list picks its font from the longest line without reading them all.
+        qsizetype longest = 0;
+        for (const QString& l : expected)
+            longest = std::max(longest, l.size());
+        QCOMPARE(load.lines.maxLength(0), longest);
+    }
+}
+
+void TestSummaryRules::movementAppendedLaterIsNotListed() {
+    writeJournal(path("j.pro"), {{QStringLiteral("10/06/2024"), QStringLiteral("a1")},
+                                 {QStringLiteral("11/06/2024"), QStringLiteral("a2")}});
+    const MovementRequest all{path("j.pro"), QString(), QStringLiteral("01/01/2024"),
+                              QStringLiteral("31/12/2024")};
+    const MovementLoad load = loadMovements(kLoadSummary, all);
+    // Another workstation registers a movement of the interval while the list is open.
+    writeJournal(path("j.pro"), {{QStringLiteral("12/06/2024"), QStringLiteral("a3")}});
+    QCOMPARE(listedCodes(load.lines), (QStringList{QStringLiteral("a1"), QStringLiteral("a2")}));
+    QCOMPARE(load.lines.position(1), 2);
+    QCOMPARE(listedCodes(loadMovements(kLoadSummary, all).lines),
+             (QStringList{QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3")}));
 }
 
 void TestSummaryRules::inventoryLineAndValue() {

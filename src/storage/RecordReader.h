@@ -1,0 +1,51 @@
+#pragma once
+
+#include "storage/RecordLayout.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <vector>
+
+namespace dp {
+
+// Read-only access to the first `count` records of a record file, for as long as a list
+// shows them. Journals are only ever appended to, so those records never change under the
+// list, and records appended later (by another workstation too) are not among them.
+// Records are read on demand through a small cache of blocks: a list of a million records
+// holds only the blocks last used, and a walk through all of them reads the file in blocks.
+// The file stays open for reading without a lock, so that others can still append: the
+// records it serves are never written again.
+class RecordReader {
+  public:
+    // Throws StorageError when the file cannot be opened. A count beyond the records in
+    // the file is cut to them.
+    RecordReader(const QString& path, const RecordLayout& layout, qint64 count);
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
+
+    const RecordLayout& layout() const { return m_layout; }
+    qint64 count() const { return m_count; }
+
+    // The bytes of the record at the 0-based index, valid until the next call; nullptr for
+    // an index out of range or a block that could not be read.
+    const char* record(qint64 index) const;
+
+  private:
+    struct Block {
+        qint64 first = -1; // index of its first record; -1: empty slot
+        quint64 lastUse = 0;
+        QByteArray bytes;
+    };
+    const Block* load(qint64 blockNumber) const;
+
+    mutable QFile m_file;
+    const RecordLayout& m_layout;
+    qint64 m_count = 0;
+    qint64 m_perBlock = 1;
+    mutable std::vector<Block> m_blocks;
+    mutable quint64 m_clock = 0;
+};
+
+} // namespace dp
