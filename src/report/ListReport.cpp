@@ -1,5 +1,7 @@
 #include "report/ListReport.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,50 +63,13 @@ qsizetype fittingLength(const TextMeasure& measure, const QString& text, qreal w
     return lo;
 }
 
-// Picks the memo font (smaller when a line is too wide) and breaks what still does not fit.
-QStringList fitLines(const ListReportConfig& request, QFont& font) {
-    const qreal width = memoTextWidth();
-    {
-        const TextMeasure measure(font);
-        const QString* widestLine = nullptr;
-        qreal widest = 0;
-        for (const QString& line : request.lines) {
-            const qreal w = measure.quickWidthMm(line);
-            if (w > widest) {
-                widest = w;
-                widestLine = &line;
-            }
-        }
-        if (widestLine && !measure.fits(*widestLine, width)) {
-            widest = std::max(widest, measure.widthMm(*widestLine));
-            const qreal points = std::floor(request.fontPointSize * width / widest * 10) / 10;
-            font = memoFont(request,
-                            std::max(kMinMemoPoints, std::min(points, request.fontPointSize)));
-        }
-    }
-    const TextMeasure measure(font);
-    QStringList out;
-    out.reserve(request.lines.size());
-    for (const QString& given : request.lines) {
-        QString line = given; // shares the text, no copy
-        // A line break inside a line (a note typed in several lines) would shift every
-        // line after it; it prints as a blank instead.
-        if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
-            line.replace(QLatin1Char('\n'), QLatin1Char(' '))
-                .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        if (measure.fits(line, width)) {
-            out.append(line);
-            continue;
-        }
-        QString rest = line;
-        while (!measure.fits(rest, width)) {
-            const qsizetype n = fittingLength(measure, rest, width);
-            out.append(rest.left(n));
-            rest = rest.mid(n);
-        }
-        out.append(rest);
-    }
-    return out;
+// A line break inside a line (a note typed in several lines) would shift every line after
+// it; it prints as a blank instead.
+QString oneLine(QString line) {
+    if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
 }
 
 ReportItem strip(const QString& name, const QString& text, qreal top, const QSizeF& content,
@@ -120,6 +85,12 @@ ReportItem strip(const QString& name, const QString& text, qreal top, const QSiz
     return item;
 }
 
+QSizeF contentOf(const QPageLayout& layout) {
+    const QSizeF paper = layout.fullRect(QPageLayout::Millimeter).size();
+    const QMarginsF m = layout.margins(QPageLayout::Millimeter);
+    return {paper.width() - m.left() - m.right(), paper.height() - m.top() - m.bottom()};
+}
+
 } // namespace
 
 QString fillFooter(const QString& footer, const QDate& date) {
@@ -133,48 +104,120 @@ int listLinesPerPage(const ListReportConfig& request) {
                         linePitchMm(request, memoFont(request, request.fontPointSize)));
 }
 
-ReportDocument prepareList(const ListReportConfig& request) {
-    ReportDocument doc(QPageLayout::Landscape);
-    doc.setName(request.name);
-    const QSizeF content = doc.contentSize();
+ListReport::ListReport(const ListReportConfig& request, std::shared_ptr<const TextRows> body)
+    : m_request(request), m_body(std::move(body)),
+      m_layout(ReportDocument(QPageLayout::Landscape).pageLayout()) {
+    m_font = memoFont(request, request.fontPointSize);
+    m_pitch = linePitchMm(request, m_font); // the row height stays that of the given size
+    m_perPage = linesPerPage(contentOf(m_layout), m_pitch);
 
-    QFont font = memoFont(request, request.fontPointSize);
-    const qreal pitch = linePitchMm(request, font); // the row height stays that of the given size
-    const QStringList lines = fitLines(request, font);
-    const int perPage = linesPerPage(content, pitch);
-    const int pages = std::max<int>(1, int((lines.size() + perPage - 1) / perPage));
-
-    const QDate date = request.printDate.isValid() ? request.printDate : QDate::currentDate();
-    const QString footer = fillFooter(request.footer, date);
-    const qreal footerTop = content.height() - kStripHeight;
-
-    for (int p = 0; p < pages; ++p) {
-        ReportPage& page = doc.addPage();
-        page.items.append(strip(QStringLiteral("txtTitolo"), request.title, 0, content, 9));
-
-        ReportItem memo;
-        memo.name = QStringLiteral("txtRiepilogo");
-        const QStringList chunk = lines.mid(qsizetype(p) * perPage, perPage);
-        memo.text = chunk.join(QLatin1Char('\n'));
-        memo.rect = QRectF(memoLeft(content), kBandHeight, kMemoWidth, chunk.size() * pitch);
-        memo.font = font;
-        memo.linePitch = pitch;
-        memo.shrinkToFit = false; // already fitted above, for the whole memo alike
-        page.items.append(memo);
-
-        page.items.append(strip(QStringLiteral("txtPagina"), footer, footerTop, content, 8));
-        if (request.pageNumbers) {
-            ReportItem number = strip(QStringLiteral("txtNumeroPagina"),
-                                      QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pages),
-                                      footerTop, content, 8);
-            constexpr qreal numberWidth = 40;
-            number.rect.setLeft(number.rect.right() - numberWidth);
-            number.fill = QColor();
-            number.padding = 2;
-            number.alignment = Qt::AlignRight | Qt::AlignVCenter;
-            page.items.append(number);
+    // The widest line decides the font. A body that knows its longest line spares reading
+    // every row, as long as every character is as wide as any other.
+    const qreal width = memoTextWidth();
+    const qsizetype declared = m_body ? m_body->maxLength(0) : -1;
+    const bool fromDeclared = declared >= 0 && QFontInfo(m_font).fixedPitch();
+    QString widestLine;
+    {
+        const TextMeasure measure(m_font);
+        qreal widest = 0;
+        auto consider = [&](const QString& line) {
+            const qreal w = measure.quickWidthMm(line);
+            if (w > widest) {
+                widest = w;
+                widestLine = line;
+            }
+        };
+        const qsizetype bodyLines = m_body ? m_body->count() : 0;
+        if (fromDeclared && bodyLines > 0)
+            consider(QString(declared, QLatin1Char('0')));
+        for (qsizetype i = fromDeclared ? bodyLines : 0; i < lineCount(); ++i)
+            consider(lineAt(i));
+        if (!widestLine.isEmpty() && !measure.fits(widestLine, width)) {
+            widest = std::max(widest, measure.widthMm(widestLine));
+            const qreal points = std::floor(request.fontPointSize * width / widest * 10) / 10;
+            m_font = memoFont(request,
+                              std::max(kMinMemoPoints, std::min(points, request.fontPointSize)));
         }
     }
+
+    // Lines that still do not fit continue on the next memo row: then every row is laid
+    // out now (a list of such lines is a short one in practice).
+    m_rows = lineCount();
+    const TextMeasure measure(m_font);
+    if (!widestLine.isEmpty() && !measure.fits(widestLine, width)) {
+        for (qsizetype i = 0; i < lineCount(); ++i) {
+            QString rest = lineAt(i);
+            while (!measure.fits(rest, width)) {
+                const qsizetype n = fittingLength(measure, rest, width);
+                m_broken.append(rest.left(n));
+                rest = rest.mid(n);
+            }
+            m_broken.append(rest);
+        }
+        m_rows = m_broken.size();
+    }
+    m_pages = std::max<int>(1, int((m_rows + m_perPage - 1) / m_perPage));
+
+    const QDate date = request.printDate.isValid() ? request.printDate : QDate::currentDate();
+    m_footer = fillFooter(request.footer, date);
+}
+
+qsizetype ListReport::lineCount() const {
+    return (m_body ? m_body->count() : 0) + m_request.lines.size();
+}
+
+QString ListReport::lineAt(qsizetype index) const {
+    const qsizetype bodyLines = m_body ? m_body->count() : 0;
+    return oneLine(index < bodyLines ? m_body->line(index) : m_request.lines.at(index - bodyLines));
+}
+
+QString ListReport::memoRow(qsizetype row) const {
+    return m_broken.isEmpty() ? lineAt(row) : m_broken.at(row);
+}
+
+ReportPage ListReport::layoutPage(int index) const {
+    const QSizeF content = contentOf(m_layout);
+    const qreal footerTop = content.height() - kStripHeight;
+    ReportPage page;
+    page.items.append(strip(QStringLiteral("txtTitolo"), m_request.title, 0, content, 9));
+
+    ReportItem memo;
+    memo.name = QStringLiteral("txtRiepilogo");
+    const qsizetype first = qsizetype(index) * m_perPage;
+    const qsizetype last = std::min(m_rows, first + m_perPage);
+    for (qsizetype row = first; row < last; ++row) {
+        if (row > first)
+            memo.text += QLatin1Char('\n');
+        memo.text += memoRow(row);
+    }
+    memo.rect = QRectF(memoLeft(content), kBandHeight, kMemoWidth,
+                       std::max<qsizetype>(0, last - first) * m_pitch);
+    memo.font = m_font;
+    memo.linePitch = m_pitch;
+    memo.shrinkToFit = false; // already fitted, for the whole memo alike
+    page.items.append(memo);
+
+    page.items.append(strip(QStringLiteral("txtPagina"), m_footer, footerTop, content, 8));
+    if (m_request.pageNumbers) {
+        ReportItem number = strip(QStringLiteral("txtNumeroPagina"),
+                                  QStringLiteral("Pagina %1 di %2").arg(index + 1).arg(m_pages),
+                                  footerTop, content, 8);
+        constexpr qreal numberWidth = 40;
+        number.rect.setLeft(number.rect.right() - numberWidth);
+        number.fill = QColor();
+        number.padding = 2;
+        number.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        page.items.append(number);
+    }
+    return page;
+}
+
+ReportDocument prepareList(const ListReportConfig& request) {
+    const ListReport list(request);
+    ReportDocument doc(QPageLayout::Landscape);
+    doc.setName(request.name);
+    for (int p = 0; p < list.pageCount(); ++p)
+        doc.addPage() = list.layoutPage(p);
     return doc;
 }
 

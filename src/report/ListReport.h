@@ -1,10 +1,13 @@
 #pragma once
 
 #include "report/ReportDocument.h"
+#include "storage/TextRows.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace dp::report {
 
@@ -15,8 +18,8 @@ namespace dp::report {
 // `txtNumeroPagina` "Pagina n di m" when page numbers are on).
 struct ListReportConfig {
     QString title;
-    QStringList lines;
-    QDate printDate; // invalid: today
+    QStringList lines; // after the rows of a ListReport's body, if it has one
+    QDate printDate;   // invalid: today
     QString footer = QStringLiteral("Stampa eseguita in data [DATE]");
     QString fontFamily = QStringLiteral("Courier New");
     qreal fontPointSize = 8;
@@ -25,11 +28,45 @@ struct ListReportConfig {
     QString name = QStringLiteral("Riepilogo dati"); // document name (print job)
 };
 
-// Lays the list out into pages. An empty list gives one page with title and footer.
+// A list of any length laid out page by page as the pages are shown or printed: only the
+// font and the page count are worked out when it is made, from the longest line the body
+// declares (TextRows::maxLength) where it can, so that a million-line list previews at
+// once. The memo holds the body's lines (cell 0 of each row) and then the request's lines.
+//
 // Lines too wide for the memo are first drawn in a smaller font for the whole memo (so
-// columns stay aligned), down to 6 pt; what still does not fit continues on the next
-// memo line, so no character is lost. A line break inside a line prints as a blank.
-// Needs a QGuiApplication (font metrics).
+// columns stay aligned), down to 6 pt; what still does not fit continues on the next memo
+// line, so no character is lost. A line break inside a line prints as a blank. An empty
+// list gives one page with title and footer. Needs a QGuiApplication (font metrics).
+class ListReport final : public PageSource {
+  public:
+    explicit ListReport(const ListReportConfig& request,
+                        std::shared_ptr<const TextRows> body = nullptr);
+
+    QString name() const override { return m_request.name; }
+    QPageLayout pageLayout() const override { return m_layout; }
+    int pageCount() const override { return m_pages; }
+    ReportPage layoutPage(int index) const override;
+
+  private:
+    qsizetype lineCount() const;
+    QString lineAt(qsizetype index) const;
+    QString memoRow(qsizetype row) const;
+
+    ListReportConfig m_request;
+    std::shared_ptr<const TextRows> m_body;
+    QPageLayout m_layout;
+    QFont m_font;
+    qreal m_pitch = 0;
+    int m_perPage = 1;
+    int m_pages = 1;
+    qsizetype m_rows = 0;
+    QString m_footer;
+    // Every memo row, when some line had to continue on the next row; empty otherwise, and
+    // memo rows are the lines themselves.
+    QStringList m_broken;
+};
+
+// A list of a few pages laid out whole, for output and inspection (the same layout).
 ReportDocument prepareList(const ListReportConfig& request);
 
 // How many memo lines fit on one page with this request (at least 1).

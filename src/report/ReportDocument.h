@@ -89,7 +89,7 @@ class PageSource {
 //
 // Fixed-position layouts (one-page record sheets) are documents too: build the page once
 // with named objects, then fill them through findText()/findPicture() before output.
-class ReportDocument final : public PageSource {
+class ReportDocument : public PageSource {
   public:
     explicit ReportDocument(QPageLayout::Orientation orientation = QPageLayout::Portrait,
                             const QMarginsF& marginsMm = QMarginsF(10, 10, 10, 10));

@@ -76,9 +76,10 @@ void MovementSummaryList::btnStampaClick() {
         return;
     report::ListReportConfig request;
     request.title = QString::fromUtf8(m_kind.printTitlePrefix) + text::trim(m_titTipologia->text());
-    request.lines = movementMemo(m_model->lines(), m_intervallo->text(), m_totale->text());
+    // The list's own lines, each made as its page is printed, then the closing lines.
+    request.lines = movementMemo({}, m_intervallo->text(), m_totale->text());
     request.printDate = p.now().date();
-    report::printWithDialog(context(), this, report::prepareList(request));
+    report::printWithDialog(context(), this, report::ListReport(request, m_model->rows()));
 }
 
 void MovementSummaryList::FormClose() {

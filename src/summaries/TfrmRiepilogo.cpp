@@ -73,9 +73,9 @@ void TfrmRiepilogo::btnStampaClick() {
     report::ListReportConfig request;
     request.title =
         QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
-    request.lines = inventoryMemo(m_model->lines(), m_totale->text());
+    request.lines = inventoryMemo({}, m_totale->text());
     request.printDate = context().platform().now().date();
-    report::printWithDialog(context(), this, report::prepareList(request));
+    report::printWithDialog(context(), this, report::ListReport(request, m_model->rows()));
 }
 
 void TfrmRiepilogo::FormClose() {

@@ -1,17 +1,22 @@
 #include "report/ListReport.h"
 #include "report/PdfExport.h"
+#include "report/PreviewDialog.h"
 #include "report/ReportOutput.h"
+#include "storage/KeptLines.h"
+#include "storage/Win1252.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPageRanges>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -72,6 +77,43 @@ bool containsLine(const QString& text, const QString& line) {
     return false;
 }
 
+QStringList memoOf(const ReportPage& page) {
+    for (const ReportItem& item : page.items)
+        if (item.name == QLatin1String("txtRiepilogo"))
+            return item.lines();
+    return {};
+}
+
+QString textOf(const ReportPage& page, const char* name) {
+    for (const ReportItem& item : page.items)
+        if (item.name == QLatin1String(name))
+            return item.text;
+    return {};
+}
+
+// The body of a long list: numbered lines made when asked for, counting what was asked.
+class CountedRows final : public TextRows {
+  public:
+    explicit CountedRows(qsizetype count) : m_count(count) {}
+    qsizetype count() const override { return m_count; }
+    void cell(qsizetype row, int, QByteArray& out) const override {
+        ++asked;
+        out.append("riga ");
+        out.append(QByteArray::number(row + 1).rightJustified(7, '0'));
+    }
+    qsizetype maxLength(int) const override { return 12; }
+    mutable qsizetype asked = 0;
+
+  private:
+    qsizetype m_count;
+};
+
+// The closing lines of a summary of a million movements.
+const QStringList kClosing = {
+    QStringLiteral("- - - - - - - - - - - - - - - -"),
+    QStringLiteral("INTERVALLO SELEZIONATO:    Dal   01/01/2024   al   31/12/2024"),
+    QStringLiteral("TOTALE MOVIMENTI:  1000000")};
+
 QStringList memoLines(const ReportDocument& doc) {
     QStringList out;
     for (int p = 0; p < doc.pageCount(); ++p)
@@ -100,6 +142,11 @@ class TestReport : public QObject {
     void printThroughDialog_data();
     void printThroughDialog();
     void previewPrintsThroughTheSameDialog();
+    void longListIsLaidOutPageByPage();
+    void pagedListEqualsThePreparedOne_data();
+    void pagedListEqualsThePreparedOne();
+    void previewOfAMillionLinesDrawsOnlyWhatIsInSight();
+    void longPrintShowsProgressAndCanBeCancelled();
     void fixedSheetObjectsByName();
 };
 
@@ -370,12 +417,11 @@ void TestReport::previewPrintsThroughTheSameDialog() {
     QStringList visibleActions;
     bool sawPreview = false;
     QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         sawPreview = true;
-        if (auto* view = dialog->findChild<QPrintPreviewWidget*>())
-            zoom = view->zoomFactor();
+        zoom = dialog->zoomFactor();
         QAction* print = nullptr;
         for (QAction* action : dialog->findChildren<QAction*>()) {
             if (action->isVisible() && !action->objectName().isEmpty())
@@ -399,6 +445,149 @@ void TestReport::previewPrintsThroughTheSameDialog() {
     QVERIFY(!visibleActions.contains(QStringLiteral("landscapeAction")));
     QCOMPARE(platform.printDialogs, 1);
     QVERIFY(containsLine(pdfText(platform.printToPdf), movementLine(7)));
+}
+
+void TestReport::longListIsLaidOutPageByPage() {
+    // A million movements and the three closing lines: 1,000,003 memo lines, 51 a page.
+    auto body = std::make_shared<CountedRows>(1000000);
+    const ListReport list(listConfig(kClosing), body);
+    QCOMPARE(list.pageCount(), 19608);
+    QCOMPARE(body->asked, 0); // the font came from the longest line the body declares
+
+    const ReportPage first = list.layoutPage(0);
+    QCOMPARE(memoOf(first).size(), 51);
+    QCOMPARE(memoOf(first).first(), QStringLiteral("riga 0000001"));
+    QCOMPARE(memoOf(first).last(), QStringLiteral("riga 0000051"));
+    QCOMPARE(textOf(first, "txtTitolo"),
+             QStringLiteral("Inventario merce - Categoria: Ferramenta"));
+    QCOMPARE(textOf(first, "txtNumeroPagina"), QStringLiteral("Pagina 1 di 19608"));
+    QCOMPARE(body->asked, 51);
+
+    const ReportPage last = list.layoutPage(19607);
+    const QStringList memo = memoOf(last);
+    QCOMPARE(memo.size(), 46);
+    QCOMPARE(memo.first(), QStringLiteral("riga 0999958"));
+    QCOMPARE(memo.at(42), QStringLiteral("riga 1000000"));
+    QCOMPARE(memo.mid(43), kClosing);
+    QCOMPARE(textOf(last, "txtNumeroPagina"), QStringLiteral("Pagina 19608 di 19608"));
+    QCOMPARE(textOf(last, "txtPagina"), QStringLiteral("Stampa eseguita in data 05/03/2024"));
+}
+
+void TestReport::pagedListEqualsThePreparedOne_data() {
+    QTest::addColumn<int>("wideLength"); // of one line among ordinary ones; 0: none
+    QTest::newRow("ordinary lines") << 0;
+    QTest::newRow("one wider line: smaller font") << 200;
+    QTest::newRow("one far too wide: continues below") << 600;
+}
+
+void TestReport::pagedListEqualsThePreparedOne() {
+    QFETCH(int, wideLength);
+    QStringList lines;
+    for (int i = 1; i <= 130; ++i)
+        lines << movementLine(i);
+    if (wideLength)
+        lines[70] = QString(wideLength, QLatin1Char('W'));
+    auto body = std::make_shared<KeptLines>();
+    for (const QString& l : lines)
+        body->append(win1252::encode(l));
+
+    const ReportDocument whole = prepareList(listConfig(lines + kClosing));
+    const ListReport paged(listConfig(kClosing), body);
+    QCOMPARE(paged.pageCount(), whole.pageCount());
+    for (int p = 0; p < whole.pageCount(); ++p) {
+        const ReportPage page = paged.layoutPage(p);
+        QCOMPARE(memoOf(page), memoOf(whole.page(p)));
+        QCOMPARE(page.items.size(), whole.page(p).items.size());
+        for (int i = 0; i < page.items.size(); ++i) {
+            QCOMPARE(page.items[i].text, whole.page(p).items[i].text);
+            QCOMPARE(page.items[i].rect, whole.page(p).items[i].rect);
+            QCOMPARE(page.items[i].font.pointSizeF(), whole.page(p).items[i].font.pointSizeF());
+        }
+    }
+}
+
+void TestReport::previewOfAMillionLinesDrawsOnlyWhatIsInSight() {
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    auto body = std::make_shared<CountedRows>(1000000);
+    const ListReport list(listConfig(kClosing), body);
+
+    int pages = 0, atStart = -1, atEnd = -1;
+    qreal zoom = 0;
+    qsizetype askedForFirst = 0, askedForLast = 0;
+    QString shownPage, pagesLabel;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->grab(); // draws what is in sight
+        pages = dialog->pageCount();
+        atStart = dialog->currentPage();
+        zoom = dialog->zoomFactor();
+        askedForFirst = body->asked;
+        if (auto* box = dialog->findChild<QSpinBox*>(QStringLiteral("txtPagina")))
+            shownPage = box->text();
+        if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblPagine")))
+            pagesLabel = label->text().trimmed();
+        body->asked = 0;
+        if (auto* last = dialog->findChild<QAction*>(QStringLiteral("lastPageAction")))
+            last->trigger();
+        dialog->grab();
+        atEnd = dialog->currentPage();
+        askedForLast = body->asked;
+        dialog->reject();
+    });
+    showPreview(ctx, nullptr, list);
+
+    QCOMPARE(pages, 19608);
+    QCOMPARE(atStart, 0);
+    QCOMPARE(zoom, 1.0);
+    QCOMPARE(shownPage, QStringLiteral("1"));
+    QCOMPARE(pagesLabel, QStringLiteral("di 19608"));
+    // The first page is drawn, and nothing far beyond what the window shows.
+    QVERIFY2(askedForFirst >= 51 && askedForFirst <= 3 * 51,
+             qPrintable(QString::number(askedForFirst)));
+    QCOMPARE(atEnd, 19607);
+    QVERIFY2(askedForLast > 0 && askedForLast <= 3 * 51, qPrintable(QString::number(askedForLast)));
+}
+
+void TestReport::longPrintShowsProgressAndCanBeCancelled() {
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    platform.printToPdf = dir.filePath(QStringLiteral("lunga.pdf"));
+    auto body = std::make_shared<CountedRows>(40 * 51);
+    const ListReport list(listConfig({}), body);
+
+    QString title, cancelText;
+    QStringList labels;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(w);
+            if (!progress || !progress->isVisible())
+                continue;
+            title = progress->windowTitle();
+            if (auto* button = progress->findChild<QPushButton*>())
+                cancelText = button->text();
+            if (labels.isEmpty() || labels.last() != progress->labelText())
+                labels << progress->labelText();
+            if (labels.last() == QStringLiteral("Stampa in corso: pagina 3 di 40."))
+                progress->cancel();
+        }
+    });
+    poll.start(0);
+    QVERIFY(!printWithDialog(ctx, nullptr, list));
+    poll.stop();
+
+    QCOMPARE(title, QStringLiteral(" Stampa in corso"));
+    QCOMPARE(cancelText, QStringLiteral("Annulla"));
+    QVERIFY2(labels.contains(QStringLiteral("Stampa in corso: pagina 2 di 40.")),
+             qPrintable(labels.join(QLatin1Char('|'))));
+    QVERIFY(body->asked < 40 * 51);               // the rest was never laid out
+    QVERIFY(platform.shown.isEmpty());            // cancelling is not a failure
+    QVERIFY(!QFile::exists(platform.printToPdf)); // nor does it leave half a file
 }
 
 void TestReport::fixedSheetObjectsByName() {
