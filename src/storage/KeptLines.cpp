@@ -4,6 +4,12 @@
 
 namespace dp {
 
+KeptLines::KeptLines(QByteArray bytes, QList<qsizetype> ends)
+    : m_bytes(std::move(bytes)), m_ends(std::move(ends)) {
+    for (qsizetype i = 0; i < m_ends.size(); ++i)
+        m_longest = std::max(m_longest, m_ends[i] - begin(i));
+}
+
 void KeptLines::reserve(qsizetype lines, qsizetype bytesPerLine) {
     m_bytes.reserve(m_bytes.size() + lines * bytesPerLine);
     m_ends.reserve(m_ends.size() + lines);

@@ -13,6 +13,10 @@ namespace dp {
 // alone (the inventory's values).
 class KeptLines final : public TextRows {
   public:
+    KeptLines() = default;
+    // Lines already built: bytes back to back, ends[i] just past line i.
+    KeptLines(QByteArray bytes, QList<qsizetype> ends);
+
     // Room for `lines` lines of about `bytesPerLine` each; untouched room costs no memory.
     void reserve(qsizetype lines, qsizetype bytesPerLine);
     void append(QByteArrayView line);

@@ -22,6 +22,10 @@ void LineListModel::setLines(const QStringList& lines) {
     setRows(std::move(kept));
 }
 
+void LineListModel::setLines(QByteArray text, QList<qsizetype> ends) {
+    setRows(std::make_shared<KeptLines>(std::move(text), std::move(ends)));
+}
+
 void LineListModel::clear() {
     setRows(nullptr);
 }

@@ -23,8 +23,9 @@ class LineListModel final : public QAbstractTableModel {
 
     // Shows these rows, sharing them: whoever keeps rows() (a printed list) keeps them alive.
     void setRows(std::shared_ptr<const TextRows> rows);
-    // Kept lines, one a row.
+    // Kept lines, one a row: as text, or as Windows-1252 bytes with the end of each line.
     void setLines(const QStringList& lines);
+    void setLines(QByteArray text, QList<qsizetype> ends);
     void clear();
     std::shared_ptr<const TextRows> rows() const { return m_rows; }
 
