@@ -291,7 +291,7 @@ PreviewDialog::PreviewDialog(const PageSource& document, QWidget* parent)
 }
 
 QAction* PreviewDialog::makeAction(const QString& objectName, const QString& text,
-                                  const QString& tip) {
+                                   const QString& tip) {
     auto* action = new QAction(text, this);
     action->setObjectName(objectName);
     action->setToolTip(tip);
