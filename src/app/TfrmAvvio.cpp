@@ -5,7 +5,11 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "backup/TfrmCopiaSicurezza.h"
+#include "search/RecordListScreen.h"
+#include "search/RecordLists.h"
+#include "search/Reminders.h"
 #include "ui/AppContext.h"
+#include "ui/HandBack.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
 #include "ui/TfrmGuida.h"
@@ -20,6 +24,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -80,6 +85,33 @@ template <class Screen> void openModal(AppContext& ctx, QWidget* owner) {
 QString rgb(const QColor& c) {
     return c.name(QColor::HexRgb);
 }
+
+// One part of the reminder line: how many, in the singular and the plural, and the list it
+// opens over its sheet.
+struct Reminder {
+    qint64 search::ReminderCounts::*count;
+    const char* one;
+    const char* many;
+    const char* link;
+    const char* sheet;
+    search::RecordListDef (*list)(QDate today);
+};
+
+const Reminder kReminders[] = {
+    {&search::ReminderCounts::lowStock, "articolo sottoscorta", "articoli sottoscorta",
+     "sottoscorta", "TfrmMagazzino", [](QDate) { return search::lowStockList(); }},
+    {&search::ReminderCounts::unpaid, "acquisto da saldare", "acquisti da saldare", "dasaldare",
+     "TfrmMagazzino", [](QDate) { return search::unpaidList(); }},
+    {&search::ReminderCounts::customerCallBacks, "cliente da ricontattare",
+     "clienti da ricontattare", "ricontattaclienti", "TfrmClienti",
+     [](QDate) { return search::customerRecontactList(); }},
+    {&search::ReminderCounts::supplierCallBacks, "fornitore da ricontattare",
+     "fornitori da ricontattare", "ricontattafornitori", "TfrmFornitori",
+     [](QDate) { return search::supplierRecontactList(); }},
+    {&search::ReminderCounts::documents, "documento di identità scaduto o in scadenza",
+     "documenti di identità scaduti o in scadenza", "documenti", "TfrmClienti",
+     search::expiringDocumentList},
+};
 
 } // namespace
 
@@ -188,6 +220,20 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
         ++i;
     }
 
+    // What needs doing today, filled in once counted; hidden while there is nothing.
+    m_promemoria = new QLabel(this);
+    m_promemoria->setObjectName(QStringLiteral("lblPromemoria"));
+    m_promemoria->setAlignment(Qt::AlignCenter);
+    m_promemoria->setTextFormat(Qt::RichText);
+    m_promemoria->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                          Qt::LinksAccessibleByKeyboard);
+    m_promemoria->setToolTip(QStringLiteral("Fare clic su una voce per aprirne l'elenco."));
+    m_promemoria->setStyleSheet(QStringLiteral("#lblPromemoria { color: #1f3a56; font-size: 12pt;"
+                                               "  background: #fff7e0; border: 1px solid #e8c872;"
+                                               "  border-radius: 8px; padding: 8px 18px; }"));
+    m_promemoria->hide();
+    connect(m_promemoria, &QLabel::linkActivated, this, &TfrmAvvio::openReminder);
+
     auto* footer = new QLabel(QStringLiteral("Scegli l'area di lavoro."), this);
     footer->setObjectName(QStringLiteral("lblPiede"));
     footer->setAlignment(Qt::AlignCenter);
@@ -198,6 +244,8 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     layout->addWidget(header);
     layout->addStretch(1);
     layout->addWidget(areas, 0, Qt::AlignCenter);
+    layout->addSpacing(24);
+    layout->addWidget(m_promemoria, 0, Qt::AlignCenter);
     layout->addStretch(1);
     layout->addWidget(footer);
 
@@ -242,6 +290,65 @@ void TfrmAvvio::FormShow() {
         a.img->setEnabled(present);
         a.btn->setEnabled(present);
     }
+    countReminders();
+}
+
+TfrmAvvio::~TfrmAvvio() {
+    if (m_counting) {
+        m_counting->wait();
+        delete m_counting;
+    }
+}
+
+void TfrmAvvio::countReminders() {
+    // Counted away from the interface, so that the menu comes up at once with large
+    // archives; counted again each time the menu comes back, as the work may have changed.
+    if (m_counting)
+        return;
+    auto result = std::make_shared<search::ReminderCounts>();
+    const QString folder = m_ctx.programDir();
+    const QDate today = m_ctx.platform().now().date();
+    m_counting = QThread::create(
+        [result, folder, today] { *result = search::countReminders(folder, today); });
+    connect(m_counting, &QThread::finished, this, [this, result] {
+        m_counting->deleteLater();
+        m_counting = nullptr;
+        showReminders(*result);
+    });
+    m_counting->start();
+}
+
+void TfrmAvvio::showReminders(const search::ReminderCounts& counts) {
+    QStringList parts;
+    for (const Reminder& r : kReminders) {
+        const qint64 n = counts.*r.count;
+        if (n > 0)
+            parts << QStringLiteral("<a href=\"%1\" style=\"color: #b3541e;\">%2 %3</a>")
+                         .arg(QLatin1String(r.link))
+                         .arg(n)
+                         .arg(QString::fromUtf8(n == 1 ? r.one : r.many));
+    }
+    m_promemoria->setText(QStringLiteral("<b>Da fare:</b> ") +
+                          parts.join(QStringLiteral(" &nbsp;·&nbsp; ")));
+    m_promemoria->setVisible(!parts.isEmpty());
+}
+
+void TfrmAvvio::openReminder(const QString& link) {
+    const Reminder* reminder = nullptr;
+    for (const Reminder& r : kReminders)
+        if (link == QLatin1String(r.link))
+            reminder = &r;
+    if (!reminder)
+        return;
+    QWidget* sheet = m_ctx.screen(QString::fromLatin1(reminder->sheet));
+    auto* receiver = dynamic_cast<RecordReceiver*>(sheet);
+    if (!receiver)
+        return;
+    // The list opens over its sheet, as from the sheet's own button, so that a record picked
+    // there comes up on the sheet the user then works on.
+    openArea(reminder->sheet);
+    const search::RecordListDef def = reminder->list(m_ctx.platform().now().date());
+    search::RecordListScreen::open(m_ctx, sheet, def, *receiver);
 }
 
 void TfrmAvvio::setVisible(bool visible) {

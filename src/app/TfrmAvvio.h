@@ -7,17 +7,23 @@
 class QAbstractButton;
 class QGridLayout;
 class QLabel;
+class QThread;
 
 namespace dp {
 
 class AppContext;
+namespace search {
+struct ReminderCounts;
+}
 
 // The main menu: six work areas, each opened by its large picture or its caption bar.
 // Opening an area shows its screen and hides the menu; closing the menu ends the program.
+// Under the cards, a line of what needs doing today, each part opening its list.
 class TfrmAvvio final : public QWidget {
     Q_OBJECT
   public:
     explicit TfrmAvvio(AppContext& ctx);
+    ~TfrmAvvio() override;
 
     void imgClientiClick();
     void imgFornitoriClick();
@@ -49,10 +55,15 @@ class TfrmAvvio final : public QWidget {
     void FormShow();
     void openArea(const char* screen);
     void fitToSize();
+    void countReminders();
+    void showReminders(const search::ReminderCounts& counts);
+    void openReminder(const QString& link);
 
     AppContext& m_ctx;
     std::vector<AreaControls> m_areas;
     QGridLayout* m_grid = nullptr;
+    QLabel* m_promemoria = nullptr;
+    QThread* m_counting = nullptr;
     int m_iconSize = 0;
     bool m_placed = false;
 };

@@ -23,7 +23,8 @@ add_library(dp_app_ui STATIC
   src/app/TfrmSplash.cpp
   resources/resources.qrc
 )
-target_link_libraries(dp_app_ui PUBLIC depotta_policy dp_ui_base dp_app_core dp_backup_ui)
+target_link_libraries(dp_app_ui PUBLIC depotta_policy dp_ui_base dp_app_core dp_backup_ui
+  dp_search_ui)
 target_link_libraries(depotta_ui INTERFACE dp_app_ui)
 
 # The start-up table creates every screen, so it alone links all of them.

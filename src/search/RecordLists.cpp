@@ -89,6 +89,20 @@ const RecordListDef& supplierRecontactList() {
     return d;
 }
 
+RecordListDef expiringDocumentList(QDate today) {
+    using namespace Cliente;
+    static const LineFormat line(TSchedaCliente,
+                                 {fitPair(Cognome, Nome, 30), lit("  Tel. "), fit(Recapito, 16),
+                                  lit("  Documento: "), fit(TipoPat, 20), lit("  n. "),
+                                  fit(NumPat, 20), lit("  Scadenza: "), whole(DataSca)});
+    return {"TfrmDocumentiScadenza",
+            " Documenti di identità scaduti o in scadenza",
+            "Documenti di identità scaduti o in scadenza",
+            TSchedaCliente,
+            documentExpiring(today, kDocumentNoticeDays),
+            line};
+}
+
 std::array<int, kCriteria> SearchDef::fields() const {
     std::array<int, kCriteria> out{};
     for (int i = 0; i < kCriteria; ++i)

@@ -23,6 +23,9 @@ const RecordListDef& lowStockList();
 const RecordListDef& unpaidList();
 const RecordListDef& customerRecontactList();
 const RecordListDef& supplierRecontactList();
+// Customers whose identity document has expired or expires within 30 days of `today`.
+RecordListDef expiringDocumentList(QDate today);
+inline constexpr int kDocumentNoticeDays = 30;
 
 // One criterion of an archive search: its edit field, the label beside it and the record
 // field it is looked for in.

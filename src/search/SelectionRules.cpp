@@ -59,6 +59,25 @@ SelectionRule flagged(int flagField) {
     };
 }
 
+SelectionRule documentExpiring(QDate today, int days) {
+    const QDate last = today.addDays(days);
+    return [last](const RecordView& r, QString*) {
+        const FieldBytes b = trimmedField(r, Cliente::DataSca);
+        const QString s = win1252::decode(b.data, b.size);
+        // Free text: besides the date picker's 05/03/2024, what people type (5/3/2024,
+        // 05-03-2024, 05.03.2024).
+        std::optional<QDate> date = text::parseDate(s);
+        for (const char* format : {"d/M/yyyy", "d-M-yyyy", "d.M.yyyy"}) {
+            if (date)
+                break;
+            const QDate d = QDate::fromString(s, QString::fromLatin1(format));
+            if (d.isValid())
+                date = d;
+        }
+        return date && *date <= last ? Verdict::Take : Verdict::Skip;
+    };
+}
+
 SearchCriteria::SearchCriteria(std::span<const int> fields, const QStringList& texts) {
     for (size_t i = 0; i < fields.size(); ++i) {
         const QString t = qsizetype(i) < texts.size() ? texts[qsizetype(i)] : QString();

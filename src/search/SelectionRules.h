@@ -3,6 +3,7 @@
 #include "storage/Record.h"
 #include "summaries/ListLines.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ Verdict lowStock(const RecordView& product, QString* why);
 Verdict unpaid(const RecordView& product, QString* why);
 // Call back: the record's trimmed `flagField` (Ricontatta) is exactly "Sì".
 SelectionRule flagged(int flagField);
+// Document expiring: the customer's identity document (DataSca, free text) has expired or
+// expires within `days` of `today`; a date that cannot be read as day/month/year is skipped.
+SelectionRule documentExpiring(QDate today, int days);
 
 // The criteria of an archive search, one text per compared field, as typed.
 // A record is taken when the criteria occurring in their fields are at least as many as the

@@ -5,6 +5,7 @@ add_library(dp_search_core STATIC
   src/search/ListOrder.cpp
   src/search/RecordLists.cpp
   src/search/RecordScan.cpp
+  src/search/Reminders.cpp
   src/search/SelectionRules.cpp
 )
 target_link_libraries(dp_search_core PUBLIC depotta_policy dp_storage dp_summaries_core Qt6::Core)

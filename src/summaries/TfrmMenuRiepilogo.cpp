@@ -7,6 +7,7 @@
 #include "ui/Platform.h"
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
+#include "warehouse/TfrmVerificaGiacenze.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -47,6 +48,11 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     m_visualizza = new QPushButton(QStringLiteral("Visualizza"), this);
     m_visualizza->setObjectName(QStringLiteral("btnVisualizza"));
     m_visualizza->setAutoDefault(false);
+    auto* verifica = new QPushButton(QStringLiteral("Verifica giacenze"), this);
+    verifica->setObjectName(QStringLiteral("btnVerifica"));
+    verifica->setAutoDefault(false);
+    verifica->setToolTip(QStringLiteral("Confronta la giacenza di ogni scheda con i carichi e gli "
+                                        "scarichi registrati e mostra le differenze."));
     m_attendere =
         makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
     m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"),
@@ -59,6 +65,17 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     field->addWidget(titTipologia);
     field->addWidget(m_tipologia, 1);
     field->addWidget(m_visualizza);
+
+    // The stock check stands apart from the category: it always looks at every product.
+    auto* check = new QHBoxLayout;
+    check->setSpacing(10);
+    auto* verificaInfo = makeLabel(
+        this, QStringLiteral("lblVerifica"),
+        QStringLiteral("Per confrontare la giacenza di ogni scheda con i carichi e "
+                       "gli scarichi registrati, premere il pulsante Verifica giacenze."));
+    verificaInfo->setWordWrap(true);
+    check->addWidget(verificaInfo, 1);
+    check->addWidget(verifica, 0, Qt::AlignTop);
 
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(m_attendere);
@@ -75,13 +92,15 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
     main->addWidget(apri);
     main->addLayout(field);
     main->addWidget(informazioni);
+    main->addLayout(check);
     main->addStretch(1);
     main->addLayout(pictures);
-    setMinimumSize(600, 270);
-    resize(620, 280);
+    setMinimumSize(600, 310);
+    resize(620, 320);
 
     FieldConventions::apply(this, kFields);
     connect(m_visualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVisualizzaClick);
+    connect(verifica, &QPushButton::clicked, this, &TfrmMenuRiepilogo::btnVerificaClick);
     connect(m_esci, &QToolButton::clicked, this, &TfrmMenuRiepilogo::imgEsciClick);
     connect(m_guida, &QToolButton::clicked, this,
             [this] { showHelp(context(), this, HelpTopic::Inventario); });
@@ -109,6 +128,10 @@ void TfrmMenuRiepilogo::btnVisualizzaClick() {
     list->setFilter(m_tipologia->text());
     list->exec();
     m_attendere->hide();
+}
+
+void TfrmMenuRiepilogo::btnVerificaClick() {
+    TfrmVerificaGiacenze::open(context(), this);
 }
 
 void TfrmMenuRiepilogo::imgEsciClick() {

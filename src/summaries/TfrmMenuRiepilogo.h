@@ -17,6 +17,7 @@ class TfrmMenuRiepilogo final : public AreaScreen {
 
   public Q_SLOTS:
     void btnVisualizzaClick();
+    void btnVerificaClick();
     void imgEsciClick();
 
   protected:

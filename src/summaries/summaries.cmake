@@ -16,5 +16,6 @@ add_library(dp_summaries_ui STATIC
   src/summaries/TfrmMenuRiepilogo.cpp
   src/summaries/TfrmRiepilogo.cpp
 )
-target_link_libraries(dp_summaries_ui PUBLIC depotta_policy dp_summaries_core dp_ui_base dp_report_ui dp_export_ui)
+target_link_libraries(dp_summaries_ui PUBLIC depotta_policy dp_summaries_core dp_ui_base dp_report_ui
+  dp_export_ui dp_warehouse_ui)
 target_link_libraries(depotta_ui INTERFACE dp_summaries_ui)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace dp {
 
@@ -23,6 +24,25 @@ class RecordReceiver {
 
   protected:
     ~RecordReceiver() = default;
+};
+
+// Keeps the record picked in a list opened away from its receiving sheet, so that the sheet
+// can be brought up and given it once the list has closed.
+class PickedRecord final : public RecordReceiver {
+  public:
+    void showRecord(const Record& record, qint64 position) override {
+        m_record = record;
+        m_position = position;
+    }
+    bool picked() const { return m_record.has_value(); }
+    void handTo(RecordReceiver& receiver) const {
+        if (m_record)
+            receiver.showRecord(*m_record, m_position);
+    }
+
+  private:
+    std::optional<Record> m_record;
+    qint64 m_position = 0;
 };
 
 // The pick of a list over an archive: walks the file from the first record to the last and

@@ -134,10 +134,11 @@ StockCheck checkStock(const QString& archivePath, const QString& loadJournalPath
 QString stockCheckLine(const StockDifference& d) {
     const QString sheet = d.sheetStock.isEmpty() ? QStringLiteral("0") : d.sheetStock;
     const QString diff = d.readable ? text::formatNumber(d.difference) : QStringLiteral("?");
-    return column((d.sharedCode ? QStringLiteral("* ") : QStringLiteral("  ")) + d.code, 27) +
-           QStringLiteral("  ") + column(d.name, 40) + QStringLiteral("  Scheda: ") +
-           column(sheet, 6) + QStringLiteral("  Movimenti: ") +
-           column(text::formatNumber(d.journals), 8) + QStringLiteral("  Differenza: ") + diff;
+    // Cut as the other product lists cut, so that the difference is in sight at once.
+    return column((d.sharedCode ? QStringLiteral("* ") : QStringLiteral("  ")) + d.code, 22) +
+           QStringLiteral("  ") + column(d.name, 30) + QStringLiteral("  Scheda: ") +
+           column(sheet, 5) + QStringLiteral("  Movimenti: ") +
+           column(text::formatNumber(d.journals), 6) + QStringLiteral("  Differenza: ") + diff;
 }
 
 } // namespace dp::stock

@@ -10,6 +10,7 @@ add_library(dp_warehouse_ui STATIC
   src/warehouse/TfrmGiacenza.cpp
   src/warehouse/TfrmIstruzioni.cpp
   src/warehouse/TfrmMagazzino.cpp
+  src/warehouse/TfrmVerificaGiacenze.cpp
 )
 target_link_libraries(dp_warehouse_ui PUBLIC
   depotta_policy dp_ui_base dp_attachments_ui dp_export_ui dp_printing_ui dp_warehouse_core

@@ -11,3 +11,5 @@ dp_add_test(test_about tests/app/TestAbout.cpp LIBS dp_app_ui)
 add_test(NAME test_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/test_install.sh
   ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_tests_properties(test_install PROPERTIES TIMEOUT 120)
+dp_add_test(test_reminders tests/app/TestReminders.cpp
+  LIBS dp_app_ui dp_warehouse_ui dp_registry_ui)

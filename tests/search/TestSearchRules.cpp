@@ -1,6 +1,7 @@
 #include "search/ListOrder.h"
 #include "search/RecordLists.h"
 #include "search/RecordScan.h"
+#include "search/Reminders.h"
 #include "storage/Layouts.h"
 #include "support/TestUtil.h"
 
@@ -328,6 +329,72 @@ class TestSearchRules : public QObject {
         QVERIFY(list.accessFailed);
         QVERIFY(!list.complete());
         QVERIFY(countRecords(path, TSchedaFornitore, supplierRecontactList().rule).accessFailed);
+    }
+
+    // Today is 10/12/2026: the document counts up to 30 days ahead, expired ones too; a
+    // free text that is not a day/month/year date does not.
+    void documentExpiry_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("expired long ago") << QByteArray("01/01/2020") << true;
+        QTest::newRow("yesterday") << QByteArray("09/12/2026") << true;
+        QTest::newRow("today") << QByteArray("10/12/2026") << true;
+        QTest::newRow("day 30") << QByteArray("09/01/2027") << true;
+        QTest::newRow("day 31") << QByteArray("10/01/2027") << false;
+        QTest::newRow("typed short") << QByteArray("5/1/2027") << true;
+        QTest::newRow("with dashes") << QByteArray("05-01-2027") << true;
+        QTest::newRow("with dots, blanks") << QByteArray(" 5.1.2027 ") << true;
+        QTest::newRow("next year") << QByteArray("05/01/2028") << false;
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("words") << QByteArray("gennaio 2027") << false;
+        QTest::newRow("no such day") << QByteArray("31/02/2026") << false;
+    }
+    void documentExpiry() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, taken);
+        const QByteArray bytes = recordBytes(TSchedaCliente, {{Cliente::DataSca, stored}});
+        const SelectionRule rule = documentExpiring(QDate(2026, 12, 10), 30);
+        QCOMPARE(rule(RecordView(TSchedaCliente, bytes.constData()), nullptr) == Verdict::Take,
+                 taken);
+    }
+
+    // Each count uses its list's rule; missing archives count nothing and stay missing.
+    void reminderCounts() {
+        const QDate today(2026, 12, 10);
+        QCOMPARE(countReminders(m_dir->path(), today).any(), false);
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+
+        QByteArray products;
+        auto product = [&](const char* stock, const char* level, const char* paid) {
+            products += recordBytes(
+                TSchedaProdotto,
+                {{Prodotto::Giacenza, stock}, {Prodotto::Avviso, level}, {Prodotto::Pagato, paid}});
+        };
+        product("2", "5", "No");    // low and unpaid
+        product("5", "5", "S\xec"); // at the level
+        product("9", "5", "No");
+        test::writeFile(m_dir->filePath(TSchedaProdotto.file()), products);
+        QByteArray customers;
+        customers += recordBytes(
+            TSchedaCliente, {{Cliente::Ricontatta, "S\xec"}, {Cliente::DataSca, "09/01/2027"}});
+        customers += recordBytes(TSchedaCliente,
+                                 {{Cliente::Ricontatta, "No"}, {Cliente::DataSca, "10/01/2027"}});
+        customers += recordBytes(TSchedaCliente, {{Cliente::DataSca, "01/06/2025"}});
+        test::writeFile(m_dir->filePath(TSchedaCliente.file()), customers);
+
+        const ReminderCounts c = countReminders(m_dir->path(), today);
+        QCOMPARE(c.lowStock, 2);
+        QCOMPARE(c.unpaid, 2);
+        QCOMPARE(c.customerCallBacks, 1);
+        QCOMPARE(c.supplierCallBacks, 0);
+        QCOMPARE(c.documents, 2);
+        QVERIFY(!QFile::exists(m_dir->filePath(TSchedaFornitore.file())));
+
+        // The list the count opens shows the same customers.
+        const RecordListDef def = expiringDocumentList(today);
+        const RecordList list =
+            listRecords(m_dir->filePath(TSchedaCliente.file()), def.rule, def.format);
+        QCOMPARE(list.positions.size(), 2);
     }
 
   private:

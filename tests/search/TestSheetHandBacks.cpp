@@ -1,4 +1,7 @@
 #include "storage/Layouts.h"
+#include "storage/Record.h"
+#include "storage/RecordFile.h"
+#include "warehouse/TfrmVerificaGiacenze.h"
 #include "warehouse/WarehouseFixture.h"
 
 #include <QLabel>
@@ -35,15 +38,58 @@ QByteArray supplierBytes(const QList<QPair<int, QByteArray>>& values) {
 class TestSheetHandBacks : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    // A load registered on a sheet that was then not saved: the stock check lists that
+    // product alone, and a double click brings it up on the product sheet in place of the
+    // screen the check was opened from.
+    void stockCheckCallsTheProductUp() {
+        SheetFixture s;
+        writeFile(s.path(u"Magazzino.pro"_s),
+                  productBytes({{Prodotto::Codice, "V1"}, {Prodotto::Giacenza, "5"}}) +
+                      productBytes({{Prodotto::Codice, "V2"}, {Prodotto::Giacenza, "0"}}));
+        RecordFile loads(s.path(u"Operazioni_Carico.pro"_s), TMovimento);
+        for (const char* code : {"V1", "V2"}) {
+            Record m(TMovimento);
+            m.setText(Movimento::Codice, QString::fromLatin1(code));
+            m.setText(Movimento::Aggiunta, u"5");
+            loads.append(m);
+        }
+        loads.close();
+        QWidget from;
+        from.show();
+        bool ran = false;
+        whenModal(
+            [](QWidget* check) {
+                auto* list = check->findChild<QListView*>(u"lstRecords"_s);
+                QCOMPARE(list->model()->rowCount(), 1);
+                QVERIFY(list->model()->index(0, 0).data().toString().contains(u"V2"_s));
+                QVERIFY(
+                    check->findChild<QLabel*>(u"panInfo"_s)
+                        ->text()
+                        .startsWith(
+                            u"1 prodotto con giacenza diversa dai movimenti, su 2 prodotti e 2 movimenti."_s));
+                doubleClickFirst(check);
+            },
+            &ran);
+        TfrmVerificaGiacenze::open(s.ctx, &from);
+        QVERIFY(ran);
+        QVERIFY(s.screen->isVisible());
+        QVERIFY(from.isHidden());
+        QCOMPARE(s.f("txtCodice")->text(), u"V2"_s);
+        QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), u"2"_s);
+        QCOMPARE(readFile(s.path(u"Magazzino.pro"_s)).size(), 2 * 2502); // nothing written
+    }
+
     // The supplier search opened from the product sheet brings over four fields only.
     void supplierImportTouchesFourFields() {
         SheetFixture s;
         writeFile(s.path(u"Magazzino.pro"_s),
                   productBytes({{0, "VITE-8"}, {9, "Vecchia ditta"}, {15, "nota"}}));
         using namespace Fornitore;
-        writeFile(s.path(u"Fornitori.pro"_s),
-                  supplierBytes({{Ditta, "Ferro Spa"}, {Titolare, "Mario Neri"}, {Recapito, "02 555"},
-                                 {Pagamento, "Bonifico a 30 giorni"}, {Note, "non copiare"}}));
+        writeFile(s.path(u"Fornitori.pro"_s), supplierBytes({{Ditta, "Ferro Spa"},
+                                                             {Titolare, "Mario Neri"},
+                                                             {Recapito, "02 555"},
+                                                             {Pagamento, "Bonifico a 30 giorni"},
+                                                             {Note, "non copiare"}}));
         QVERIFY(s.showActive());
         s.click("cmdPrimo");
         bool ran = false;

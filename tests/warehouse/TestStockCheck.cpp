@@ -104,15 +104,15 @@ class TestStockCheck : public QObject {
 
     void lineFormat() {
         StockDifference d;
-        d.code = u"C1"_qs;
+        d.code = QStringLiteral("C1234567890123456789XYZ");
         d.name = QString(60, QLatin1Char('N'));
         d.sheetStock = u"2"_qs;
         d.journals = 6;
         d.difference = -1;
         d.sharedCode = true;
-        const QString expected = u"* C1"_qs + QString(23, QLatin1Char(' ')) + u"  "_qs +
-                                 QString(40, QLatin1Char('N')) +
-                                 u"  Scheda: 2       Movimenti: 6         Differenza: -1"_qs;
+        const QString expected = u"* C1234567890123456789"_qs + u"  "_qs +
+                                 QString(30, QLatin1Char('N')) +
+                                 u"  Scheda: 2      Movimenti: 6       Differenza: -1"_qs;
         QCOMPARE(stockCheckLine(d), expected);
     }
 };
