@@ -14,3 +14,8 @@ target_link_libraries(depotta_listbench PRIVATE depotta_policy dp_search_core dp
 # Run by hand (a Release build): build/depotta_export_bench [movements runs]
 add_executable(depotta_export_bench bench/ExportBench.cpp bench/BenchSupport.cpp)
 target_link_libraries(depotta_export_bench PRIVATE depotta_policy dp_export_ui)
+
+# The stock check and reminder benchmark: 100,000 products against 1,000,000 movements.
+# Run by hand (a Release build): build/depotta_stockbench [products movements runs]
+add_executable(depotta_stockbench bench/StockCheckBench.cpp bench/BenchSupport.cpp)
+target_link_libraries(depotta_stockbench PRIVATE depotta_policy dp_warehouse_core dp_search_core)

@@ -31,6 +31,7 @@ class TestProductSheet : public QObject {
     void keyFilters();
     void browse_data();
     void browse();
+    void headingFollowsAnEmptiedArchive();
     void showRecordFillsEveryControl();
     void duplicate();
     void enterChain();
@@ -58,9 +59,8 @@ void TestProductSheet::newSheetState() {
     QVERIFY(s.screen->findChild<QWidget*>("effCodice")->isVisible());
     QVERIFY(!s.screen->photo()->hasPhoto());
     QVERIFY(s.screen->windowState() & Qt::WindowMaximized);
-    for (const char* name :
-         {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti", "btnEsporta", "btnAllegati",
-          "btnAnteprima", "btnStampa"})
+    for (const char* name : {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti",
+                             "btnEsporta", "btnAllegati", "btnAnteprima", "btnStampa"})
         QVERIFY2(s.screen->findChild<QToolButton*>(name)->isEnabled(), name);
 }
 
@@ -325,6 +325,20 @@ void TestProductSheet::browse_data() {
                                                << "1" << false;
 }
 
+// Another workstation emptied the archive while this sheet showed its only record.
+void TestProductSheet::headingFollowsAnEmptiedArchive() {
+    SheetFixture s;
+    writeFile(s.path("Magazzino.pro"), productBytes({{0, "COD1"}}));
+    QVERIFY(s.showActive());
+    s.click("cmdPrimo");
+    auto* heading = s.screen->findChild<QLabel*>("titPosizione");
+    QCOMPARE(heading->text(), QStringLiteral("Scheda in archivio n."));
+    writeFile(s.path("Magazzino.pro"), QByteArray());
+    s.click("cmdAvanti");
+    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(heading->text(), QStringLiteral("Nuova scheda, non ancora inserita in archivio"));
+}
+
 void TestProductSheet::browse() {
     QFETCH(int, records);
     QFETCH(QString, start);
@@ -345,6 +359,9 @@ void TestProductSheet::browse() {
     }
     s.click(button.toLatin1().constData());
     QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), position);
+    QCOMPARE(s.screen->findChild<QLabel*>("titPosizione")->text(),
+             position.isEmpty() ? QStringLiteral("Nuova scheda, non ancora inserita in archivio")
+                                : QStringLiteral("Scheda in archivio n."));
     if (emptyMessage) {
         QCOMPARE(s.platform.shown.size(), 1);
         QCOMPARE(s.platform.lastKind(), Kind::Information);
