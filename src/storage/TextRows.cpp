@@ -2,6 +2,8 @@
 
 #include "storage/Win1252.h"
 
+#include <string_view>
+
 namespace dp {
 
 namespace {
@@ -63,7 +65,16 @@ QString TextRows::cellText(qsizetype row, int column) const {
 bool TextRows::contains(qsizetype row, const ByteKey& key, QByteArray& buffer) const {
     buffer.resize(0);
     cell(row, 0, buffer);
-    return containsFolded(buffer.constData(), buffer.size(), key);
+    const qsizetype k = key.bytes.size();
+    if (k == 0 || !key.representable || k > buffer.size())
+        return false;
+    // The line is ours to change: folded in place in one pass, then searched with the
+    // library's substring search, far quicker than folding byte by byte while comparing.
+    char* p = buffer.data();
+    for (qsizetype i = 0, n = buffer.size(); i < n; ++i)
+        p[i] = lowerAsciiByte(p[i]);
+    return std::string_view(p, size_t(buffer.size()))
+               .find(std::string_view(key.bytes.constData(), size_t(k))) != std::string_view::npos;
 }
 
 } // namespace dp

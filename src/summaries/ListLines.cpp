@@ -86,9 +86,13 @@ QString fit(QStringView text, int n) {
 void appendFitted(QByteArray& out, const char* field, int width, int n) {
     const FieldBytes f = trimmedBytes(field, width);
     const int kept = f.size < n ? f.size : n;
-    out.append(f.data, kept);
-    if (kept < n)
-        out.append(n - kept, ' ');
+    // One resize and two plain copies: appending the blanks on their own costs more than
+    // the rest of the line (lines are built for every row "Trova" walks).
+    const qsizetype at = out.size();
+    out.resize(at + n);
+    char* p = out.data() + at;
+    std::memcpy(p, f.data, size_t(kept));
+    std::memset(p + kept, ' ', size_t(n - kept));
 }
 
 void appendTrimmed(QByteArray& out, const char* field, int width) {
