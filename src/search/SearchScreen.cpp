@@ -92,8 +92,14 @@ QWidget* SearchScreen::buildCriteria() {
     annulla->setObjectName(QStringLiteral("btnAnnulla"));
     annulla->setAutoDefault(false);
 
+    // The notice must not move the buttons: it appears on the press of "Cerca", and a button
+    // that slid away from under the pointer would never see the release, so no search ran.
+    QSizePolicy keep = m_attendere->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_attendere->setSizePolicy(keep);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_attendere, 1);
+    buttons->addWidget(m_attendere);
+    buttons->addStretch(1);
     buttons->addWidget(m_cerca);
     buttons->addWidget(annulla);
 
