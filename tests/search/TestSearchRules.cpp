@@ -218,6 +218,11 @@ class TestSearchRules : public QObject {
             << QStringList{u" A"_s, u"10"_s, u"A"_s, u"Ab"_s, u"zeta"_s, u"èlite"_s};
         QTest::newRow("capitals sort as small letters")
             << QStringList{u"a_"_s, u"aB"_s, u"a["_s} << QStringList{u"a["_s, u"a_"_s, u"aB"_s};
+        QTest::newRow("apart only after the eighth character; equal lines in file order")
+            << QStringList{u"Cod. VITE-8 b"_s, u"cod. vite-8 a"_s, u"Cod. VITE-8"_s,
+                           u"Cod. VITE-8 A"_s, u"Cod. VITE-10"_s}
+            << QStringList{u"Cod. VITE-10"_s, u"Cod. VITE-8"_s, u"cod. vite-8 a"_s,
+                           u"Cod. VITE-8 A"_s, u"Cod. VITE-8 b"_s};
     }
 
     void order() {
