@@ -10,7 +10,9 @@
 #include "support/FakePlatform.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
+#include "warehouse/TfrmMagazzino.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +28,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <sys/resource.h>
 
@@ -139,6 +143,33 @@ void setField(QWidget* screen, const char* name, const QString& text) {
         QFAIL(qPrintable(QStringLiteral("no field ") + n));
 }
 
+// Clicks a button of a screen as the user does; it must be there and enabled.
+bool clickButton(QWidget* screen, const char* name) {
+    auto* button = screen->findChild<QAbstractButton*>(QLatin1String(name));
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+// Does `act` on the modal screen that the next click opens, once it is on show.
+void onModal(QObject* context, std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, context, [act = std::move(act)] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            act(w);
+    });
+}
+
+// The zoom of a preview window on show, closing it; 0 when no preview was open.
+qreal closePreview(QWidget* w) {
+    auto* preview = qobject_cast<report::PreviewDialog*>(w);
+    if (!preview)
+        return 0;
+    const qreal zoom = preview->pageCount() == 1 ? preview->zoomFactor() : -1;
+    preview->reject();
+    return zoom;
+}
+
 } // namespace
 
 class TestRecordSheets : public QObject {
@@ -158,6 +189,9 @@ class TestRecordSheets : public QObject {
     void photoOrNotesBox_data();
     void photoOrNotesBox();
     void previewOptionScreen();
+    void registryButtons_data();
+    void registryButtons();
+    void productButtons();
 };
 
 void TestRecordSheets::customerSheetPdf() {
@@ -571,6 +605,102 @@ void TestRecordSheets::previewOptionScreen() {
     options.btnStampaClick();
     QCOMPARE(zoom, 1.0);
     QCOMPARE(platform.printDialogs, 0);
+}
+
+// The registry sheets through their own buttons: print through the print dialog, the
+// preview at 100 %, and the PDF in the program directory.
+void TestRecordSheets::registryButtons_data() {
+    QTest::addColumn<bool>("customer");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("pdf");
+    QTest::newRow("TfrmClienti") << true << QStringLiteral("txtCognome")
+                                 << QStringLiteral("Cognome e nome: Rossi")
+                                 << QStringLiteral("SCHEDA ANAGRAFICA CLIENTE")
+                                 << QStringLiteral("Cliente.pdf");
+    QTest::newRow("TfrmFornitori") << false << QStringLiteral("txtDitta")
+                                   << QStringLiteral("Denominazione Ditta: Rossi")
+                                   << QStringLiteral("SCHEDA ANAGRAFICA FORNITORE")
+                                   << QStringLiteral("Fornitore.pdf");
+}
+
+void TestRecordSheets::registryButtons() {
+    QFETCH(bool, customer);
+    QFETCH(QString, field);
+    QFETCH(QString, line);
+    QFETCH(QString, title);
+    QFETCH(QString, pdf);
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    platform.printToPdf = dir.filePath(QStringLiteral("stampa.pdf"));
+    std::unique_ptr<QWidget> screen;
+    if (customer)
+        screen = std::make_unique<TfrmClienti>(ctx);
+    else
+        screen = std::make_unique<TfrmFornitori>(ctx);
+    setField(screen.get(), qPrintable(field), QStringLiteral("Rossi"));
+
+    QVERIFY(clickButton(screen.get(), "cmdStampa"));
+    QCOMPARE(platform.printDialogs, 1);
+    const QString printed = pdfText(platform.printToPdf);
+    QVERIFY(printed.contains(title));
+    QVERIFY(hasLine(printed, line));
+
+    qreal zoom = 0;
+    onModal(this, [&](QWidget* w) { zoom = closePreview(w); });
+    QVERIFY(clickButton(screen.get(), "cmdAnteprima"));
+    QCOMPARE(zoom, 1.0);
+    QCOMPARE(platform.printDialogs, 1);
+
+    platform.answers.enqueue(false);
+    QVERIFY(clickButton(screen.get(), "cmdPDF"));
+    QCOMPARE(platform.lastText(), kPdfQuestion);
+    QVERIFY(platform.opened.isEmpty());
+    const QString exported = pdfText(dir.filePath(pdf));
+    QVERIFY(exported.contains(title));
+    QVERIFY(hasLine(exported, line));
+}
+
+// The product sheet through its own buttons and the option screens they open: "senza" prints
+// the notes box and the total from the sheet as it is, "Mostra anteprima" shows the preview.
+void TestRecordSheets::productButtons() {
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    platform.printToPdf = dir.filePath(QStringLiteral("stampa.pdf"));
+    TfrmMagazzino screen(ctx);
+    ctx.registerScreen(&screen);
+    setField(&screen, "txtCodice", QStringLiteral("VT-0042"));
+    setField(&screen, "txtCosto", QStringLiteral("12,5"));
+    setField(&screen, "txtGiacenza", QStringLiteral("3"));
+
+    QString opened;
+    onModal(this, [&](QWidget* w) {
+        opened = w->objectName();
+        w->findChild<QRadioButton*>(QStringLiteral("optDue"))->click();
+        w->findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    });
+    QVERIFY(clickButton(&screen, "btnStampa"));
+    QCOMPARE(opened, QStringLiteral("TfrmStampaMag"));
+    QCOMPARE(platform.printDialogs, 1);
+    const QString text = pdfText(platform.printToPdf);
+    QVERIFY(text.contains(QStringLiteral("SCHEDA PRODOTTO")));
+    QVERIFY(text.contains(QStringLiteral("SPAZIO PER APPUNTI:")));
+    QVERIFY(hasLine(text, QString::fromUtf8("Valore totale: Costo unitario (€ 12,5) x giacenza (3 "
+                                            "pezzi) = € 37,5")));
+
+    qreal zoom = 0;
+    onModal(this, [&](QWidget* w) {
+        opened = w->objectName();
+        onModal(this, [&](QWidget* preview) { zoom = closePreview(preview); });
+        w->findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    });
+    QVERIFY(clickButton(&screen, "btnAnteprima"));
+    QCOMPARE(opened, QStringLiteral("TfrmAnteprimaMag"));
+    QCOMPARE(zoom, 1.0);
+    QCOMPARE(platform.printDialogs, 1);
 }
 
 QTEST_MAIN(TestRecordSheets)
