@@ -58,12 +58,15 @@ TfrmWebCam::TfrmWebCam(AppContext& ctx, QWidget* owner, std::unique_ptr<Camera> 
     grid->addWidget(heading(this, "titTarget", QStringLiteral("Foto catturata")), 0, 1);
     grid->addWidget(m_live, 1, 0);
     grid->addWidget(m_target, 1, 1);
+    // The grid's two spacings differ, so rows nested in it would get no spacing of their own.
     auto* liveButtons = new QHBoxLayout;
+    liveButtons->setSpacing(6);
     liveButtons->addWidget(m_on);
     liveButtons->addWidget(m_off);
     liveButtons->addWidget(capture);
     liveButtons->addStretch(1);
     auto* targetButtons = new QHBoxLayout;
+    targetButtons->setSpacing(6);
     targetButtons->addWidget(save);
     targetButtons->addWidget(import);
     targetButtons->addStretch(1);
