@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cstring>
 #include <optional>
+#include <vector>
 
 namespace dp::stock {
 
@@ -30,16 +32,22 @@ QByteArrayView fieldBytes(const RecordView& r, int field) {
     return QByteArrayView(s, len);
 }
 
-// A whole quantity as the movement screens write it; anything else is not a number.
+// A whole quantity as the movement screens write it, read straight from its bytes; anything
+// else goes through the general number rule, and may not be a number at all.
 bool parseQuantity(QByteArrayView b, double* out) {
-    if (b.isEmpty()) {
-        *out = 0;
-        return true;
+    qint64 v = 0;
+    qsizetype i = 0;
+    const bool negative = !b.isEmpty() && b[0] == '-';
+    if (negative)
+        ++i;
+    bool digits = i < b.size() && b.size() - i <= 15;
+    for (qsizetype j = i; digits && j < b.size(); ++j) {
+        const char c = b[j];
+        digits = c >= '0' && c <= '9';
+        v = v * 10 + (c - '0');
     }
-    bool ok = false;
-    const qint64 v = b.toLongLong(&ok);
-    if (ok) {
-        *out = double(v);
+    if (b.isEmpty() || digits) {
+        *out = double(negative ? -v : v);
         return true;
     }
     const auto n = text::parseNumber(QString::fromLatin1(b.data(), b.size()));
@@ -48,11 +56,55 @@ bool parseQuantity(QByteArrayView b, double* out) {
     return bool(n);
 }
 
-void addJournal(const QString& path, double sign, QHash<QByteArray, double>& byCode,
-                StockCheck& result) {
+// The loads minus unloads of every product code, looked up by the code's bytes in the movement
+// record: a flat table with the codes stored in place, so that each of a million movements
+// costs one hash and, mostly, one memory access, and makes no string.
+class CodeTotals {
+  public:
+    static constexpr int kMaxCode = 25; // Prodotto::Codice; a longer code matches no product
+
+    explicit CodeTotals(qsizetype codes) {
+        qsizetype capacity = 16;
+        while (capacity < codes * 2)
+            capacity *= 2;
+        m_slots.resize(capacity);
+        m_mask = size_t(capacity - 1);
+    }
+    void add(QByteArrayView code) { slot(code, true); }
+    // The running total of `code`, or nullptr when no product has it.
+    double* find(QByteArrayView code) { return slot(code, false); }
+
+  private:
+    struct Slot {
+        qint8 length = -1; // -1: free
+        char code[kMaxCode];
+        double total = 0;
+    };
+    double* slot(QByteArrayView code, bool insert) {
+        if (code.size() > kMaxCode)
+            return nullptr;
+        for (size_t i = qHash(code) & m_mask;; i = (i + 1) & m_mask) {
+            Slot& s = m_slots[i];
+            if (s.length < 0) {
+                if (!insert)
+                    return nullptr;
+                s.length = qint8(code.size());
+                std::memcpy(s.code, code.data(), size_t(code.size()));
+                return &s.total;
+            }
+            if (s.length == code.size() && std::memcmp(s.code, code.data(), size_t(s.length)) == 0)
+                return &s.total;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    size_t m_mask = 0;
+};
+
+void addJournal(const QString& path, double sign, CodeTotals& byCode, StockCheck& result) {
     if (!QFileInfo::exists(path))
         return;
-    RecordFile journal(path, TMovimento);
+    RecordFile journal(path, TMovimento, RecordFile::Lock::Shared);
     journal.scan([&](const RecordView& r, qint64) {
         ++result.movements;
         double q = 0;
@@ -60,7 +112,9 @@ void addJournal(const QString& path, double sign, QHash<QByteArray, double>& byC
             ++result.unreadableMovements;
             return true;
         }
-        byCode[fieldBytes(r, Movimento::Codice).toByteArray()] += sign * q;
+        // A code no product has cannot make any product's stock differ.
+        if (double* total = byCode.find(fieldBytes(r, Movimento::Codice)))
+            *total += sign * q;
         return true;
     });
 }
@@ -74,9 +128,6 @@ QString column(const QString& s, int width) {
 StockCheck checkStock(const QString& archivePath, const QString& loadJournalPath,
                       const QString& unloadJournalPath) {
     StockCheck result;
-    QHash<QByteArray, double> journals;
-    addJournal(loadJournalPath, +1, journals, result);
-    addJournal(unloadJournalPath, -1, journals, result);
 
     struct Product {
         qint64 position;
@@ -87,18 +138,29 @@ StockCheck checkStock(const QString& archivePath, const QString& loadJournalPath
     QVector<Product> products;
     QHash<QByteArray, QVector<int>> groups; // the products of each code, in archive order
     if (QFileInfo::exists(archivePath)) {
-        RecordFile archive(archivePath, TSchedaProdotto);
-        archive.scan([&](const RecordView& r, qint64 position) {
-            Product p{position, fieldBytes(r, Prodotto::Codice).toByteArray(),
-                      text::trim(r.text(Prodotto::Nome)), text::trim(r.text(Prodotto::Giacenza)),
-                      std::nullopt};
-            p.value = p.stock.isEmpty() ? std::optional<double>(0) : text::parseNumber(p.stock);
-            groups[p.code].push_back(int(products.size()));
-            products.push_back(std::move(p));
-            return true;
-        });
+        RecordFile archive(archivePath, TSchedaProdotto, RecordFile::Lock::Shared);
+        archive.scan(
+            [&](qint64 count) {
+                products.reserve(count);
+                groups.reserve(count);
+            },
+            [&](const RecordView& r, qint64 position) {
+                Product p{position, fieldBytes(r, Prodotto::Codice).toByteArray(),
+                          text::trim(r.text(Prodotto::Nome)),
+                          text::trim(r.text(Prodotto::Giacenza)), std::nullopt};
+                p.value = p.stock.isEmpty() ? std::optional<double>(0) : text::parseNumber(p.stock);
+                groups[p.code].push_back(int(products.size()));
+                products.push_back(std::move(p));
+                return true;
+            });
     }
     result.products = products.size();
+
+    CodeTotals journals(groups.size());
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+        journals.add(it.key());
+    addJournal(loadJournalPath, +1, journals, result);
+    addJournal(unloadJournalPath, -1, journals, result);
 
     for (const Product& p : products) {
         const QVector<int>& group = groups[p.code];
@@ -110,7 +172,7 @@ StockCheck checkStock(const QString& archivePath, const QString& loadJournalPath
             sheet += products[i].value.value_or(0);
             readable = readable && products[i].value.has_value();
         }
-        const double fromJournals = journals.value(p.code);
+        const double fromJournals = *journals.find(p.code);
         const double diff = sheet - fromJournals;
         if (readable && qAbs(diff) < 1e-9)
             continue;
