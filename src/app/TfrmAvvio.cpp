@@ -179,7 +179,10 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     connect(header->findChild<QToolButton*>(QStringLiteral("imgInfo")), &QToolButton::clicked, this,
             [this] { imgInfoClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("imgCopia")), &QToolButton::clicked,
-            this, [this] { openModal<TfrmCopiaSicurezza>(m_ctx, this); });
+            this, [this] {
+                openModal<TfrmCopiaSicurezza>(m_ctx, this);
+                countReminders(); // a restore brings other archives
+            });
     connect(header->findChild<QToolButton*>(QStringLiteral("imgCopyright")), &QToolButton::clicked,
             this, [this] { imgCopyrightClick(); });
     connect(header->findChild<QToolButton*>(QStringLiteral("icoSito")), &QToolButton::clicked, this,

@@ -2,6 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,8 +75,11 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
     buttons->addStretch();
     buttons->addWidget(esci);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 16);
-    layout->setSpacing(16);
+    layout->setContentsMargins(14, 12, 14, 14);
+    layout->setSpacing(14);
+    layout->addWidget(style::makeHeadingBand(this, QStringLiteral("titIntestazione"),
+                                             style::titleOf(windowTitle()))
+                          .frame);
     layout->addWidget(info);
     layout->addLayout(buttons);
     setMinimumWidth(560);
