@@ -19,7 +19,8 @@ void RecordListScreen::FormShow() {
     RecordList list = listRecords(archivePath(), m_def.rule, m_def.format);
     setLines(list);
     if (!list.complete())
-        reportIncomplete(list.accessFailed, listStopText(list.stoppedAt, list.stopReason));
+        reportIncomplete(list.accessFailed, listStopText(list.stoppedAt, list.stopReason),
+                         list.busy);
 }
 
 } // namespace dp::search

@@ -102,6 +102,8 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
                       out.total += value;
                       return true;
                   });
+    } catch (const ArchiveBusy&) {
+        out.accessFailed = out.busy = true;
     } catch (const StorageError&) {
         out.accessFailed = true;
     }

@@ -16,6 +16,7 @@ struct InventoryLoad {
     qint64 stoppedAt = 0;
     QString stopReason; // what was wrong, in Italian, for the notice
     bool accessFailed = false;
+    bool busy = false; // the failure: another workstation kept the archive locked
     bool complete() const { return !stoppedAt && !accessFailed; }
 };
 

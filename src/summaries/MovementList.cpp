@@ -115,6 +115,8 @@ MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
                 }
                 return true;
             });
+    } catch (const ArchiveBusy&) {
+        out.accessFailed = out.busy = true;
     } catch (const StorageError&) {
         out.accessFailed = true;
     }

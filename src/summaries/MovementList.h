@@ -28,6 +28,7 @@ struct MovementLoad {
     QString badDate;
     // The journal could not be opened or read; the lines read before stay.
     bool accessFailed = false;
+    bool busy = false; // the failure: another workstation kept the journal locked
     bool complete() const { return !stoppedAt && !accessFailed; }
 };
 

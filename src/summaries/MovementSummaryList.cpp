@@ -61,7 +61,8 @@ void MovementSummaryList::FormShow() {
     if (load.complete())
         m_intervallo->setText(intervalLabel(m_request.start, m_request.end));
     else
-        reportIncomplete(load.accessFailed, movementStopText(load.stoppedAt, load.badDate));
+        reportIncomplete(load.accessFailed, movementStopText(load.stoppedAt, load.badDate),
+                         load.busy);
 }
 
 void MovementSummaryList::btnStampaClick() {

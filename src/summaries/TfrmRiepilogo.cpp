@@ -65,7 +65,8 @@ void TfrmRiepilogo::FormShow() {
         // The running total so far, without the euro sign: the notice says it is partial.
         if (count > 0)
             m_totale->setText(text::formatNumber(load.total));
-        reportIncomplete(load.accessFailed, inventoryStopText(load.stoppedAt, load.stopReason));
+        reportIncomplete(load.accessFailed, inventoryStopText(load.stoppedAt, load.stopReason),
+                         load.busy);
     }
 }
 

@@ -140,9 +140,9 @@ void ListScreen::showEvent(QShowEvent* event) {
     m_trova->setFocus(Qt::OtherFocusReason);
 }
 
-void ListScreen::reportIncomplete(bool accessFailed, const QString& stopText) {
-    const QString text = accessFailed ? kArchiveErrorText : stopText;
-    const NoticeKind kind = accessFailed ? NoticeKind::Error : NoticeKind::Warning;
+void ListScreen::reportIncomplete(bool accessFailed, const QString& stopText, bool busy) {
+    const QString text = busy ? kArchiveBusyText : accessFailed ? kArchiveErrorText : stopText;
+    const NoticeKind kind = accessFailed && !busy ? NoticeKind::Error : NoticeKind::Warning;
     QPointer<ListScreen> self(this);
     QTimer::singleShot(0, this, [self, text, kind] {
         if (self)

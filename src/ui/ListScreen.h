@@ -72,8 +72,9 @@ class ListScreen : public ToolDialog {
     QSize lineSize() const;
 
     // Told once the list is on screen, so that the user sees what the notice is about:
-    // the archive error when it could not be read, otherwise `stopText`.
-    void reportIncomplete(bool accessFailed, const QString& stopText);
+    // that the archive is busy on another workstation, the archive error when it could not
+    // be read otherwise, else `stopText`.
+    void reportIncomplete(bool accessFailed, const QString& stopText, bool busy = false);
 
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

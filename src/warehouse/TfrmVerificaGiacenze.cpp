@@ -62,7 +62,7 @@ void TfrmVerificaGiacenze::FormShow() {
                                   context().path(QStringLiteral("Operazioni_Scarico.pro")));
     } catch (const StorageError& e) {
         qCWarning(lcStockCheck) << "stock check failed:" << e.what();
-        reportIncomplete(true, {});
+        reportIncomplete(true, {}, dynamic_cast<const ArchiveBusy*>(&e) != nullptr);
         return;
     }
     search::RecordList list;

@@ -1,9 +1,13 @@
 #include "../warehouse/WarehouseFixture.h"
 
 #include "registry/TfrmClienti.h"
+#include "search/RecordListScreen.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
+#include "summaries/MovementSummaryList.h"
+#include "summaries/TfrmRiepilogo.h"
 #include "warehouse/TfrmGiacenza.h"
+#include "warehouse/TfrmVerificaGiacenze.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -132,6 +136,8 @@ class TestSharedSheets : public QObject {
     void fullDiskLeavesNoHalfRecord();
     void lockedArchiveIsBusy_data();
     void lockedArchiveIsBusy();
+    void listOfALockedArchiveIsBusy_data();
+    void listOfALockedArchiveIsBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
     void customerSavedOnTwoWorkstations();
@@ -248,6 +254,52 @@ void TestSharedSheets::lockedArchiveIsBusy() {
     QCOMPARE(s.platform.lastKind(), Kind::Warning);
     QCOMPARE(s.platform.lastText(), kBusy);
     QCOMPARE(readFile(s.path(QStringLiteral("Operazioni_Carico.pro"))), QByteArray());
+}
+
+// A list opened while another workstation writes its archive says so, not that the folder
+// cannot be reached.
+void TestSharedSheets::listOfALockedArchiveIsBusy_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("inventory") << "inventory"
+                               << "Magazzino.pro";
+    QTest::newRow("load summary") << "summary"
+                                  << "Operazioni_Carico.pro";
+    QTest::newRow("low-stock list") << "low stock"
+                                    << "Magazzino.pro";
+    QTest::newRow("stock check, archive") << "check"
+                                          << "Magazzino.pro";
+    QTest::newRow("stock check, journal") << "check"
+                                          << "Operazioni_Scarico.pro";
+}
+
+void TestSharedSheets::listOfALockedArchiveIsBusy() {
+    QFETCH(QString, screen);
+    QFETCH(QString, file);
+    SheetFixture s;
+    for (const char* name : {"Magazzino.pro", "Operazioni_Carico.pro", "Operazioni_Scarico.pro"})
+        writeFile(s.path(QString::fromLatin1(name)), QByteArray());
+    writeFile(s.path(QStringLiteral("Magazzino.pro")), storedProduct("Vite"));
+    const RecordFile other(s.path(file), file == u"Magazzino.pro" ? TSchedaProdotto : TMovimento,
+                           RecordFile::Lock::Exclusive);
+    std::unique_ptr<QDialog> list;
+    if (screen == u"inventory") {
+        list = std::make_unique<TfrmRiepilogo>(s.ctx, nullptr);
+    } else if (screen == u"summary") {
+        auto summary = std::make_unique<summaries::MovementSummaryList>(s.ctx, nullptr,
+                                                                        summaries::kLoadSummary);
+        summary->setRequest(
+            {s.path(file), QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+        list = std::move(summary);
+    } else if (screen == u"low stock") {
+        list = std::make_unique<search::RecordListScreen>(s.ctx, nullptr, search::lowStockList());
+    } else {
+        list = std::make_unique<TfrmVerificaGiacenze>(s.ctx, nullptr);
+    }
+    list->show();
+    QTRY_COMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), kBusy);
 }
 
 void TestSharedSheets::productSavedOnTwoWorkstations_data() {
