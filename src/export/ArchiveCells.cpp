@@ -1,9 +1,46 @@
 #include "export/ArchiveCells.h"
 
 #include "storage/RecordFile.h"
+#include "storage/RecordRows.h"
 #include "storage/StorageError.h"
 
 namespace dp::exports {
+
+namespace {
+
+// A journal's export cells, made from a record when asked for.
+class ExportCells final : public RecordFormat {
+  public:
+    explicit ExportCells(const ExportConfig& config) : m_config(config) {}
+    int columnCount() const override { return m_config.columnCount(); }
+    void write(const char* record, qint64, int column, QByteArray& out) const override {
+        out.append(recordCell(m_config, column, record, m_scratch));
+    }
+
+  private:
+    const ExportConfig& m_config;
+    mutable QByteArray m_scratch;
+};
+
+SnapshotLoad journalRows(const ExportConfig& config, const QString& path) {
+    SnapshotLoad out;
+    try {
+        qint64 count = 0;
+        {
+            RecordFile file(path, *config.layout, RecordFile::Lock::Shared);
+            count = file.count();
+        }
+        out.rows = std::make_shared<RecordRows>(
+            std::make_shared<RecordReader>(path, *config.layout, count),
+            std::make_shared<const ExportCells>(config));
+    } catch (const StorageError&) {
+        out.rows = std::make_shared<CellSnapshot>(config.columnCount());
+        out.accessFailed = true;
+    }
+    return out;
+}
+
+} // namespace
 
 QByteArrayView trimmedField(const char* field, int width) {
     int n = qMin(int(quint8(field[0])), width);
@@ -41,17 +78,22 @@ void CellSnapshot::squeeze() {
     m_ends.squeeze();
 }
 
-QByteArrayView CellSnapshot::cell(qint64 row, int column) const {
+void CellSnapshot::cell(qsizetype row, int column, QByteArray& out) const {
+    if (row < 0 || row >= count() || column < 0 || column >= m_columns)
+        return;
     const qsizetype i = row * m_columns + column;
     const qsizetype begin = i == 0 ? 0 : m_ends[i - 1];
-    return QByteArrayView(m_text.constData() + begin, m_ends[i] - begin);
+    out.append(m_text.constData() + begin, m_ends[i] - begin);
 }
 
 SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath,
                           const std::function<void(qint64, qint64)>& progress) {
+    if (config.journal())
+        return journalRows(config, archivePath);
     SnapshotLoad out;
-    out.rows = std::make_unique<CellSnapshot>(config.columnCount());
-    CellSnapshot& rows = *out.rows;
+    auto snapshot = std::make_shared<CellSnapshot>(config.columnCount());
+    out.rows = snapshot;
+    CellSnapshot& rows = *snapshot;
     QByteArray scratch;
     try {
         RecordFile file(archivePath, *config.layout, RecordFile::Lock::Shared);

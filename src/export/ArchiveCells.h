@@ -23,13 +23,16 @@ QByteArrayView recordCell(const ExportConfig& config, int column, const char* re
 QByteArrayView trimmedField(const char* field, int width);
 
 struct SnapshotLoad {
-    std::unique_ptr<CellSnapshot> rows;
+    std::shared_ptr<const TextRows> rows;
     // The archive could not be opened or read; the rows read before stay.
     bool accessFailed = false;
 };
 
-// Reads the archive once, in blocks, into a snapshot of its export cells. A missing archive
-// is created empty. `progress(done, total)` is called now and then.
+// The export rows of the archive as it is now. A journal, only ever appended to, is counted
+// and its cells are built from its records when shown or written, so that the grid of a
+// million movements is ready at once; the other archives, whose records are rewritten in
+// place, are read once, in blocks, into a snapshot of their cells. A missing archive is
+// created empty. `progress(done, total)` is called now and then while a snapshot is taken.
 SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath,
                           const std::function<void(qint64, qint64)>& progress = {});
 

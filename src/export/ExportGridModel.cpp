@@ -1,6 +1,5 @@
 #include "export/ExportGridModel.h"
 
-#include "storage/StorageError.h"
 #include "storage/Win1252.h"
 
 namespace dp::exports {
@@ -8,7 +7,7 @@ namespace dp::exports {
 ExportGridModel::ExportGridModel(const ExportConfig& config, QObject* parent)
     : QAbstractTableModel(parent), m_config(config) {}
 
-void ExportGridModel::setRows(std::shared_ptr<const ExportRows> rows) {
+void ExportGridModel::setRows(std::shared_ptr<const TextRows> rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
@@ -17,7 +16,7 @@ void ExportGridModel::setRows(std::shared_ptr<const ExportRows> rows) {
 int ExportGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !m_rows)
         return 0;
-    return int(qMin<qint64>(m_rows->rowCount(), INT_MAX));
+    return int(qMin<qint64>(m_rows->count(), INT_MAX));
 }
 
 int ExportGridModel::columnCount(const QModelIndex& parent) const {
@@ -36,13 +35,10 @@ QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
         return {};
     if (column < 0)
         return QString::number(index.row() + 1);
-    try {
-        const QByteArrayView bytes = m_rows->cell(index.row(), column);
-        return win1252::decode(bytes.data(), bytes.size());
-    } catch (const StorageError&) {
-        // A journal read lazily that has become unreadable: the cell stays empty.
-        return QString();
-    }
+    // A journal that has become unreadable gives empty cells.
+    m_buffer.resize(0);
+    m_rows->cell(index.row(), column, m_buffer);
+    return win1252::decode(m_buffer.constData(), m_buffer.size());
 }
 
 QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -10,14 +10,14 @@
 namespace dp::exports {
 
 // The export grid: the column "N." with the 1-based record number, then one column per
-// exported field, over rows held by an ExportRows; cells are decoded only when shown.
+// exported field, over the export's rows; cells are made and decoded only when shown.
 class ExportGridModel final : public QAbstractTableModel {
     Q_OBJECT
   public:
     ExportGridModel(const ExportConfig& config, QObject* parent = nullptr);
 
-    void setRows(std::shared_ptr<const ExportRows> rows);
-    const std::shared_ptr<const ExportRows>& rows() const { return m_rows; }
+    void setRows(std::shared_ptr<const TextRows> rows);
+    const std::shared_ptr<const TextRows>& rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -27,7 +27,8 @@ class ExportGridModel final : public QAbstractTableModel {
 
   private:
     const ExportConfig& m_config;
-    std::shared_ptr<const ExportRows> m_rows;
+    std::shared_ptr<const TextRows> m_rows;
+    mutable QByteArray m_buffer;
 };
 
 } // namespace dp::exports

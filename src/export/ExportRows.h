@@ -1,32 +1,27 @@
 #pragma once
 
+#include "storage/TextRows.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 
 namespace dp::exports {
 
-// The rows an export shows in its grid and writes to its file: one row per record, each cell
-// the trimmed Windows-1252 text of its column (no "N." column).
-class ExportRows {
-  public:
-    virtual ~ExportRows() = default;
-    virtual qint64 rowCount() const = 0;
-    virtual int columnCount() const = 0;
-    // Valid until the next call for another row. A source that reads its archive lazily
-    // throws StorageError when it cannot.
-    virtual QByteArrayView cell(qint64 row, int column) const = 0;
-};
+// The rows an export shows in its grid and writes to its file are TextRows: one row per
+// record, each cell the trimmed Windows-1252 text of its column (no "N." column). A journal's
+// are built from its records when shown or written (RecordRows); the other archives' are
+// taken once into a CellSnapshot.
 
 // The cells of an archive taken once, held compactly: their bytes back to back and the end
 // offset of each cell, row after row.
-class CellSnapshot final : public ExportRows {
+class CellSnapshot final : public TextRows {
   public:
     explicit CellSnapshot(int columns = 0) : m_columns(columns) {}
 
-    qint64 rowCount() const override { return m_columns ? m_ends.size() / m_columns : 0; }
+    qsizetype count() const override { return m_columns ? m_ends.size() / m_columns : 0; }
     int columnCount() const override { return m_columns; }
-    QByteArrayView cell(qint64 row, int column) const override;
+    void cell(qsizetype row, int column, QByteArray& out) const override;
 
     // Builds a row cell by cell: append the cell's bytes, then end it.
     void append(QByteArrayView bytes) { m_text.append(bytes); }

@@ -22,13 +22,14 @@ class SpreadsheetWriter {
   public:
     enum class Result { Written, Failed, Cancelled };
 
-    // Writes the whole file to `device`, row after row of `rows`.
-    static Result write(QIODevice& device, const ExportConfig& config, const ExportRows& rows,
+    // Writes the whole file to `device`, row after row of `rows`; fails when a row could not
+    // be read, so that a file missing rows is never taken for the archive.
+    static Result write(QIODevice& device, const ExportConfig& config, const TextRows& rows,
                         const ExportProgress& progress = {});
 
     // Writes the file into `path` under a temporary name beside it and puts it in place of
     // the old file only when complete: on failure or when stopped the old file stays as it was.
-    static Result save(const QString& path, const ExportConfig& config, const ExportRows& rows,
+    static Result save(const QString& path, const ExportConfig& config, const TextRows& rows,
                        const ExportProgress& progress = {});
 
     // Appends `text` with &, < and > escaped.

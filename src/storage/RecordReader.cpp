@@ -44,7 +44,9 @@ const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
     slot->bytes.resize(want);
     // Where locks are mandatory (Windows), a read fails while another program holds the
     // file for the moment of an append; try again briefly before giving up on the block.
-    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+    // Once a block was given up, the file is taken as gone: no more waiting on every row.
+    const int attempts = m_failed ? 1 : kReadAttempts;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (!m_file.seek(first * m_layout.size()))
@@ -62,14 +64,22 @@ const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
             return slot;
         }
     }
+    m_failed = true;
     return nullptr;
 }
 
 const char* RecordReader::record(qint64 index) const {
     if (index < 0 || index >= m_count)
         return nullptr;
-    const Block* b = load(index / m_perBlock);
-    return b ? b->bytes.constData() + (index - b->first) * m_layout.size() : nullptr;
+    // Rows are mostly asked for in order: the block of the last one is looked at first.
+    const Block* b = m_last;
+    if (!b || b->first < 0 || index < b->first || index >= b->first + m_perBlock) {
+        b = load(index / m_perBlock);
+        if (!b)
+            return nullptr;
+        m_last = b;
+    }
+    return b->bytes.constData() + (index - b->first) * m_layout.size();
 }
 
 } // namespace dp

@@ -31,6 +31,8 @@ class RecordReader {
     // The bytes of the record at the 0-based index, valid until the next call; nullptr for
     // an index out of range or a block that could not be read.
     const char* record(qint64 index) const;
+    // Whether a block could not be read since the reader was opened.
+    bool failed() const { return m_failed; }
 
   private:
     struct Block {
@@ -46,6 +48,8 @@ class RecordReader {
     qint64 m_perBlock = 1;
     mutable std::vector<Block> m_blocks;
     mutable quint64 m_clock = 0;
+    mutable bool m_failed = false;
+    mutable const Block* m_last = nullptr; // the block of the last record served
 };
 
 } // namespace dp

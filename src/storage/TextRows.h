@@ -35,6 +35,9 @@ class TextRows {
     // No cell of the column is longer than this many characters; -1 when unknown. Lets a
     // printed list choose its font without reading every row.
     virtual qsizetype maxLength(int column) const;
+    // Whether some row could not be read since the rows were made (its cells came out
+    // empty): what is written from the rows must then not be taken for the archive.
+    virtual bool failed() const { return false; }
 
     // Cell `column` of the row as text; line() is cell 0.
     QString cellText(qsizetype row, int column) const;

@@ -168,6 +168,7 @@ class TestExportScreens : public QObject {
     void emptyArchiveGivesTheHeaderOnly();
     void fileHoldsTheArchiveAsItWasAtOpening();
     void unreadableArchiveIsReportedAndNotExported();
+    void journalLostAfterOpeningIsNotExported();
     void hoverHints();
     void openersShowTheirExport_data();
     void openersShowTheirExport();
@@ -440,6 +441,29 @@ void TestExportScreens::unreadableArchiveIsReportedAndNotExported() {
                             "installazione del programma."));
     QCOMPARE(s->model()->rowCount(), 0);
     QVERIFY(!child<QToolButton>(s.get(), "cmdEsporta")->isEnabled());
+}
+
+// The journal's cells are read when shown or written: a journal cut short after the screen
+// opened (a lost share, a restore) fails the export instead of writing the rows it still has.
+void TestExportScreens::journalLostAfterOpeningIsNotExported() {
+    const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
+    // More movements than the reader keeps in memory, so the last ones are read from the file.
+    QByteArray many;
+    for (int i = 0; i < 5000; ++i)
+        many += twoMovements();
+    test::writeFile(journal, many);
+    const QString xls = path(QStringLiteral("Registro_Carico.xls"));
+    test::writeFile(xls, "the export of yesterday");
+    auto s = screen(ExportArchive::LoadJournal);
+    QCOMPARE(s->model()->rowCount(), 10000);
+    QCOMPARE(s->model()->index(9999, 3).data().toString(), QStringLiteral("A-7"));
+    QVERIFY(QFile::resize(journal, many.size() / 2));
+    clickExport(s.get());
+    QCOMPARE(m_fake->shown.size(), 2);
+    QCOMPARE(m_fake->shown[1].kind, FakePlatform::Kind::Message);
+    QCOMPARE(m_fake->shown[1].text, kFailed);
+    QCOMPARE(test::readFile(xls), QByteArray("the export of yesterday"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
 }
 
 void TestExportScreens::hoverHints() {
