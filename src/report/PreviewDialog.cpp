@@ -220,8 +220,8 @@ PreviewDialog::PreviewDialog(const PageSource& document, QWidget* parent)
     bar->addWidget(m_zoomLabel);
     QAction* zoomIn =
         add("zoomInAction", QStringLiteral("Ingrandisci"), QStringLiteral("Aumenta lo zoom."));
-    QAction* actual =
-        add("actualSizeAction", QStringLiteral("100 %"), QStringLiteral("Dimensioni reali."));
+    QAction* actual = add("actualSizeAction", QStringLiteral("Dimensioni reali"),
+                          QStringLiteral("Mostra la pagina alle sue dimensioni reali (100 %)."));
     QAction* fitWidth = add("fitWidthAction", QStringLiteral("Adatta larghezza"),
                             QStringLiteral("Adatta la pagina alla larghezza della finestra."));
     QAction* fitPage = add("fitPageAction", QStringLiteral("Pagina intera"),
