@@ -186,7 +186,11 @@ void ExportScreen::cmdEsportaClick() {
     if (result == SpreadsheetWriter::Result::Cancelled)
         return;
     if (result == SpreadsheetWriter::Result::Failed) {
-        p.message(this, kExportFailed);
+        // A journal that could no longer be read is the archive's fault, not the file's.
+        if (m_model->rows()->failed())
+            reportArchiveError(context(), this);
+        else
+            p.message(this, kExportFailed);
         return;
     }
     if (p.question(this, kAskOpen))

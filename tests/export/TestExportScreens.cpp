@@ -444,7 +444,8 @@ void TestExportScreens::unreadableArchiveIsReportedAndNotExported() {
 }
 
 // The journal's cells are read when shown or written: a journal cut short after the screen
-// opened (a lost share, a restore) fails the export instead of writing the rows it still has.
+// opened (a lost share, a restore) fails the export instead of writing the rows it still has,
+// and the user is told the archive could not be read.
 void TestExportScreens::journalLostAfterOpeningIsNotExported() {
     const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
     // More movements than the reader keeps in memory, so the last ones are read from the file.
@@ -460,8 +461,11 @@ void TestExportScreens::journalLostAfterOpeningIsNotExported() {
     QVERIFY(QFile::resize(journal, many.size() / 2));
     clickExport(s.get());
     QCOMPARE(m_fake->shown.size(), 2);
-    QCOMPARE(m_fake->shown[1].kind, FakePlatform::Kind::Message);
-    QCOMPARE(m_fake->shown[1].text, kFailed);
+    QCOMPARE(m_fake->shown[1].kind, FakePlatform::Kind::Error);
+    QCOMPARE(m_fake->shown[1].text,
+             QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                            "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                            "installazione del programma."));
     QCOMPARE(test::readFile(xls), QByteArray("the export of yesterday"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
 }
