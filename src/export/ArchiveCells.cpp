@@ -107,7 +107,8 @@ SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath
                 progress(position, total);
             return true;
         });
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         out.accessFailed = true;
     }
     rows.squeeze();

@@ -30,10 +30,12 @@ void scanArchive(const QString& path, const RecordLayout& layout, const Selectio
             return true;
         });
         file.close();
-    } catch (const ArchiveBusy&) {
+    } catch (const ArchiveBusy& e) {
+        logStorageError(e);
         end.accessFailed = true;
         end.busy = true;
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         end.accessFailed = true;
     }
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 
 #include <stdexcept>
 
 namespace dp {
 
-// Any failure of a record-file operation. Screens turn it into kArchiveErrorText.
+// Any failure of a record-file operation, with what failed on which file. Screens show the
+// user their Italian notice (ui/Messages.h) and log the detail under depotta.storage.
 class StorageError : public std::runtime_error {
   public:
     explicit StorageError(const QString& what) : std::runtime_error(what.toStdString()) {}
@@ -18,8 +20,9 @@ class ArchiveBusy : public StorageError {
     using StorageError::StorageError;
 };
 
-inline const QString kArchiveErrorText = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
-    "i privilegi di scrittura nella cartella di installazione del programma.");
+Q_DECLARE_LOGGING_CATEGORY(lcStorage)
+
+// Logs the detail of a failure the user sees only as a notice, or that is passed over.
+void logStorageError(const std::exception& error);
 
 } // namespace dp

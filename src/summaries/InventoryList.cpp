@@ -102,9 +102,11 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
                       out.total += value;
                       return true;
                   });
-    } catch (const ArchiveBusy&) {
+    } catch (const ArchiveBusy& e) {
+        logStorageError(e);
         out.accessFailed = out.busy = true;
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         out.accessFailed = true;
     }
     out.lines.squeeze();

@@ -25,7 +25,7 @@ qsizetype pieceLength(const char* piece) {
 
 class MovementLineFormat final : public RecordFormat {
   public:
-    explicit MovementLineFormat(const MovementKind& kind)
+    explicit MovementLineFormat(const MovementSummaryConfig& kind)
         : m_kind(kind), m_quantity(pieceLength(kind.quantityPiece)),
           m_amount(pieceLength(kind.amountPiece)) {}
 
@@ -57,14 +57,14 @@ class MovementLineFormat final : public RecordFormat {
     }
 
   private:
-    const MovementKind& m_kind;
+    const MovementSummaryConfig& m_kind;
     qsizetype m_quantity;
     qsizetype m_amount;
 };
 
 } // namespace
 
-MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req) {
+MovementLoad loadMovements(const MovementSummaryConfig& kind, const MovementRequest& req) {
     using namespace Movimento;
     MovementLoad out;
     const int start = dateKey(req.start);
@@ -115,9 +115,11 @@ MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
                 }
                 return true;
             });
-    } catch (const ArchiveBusy&) {
+    } catch (const ArchiveBusy& e) {
+        logStorageError(e);
         out.accessFailed = out.busy = true;
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         out.accessFailed = true;
     }
     if (picked.empty())
@@ -129,7 +131,8 @@ MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& req)
         auto reader = std::make_shared<RecordReader>(req.journalPath, TMovimento, counted);
         out.lines = RecordRows(std::move(reader), format, std::move(picked));
         out.lines.setMaxLength(0, format->fixedLength() + longestAmount);
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         out.accessFailed = true;
     }
     return out;

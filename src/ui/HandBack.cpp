@@ -19,7 +19,8 @@ bool handBackMatches(const QString& filePath, const RecordLayout& layout, const 
             return true;
         });
         file.close();
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         return false;
     }
     return true;
@@ -32,7 +33,8 @@ bool handBackAt(const QString& filePath, const RecordLayout& layout, qint64 posi
         const Record record = file.read(position);
         file.close();
         receiver.showRecord(record, position);
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         return false;
     }
     return true;

@@ -5,6 +5,10 @@
 
 namespace dp {
 
+const QString kArchiveErrorText = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
+    "i privilegi di scrittura nella cartella di installazione del programma.");
+
 const QString kArchiveBusyText = QStringLiteral(
     "Attenzione: l'archivio è momentaneamente in uso su un'altra postazione di lavoro.\n\r\n\r"
     "L'operazione non è stata eseguita: riprovare tra qualche istante.");
@@ -25,6 +29,7 @@ void reportArchiveError(AppContext& ctx, QWidget* parent) {
 }
 
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error) {
+    logStorageError(error);
     if (dynamic_cast<const ArchiveBusy*>(&error))
         ctx.platform().notice(parent, NoticeKind::Warning, kArchiveBusyText);
     else

@@ -15,6 +15,9 @@ void reportArchiveError(AppContext& ctx, QWidget* parent);
 // locked: then the user is told the archive is busy and to try again.
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error);
 
+// The notices of a failed archive action: the archive cannot be reached, or another
+// workstation keeps it busy.
+extern const QString kArchiveErrorText;
 extern const QString kArchiveBusyText;
 
 // A sheet saved over a record that another workstation changed after the sheet showed it.

@@ -10,10 +10,7 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QVBoxLayout>
-
-Q_LOGGING_CATEGORY(lcStockCheck, "depotta.stockcheck")
 
 namespace dp {
 
@@ -61,7 +58,7 @@ void TfrmVerificaGiacenze::FormShow() {
                                   context().path(QStringLiteral("Operazioni_Carico.pro")),
                                   context().path(QStringLiteral("Operazioni_Scarico.pro")));
     } catch (const StorageError& e) {
-        qCWarning(lcStockCheck) << "stock check failed:" << e.what();
+        logStorageError(e);
         reportIncomplete(true, {}, dynamic_cast<const ArchiveBusy*>(&e) != nullptr);
         return;
     }
