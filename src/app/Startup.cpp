@@ -114,20 +114,20 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* { return new TfrmIstruzioni(c, nullptr); }},
         {"TfrmMenuRiepilogoCarico",
          [](AppContext& c) -> QWidget* {
-             return new summaries::MovementSelection(c, summaries::kLoadSummary);
+             return new MovementSelection(c, summaries::kLoadSummary);
          }},
         {"TfrmRiepilogoCarico",
          [](AppContext& c) -> QWidget* {
-             return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
+             return new MovementSummaryList(c, nullptr, summaries::kLoadSummary);
          }},
         {"TfrmExpCarico", makeExport<exports::ExportArchive::LoadJournal>},
         {"TfrmMenuRiepilogoScarico",
          [](AppContext& c) -> QWidget* {
-             return new summaries::MovementSelection(c, summaries::kUnloadSummary);
+             return new MovementSelection(c, summaries::kUnloadSummary);
          }},
         {"TfrmRiepilogoScarico",
          [](AppContext& c) -> QWidget* {
-             return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
+             return new MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
          }},
         {"TfrmExpScarico", makeExport<exports::ExportArchive::UnloadJournal>},
     };
@@ -139,12 +139,19 @@ std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx) {
     for (const auto& e : screenTable()) {
         if (!e.create)
             continue;
+        // Every screen names itself after its class; the context finds it by that name.
         QWidget* w = e.create(ctx);
-        w->setObjectName(QString::fromLatin1(e.className));
         ctx.registerScreen(w);
         screens.emplace_back(w);
     }
     return screens;
+}
+
+QWidget* showLogin(AppContext& ctx) {
+    QWidget* login = ctx.screen(QStringLiteral("TfrmPassword"));
+    if (login)
+        login->show();
+    return login;
 }
 
 int runApplication(QApplication& app) {
@@ -160,8 +167,7 @@ int runApplication(QApplication& app) {
     QtPlatform platform(QCoreApplication::applicationDirPath());
     AppContext ctx(platform);
     auto screens = createScreens(ctx);
-    if (QWidget* login = ctx.screen(QStringLiteral("TfrmPassword")))
-        login->show();
+    showLogin(ctx);
     const int rc = app.exec();
     // Destroy in reverse order of creation, the main window last.
     while (!screens.empty())

@@ -385,4 +385,8 @@ CheckResult checkIban(const QString& text) {
     return result(Outcome::Wrong, kIbanWrong);
 }
 
+bool fiscalFieldIsVatNumber(QStringView value) {
+    return isDecimalDigits(text::trim(value));
+}
+
 } // namespace dp::checks

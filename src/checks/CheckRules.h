@@ -29,6 +29,11 @@ struct CheckResult {
 // True when `text` is not empty and holds only the digits 0-9.
 bool isDecimalDigits(QStringView text);
 
+// The fiscal-code field of a sheet holds a firm's VAT number when its trimmed text is not
+// empty and all decimal digits: its check button then opens the VAT screen instead of the
+// fiscal-code screen.
+bool fiscalFieldIsVatNumber(QStringView value);
+
 // --- Fiscal code -------------------------------------------------------------------------
 
 inline constexpr int kFiscalCodeLength = 16;

@@ -1,11 +1,9 @@
 #include "checks/CheckScreens.h"
 
-#include "checks/CheckRules.h"
 #include "checks/TfrmCarta.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
-#include "storage/TextValues.h"
 
 #include <QPointer>
 
@@ -34,10 +32,6 @@ void openCardCheck(AppContext& ctx, QWidget* owner, const QString& value) {
 
 void openIbanCheck(AppContext& ctx, QWidget* owner, const QString& value) {
     openModal<TfrmIban>(ctx, owner, value);
-}
-
-bool fiscalFieldIsVatNumber(const QString& value) {
-    return checks::isDecimalDigits(text::trim(value));
 }
 
 } // namespace dp

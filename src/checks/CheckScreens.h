@@ -15,9 +15,4 @@ void openVatNumberCheck(AppContext& ctx, QWidget* owner, const QString& value);
 void openCardCheck(AppContext& ctx, QWidget* owner, const QString& value);
 void openIbanCheck(AppContext& ctx, QWidget* owner, const QString& value);
 
-// The fiscal-code field of a sheet holds a firm's VAT number when its trimmed text is not
-// empty and all decimal digits: its check button then opens the VAT screen instead of the
-// fiscal-code screen.
-bool fiscalFieldIsVatNumber(const QString& value);
-
 } // namespace dp

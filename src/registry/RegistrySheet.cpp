@@ -1,9 +1,10 @@
 #include "registry/RegistrySheet.h"
 
 #include "attachments/TfrmAllegaCartella.h"
+#include "checks/CheckRules.h"
 #include "checks/CheckScreens.h"
-#include "printing/SheetOutput.h"
 #include "export/ExportScreen.h"
+#include "printing/SheetOutput.h"
 #include "registry/ProvinceCodes.h"
 #include "search/RecordListScreen.h"
 #include "search/SearchScreen.h"
@@ -382,7 +383,7 @@ void RegistrySheet::btnEmailClick() {
 void RegistrySheet::btnCodFiscClick() {
     // A "fiscal code" made of digits alone is a firm's VAT number.
     const QString value = trimmedText("txtCodFisc");
-    if (fiscalFieldIsVatNumber(value))
+    if (checks::fiscalFieldIsVatNumber(value))
         openVatNumberCheck(context(), this, value);
     else
         openFiscalCodeCheck(context(), this, value);

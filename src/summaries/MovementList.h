@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/RecordRows.h"
-#include "summaries/MovementKind.h"
+#include "summaries/MovementSummaryConfig.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +36,7 @@ struct MovementLoad {
 // included) whose code contains the filter; a filter of blanks keeps every code. A missing
 // journal is created empty. Only the positions are kept; the lines are made from the
 // journal's records when asked for, for as long as the result (or a copy) lives.
-MovementLoad loadMovements(const MovementKind& kind, const MovementRequest& request);
+MovementLoad loadMovements(const MovementSummaryConfig& kind, const MovementRequest& request);
 
 // The interval label: "Dal   " + start + "   al   " + end.
 QString intervalLabel(const QString& start, const QString& end);

@@ -2,6 +2,7 @@
 #include "ui/EnterChain.h"
 
 #include "export/ExportScreen.h"
+#include "storage/StorageError.h"
 #include "storage/TextValues.h"
 #include "summaries/IntervalRules.h"
 #include "summaries/MovementSummaryList.h"
@@ -27,7 +28,9 @@
 
 #include <memory>
 
-namespace dp::summaries {
+namespace dp {
+
+using namespace summaries;
 
 namespace {
 
@@ -50,7 +53,7 @@ constexpr BoxStep kBoxChain[] = {
 
 } // namespace
 
-MovementSelection::MovementSelection(AppContext& ctx, const MovementKind& kind)
+MovementSelection::MovementSelection(AppContext& ctx, const MovementSummaryConfig& kind)
     : AreaScreen(ctx, QString::fromLatin1(kind.selectionClass), QString::fromUtf8(kind.caption)),
       m_kind(kind) {
     auto* campo01 =
@@ -327,7 +330,7 @@ void MovementSelection::btnVisualizzaClick() {
         return;
     }
 
-    m_file->setText(context().path(QString::fromLatin1(m_kind.journalFile)));
+    m_file->setText(context().path(Journal::fileName(m_kind.kind)));
     try {
         // Also when the button was pressed from the keyboard, the user sees that we are busy.
         m_attendere->show();
@@ -337,7 +340,8 @@ void MovementSelection::btnVisualizzaClick() {
             {m_file->text(), m_tipologia->text(), m_dataInizio->text(), m_dataFine->text()});
         list->exec();
         m_attendere->hide();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        logStorageError(e);
         context().platform().message(
             this, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."));
         m_attendere->hide();
@@ -346,7 +350,7 @@ void MovementSelection::btnVisualizzaClick() {
 
 void MovementSelection::cmdEsportaClick() {
     setLinkColour(style::kLink);
-    m_file->setText(context().path(QString::fromLatin1(m_kind.journalFile)));
+    m_file->setText(context().path(Journal::fileName(m_kind.kind)));
     if (const auto* config = exports::findExportConfig(QString::fromLatin1(m_kind.exportClass)))
         exports::openExport(context(), this, *config, m_file->text());
 }
@@ -359,4 +363,4 @@ void MovementSelection::btnEsciClick() {
     close();
 }
 
-} // namespace dp::summaries
+} // namespace dp

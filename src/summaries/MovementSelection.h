@@ -1,6 +1,6 @@
 #pragma once
 
-#include "summaries/MovementKind.h"
+#include "summaries/MovementSummaryConfig.h"
 #include "ui/AreaScreen.h"
 
 class QComboBox;
@@ -9,17 +9,17 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-namespace dp::summaries {
+namespace dp {
 
 // The interval selection of the load summary (TfrmMenuRiepilogoCarico) and of the unload
-// summary (TfrmMenuRiepilogoScarico): one screen configured by its MovementKind. It checks
-// the interval and opens the summary list over the journal.
+// summary (TfrmMenuRiepilogoScarico): one screen configured by its MovementSummaryConfig. It
+// checks the interval and opens the summary list over the journal.
 class MovementSelection final : public AreaScreen {
     Q_OBJECT
   public:
-    MovementSelection(AppContext& ctx, const MovementKind& kind);
+    MovementSelection(AppContext& ctx, const summaries::MovementSummaryConfig& kind);
 
-    const MovementKind& kind() const { return m_kind; }
+    const summaries::MovementSummaryConfig& kind() const { return m_kind; }
 
   public Q_SLOTS:
     void btnVisualizzaClick();
@@ -38,7 +38,7 @@ class MovementSelection final : public AreaScreen {
     QComboBox* makeBox(const QString& name, const QStringList& items);
     void fail(QWidget* focus);
 
-    const MovementKind& m_kind;
+    const summaries::MovementSummaryConfig& m_kind;
     QLineEdit* m_tipologia;
     QLineEdit* m_anno;
     QComboBox* m_giornoInizio;
@@ -57,4 +57,4 @@ class MovementSelection final : public AreaScreen {
     QLabel* m_lnkEsporta;
 };
 
-} // namespace dp::summaries
+} // namespace dp

@@ -14,16 +14,19 @@
 #include <QListView>
 #include <QVBoxLayout>
 
-namespace dp::summaries {
+namespace dp {
+
+using namespace summaries;
 
 namespace {
-ListConfig configOf(const MovementKind& kind) {
+ListConfig configOf(const MovementSummaryConfig& kind) {
     return {kind.listClass, kind.caption, "Stampa riepilogo", HelpTopic::Movimenti,
             FindInList::EmptyListReport::Message};
 }
 } // namespace
 
-MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner, const MovementKind& kind)
+MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner,
+                                         const MovementSummaryConfig& kind)
     : ListScreen(ctx, owner, configOf(kind), new LineListModel), m_kind(kind),
       m_model(static_cast<LineListModel*>(list()->model())) {
     m_model->setItemSize(lineSize());
@@ -87,4 +90,4 @@ void MovementSummaryList::FormClose() {
     m_model->clear();
 }
 
-} // namespace dp::summaries
+} // namespace dp

@@ -4,21 +4,20 @@
 #include "ui/ListScreen.h"
 
 namespace dp {
-class LineListModel;
-} // namespace dp
 
-namespace dp::summaries {
+class LineListModel;
 
 // The summary list of the load journal (TfrmRiepilogoCarico) or of the unload journal
-// (TfrmRiepilogoScarico): one screen configured by its MovementKind. It lists the movements
-// of the interval once, when shown, and finds and prints lines.
+// (TfrmRiepilogoScarico): one screen configured by its MovementSummaryConfig. It lists the
+// movements of the interval once, when shown, and finds and prints lines.
 class MovementSummaryList final : public ListScreen {
     Q_OBJECT
   public:
-    MovementSummaryList(AppContext& ctx, QWidget* owner, const MovementKind& kind);
+    MovementSummaryList(AppContext& ctx, QWidget* owner,
+                        const summaries::MovementSummaryConfig& kind);
 
     // What to list; read when the screen is shown.
-    void setRequest(const MovementRequest& request) { m_request = request; }
+    void setRequest(const summaries::MovementRequest& request) { m_request = request; }
     LineListModel* model() const { return m_model; }
 
     void btnStampaClick() override;
@@ -28,12 +27,12 @@ class MovementSummaryList final : public ListScreen {
     void FormClose() override;
 
   private:
-    const MovementKind& m_kind;
-    MovementRequest m_request;
+    const summaries::MovementSummaryConfig& m_kind;
+    summaries::MovementRequest m_request;
     LineListModel* m_model;
     QLabel* m_titTipologia;
     QLabel* m_intervallo;
     QLabel* m_totale;
 };
 
-} // namespace dp::summaries
+} // namespace dp

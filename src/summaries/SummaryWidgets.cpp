@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace dp::summaries {
+namespace dp {
 
 QToolButton* makePicture(QWidget* parent, const QString& name, const QString& tip,
                          const QString& kind) {
@@ -38,4 +38,4 @@ QLabel* makeWaitingLabel(QWidget* parent, const QString& text) {
     return l;
 }
 
-} // namespace dp::summaries
+} // namespace dp

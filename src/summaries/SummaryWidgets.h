@@ -6,7 +6,7 @@ class QLabel;
 class QToolButton;
 class QWidget;
 
-namespace dp::summaries {
+namespace dp {
 
 // A clickable picture (imgGuida, imgEsci, cmdEsporta).
 QToolButton* makePicture(QWidget* parent, const QString& name, const QString& tip,
@@ -18,4 +18,4 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
 // The waiting notice shown while a list loads.
 QLabel* makeWaitingLabel(QWidget* parent, const QString& text);
 
-} // namespace dp::summaries
+} // namespace dp

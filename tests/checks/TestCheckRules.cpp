@@ -63,6 +63,8 @@ class TestCheckRules : public QObject {
     void cardNumber();
     void iban_data();
     void iban();
+    void fiscalFieldChoosesVatScreen_data();
+    void fiscalFieldChoosesVatScreen();
     void mod97InPieces_data();
     void mod97InPieces();
 };
@@ -260,6 +262,24 @@ void TestCheckRules::mod97InPieces() {
     QFETCH(QString, digits);
     QFETCH(int, remainder);
     QCOMPARE(mod97(digits), remainder);
+}
+
+void TestCheckRules::fiscalFieldChoosesVatScreen_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("vat");
+    QTest::newRow("11 digits") << "12345670157" << true;
+    QTest::newRow("other digits") << "0123" << true;
+    QTest::newRow("digits with blanks around") << " 12345670157 " << true;
+    QTest::newRow("fiscal code") << "RSSMRA85T10A562S" << false;
+    QTest::newRow("one letter") << "1234567015A" << false;
+    QTest::newRow("blank inside") << "12345 670157" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestCheckRules::fiscalFieldChoosesVatScreen() {
+    QFETCH(QString, value);
+    QFETCH(bool, vat);
+    QCOMPARE(fiscalFieldIsVatNumber(value), vat);
 }
 
 QTEST_GUILESS_MAIN(TestCheckRules)

@@ -4,6 +4,8 @@
 #include "checks/TfrmIban.h"
 #include "checks/TfrmPartitaIva.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
 #include <QApplication>
@@ -72,8 +74,6 @@ class TestCheckScreens : public QObject {
     void chiudiClosesWithoutMessage();
     void openFunctionsShowModalScreen_data();
     void openFunctionsShowModalScreen();
-    void fiscalFieldChoosesVatScreen_data();
-    void fiscalFieldChoosesVatScreen();
 
   private:
     std::unique_ptr<CheckDialog> shown(const QString& name);
@@ -84,6 +84,7 @@ class TestCheckScreens : public QObject {
 };
 
 void TestCheckScreens::init() {
+    dp::test::failOnQtWarnings();
     m_dir = std::make_unique<QTemporaryDir>();
     m_platform = std::make_unique<FakePlatform>(m_dir->path() + QLatin1Char('/'));
     m_ctx = std::make_unique<AppContext>(*m_platform);
@@ -386,21 +387,16 @@ void TestCheckScreens::openFunctionsShowModalScreen() {
     QString name;
     QWidget* parent = nullptr;
     QString fieldText;
-    QTimer::singleShot(0, this, [&] {
-        modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        name = modal->objectName();
-        parent = modal->parentWidget();
-        if (auto* field = modal->findChild<QLineEdit*>(fieldOf(screen)))
-            fieldText = field->text();
-        if (auto* check = modal->findChild<QPushButton*>("btnControlla"))
-            QTest::mouseClick(check, Qt::LeftButton);
-        if (modal && modal->isVisible())
-            modal->close(); // a broken screen must not block the run
-    });
-
-    open(*m_ctx, &owner, value);
+    test::whileModal([&] { open(*m_ctx, &owner, value); },
+                     [&](QWidget* shown) {
+                         modal = shown;
+                         name = modal->objectName();
+                         parent = modal->parentWidget();
+                         if (auto* field = modal->findChild<QLineEdit*>(fieldOf(screen)))
+                             fieldText = field->text();
+                         if (auto* check = modal->findChild<QPushButton*>("btnControlla"))
+                             QTest::mouseClick(check, Qt::LeftButton);
+                     });
 
     QCOMPARE(name, screen);
     QCOMPARE(parent, &owner);
@@ -408,24 +404,6 @@ void TestCheckScreens::openFunctionsShowModalScreen() {
     QCOMPARE(m_platform->lastText(), message);
     QVERIFY(modal.isNull()); // destroyed once closed
     QVERIFY(owner.findChildren<QDialog*>().isEmpty());
-}
-
-void TestCheckScreens::fiscalFieldChoosesVatScreen_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("vat");
-    QTest::newRow("11 digits") << "12345670157" << true;
-    QTest::newRow("other digits") << "0123" << true;
-    QTest::newRow("digits with blanks around") << " 12345670157 " << true;
-    QTest::newRow("fiscal code") << "RSSMRA85T10A562S" << false;
-    QTest::newRow("one letter") << "1234567015A" << false;
-    QTest::newRow("blank inside") << "12345 670157" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestCheckScreens::fiscalFieldChoosesVatScreen() {
-    QFETCH(QString, value);
-    QFETCH(bool, vat);
-    QCOMPARE(fiscalFieldIsVatNumber(value), vat);
 }
 
 QTEST_MAIN(TestCheckScreens)
