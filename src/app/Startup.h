@@ -26,6 +26,9 @@ const std::vector<ScreenEntry>& screenTable();
 // the returned widgets (top-level, no parent).
 std::vector<std::unique_ptr<QWidget>> createScreens(AppContext& ctx);
 
+// Shows the first screen a user meets, the login; null when the table has none.
+QWidget* showLogin(AppContext& ctx);
+
 // Sets up translations and the platform, creates the screens, shows the login, runs the loop.
 int runApplication(QApplication& app);
 

@@ -42,21 +42,38 @@ void ArchiveSheet::setPosition(qint64 position) {
     Q_EMIT positionChanged(position);
 }
 
-void ArchiveSheet::showField(int field, const QString& value) {
+QWidget* ArchiveSheet::control(int field) const {
     const QString name = stem(m_layout.fields[field]);
-    if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name)) {
+    if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name))
+        return e;
+    if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name))
+        return p;
+    if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name))
+        return cb;
+    if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name))
+        return c;
+    if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name))
+        return l;
+    // The field would be neither shown nor saved.
+    qWarning("ArchiveSheet: no control for the field %s", qPrintable(name));
+    return nullptr;
+}
+
+void ArchiveSheet::showField(int field, const QString& value) {
+    QWidget* w = control(field);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(value);
-    } else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name)) {
+    } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
         p->setPlainText(value);
-    } else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name)) {
+    } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
         cb->setEditText(value);
-    } else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name)) {
+    } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
         // Anything but the two flag texts leaves the box as it was.
         if (value == kSi)
             c->setChecked(true);
         else if (value == kNo)
             c->setChecked(false);
-    } else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name)) {
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(value);
     }
 }
@@ -73,16 +90,16 @@ void ArchiveSheet::showRecord(const Record& record, qint64 position) {
 Record ArchiveSheet::buildRecord() const {
     Record r(m_layout);
     for (int i = 0; i < m_layout.fieldCount(); ++i) {
-        const QString name = stem(m_layout.fields[i]);
-        if (auto* e = m_screen->findChild<QLineEdit*>(QStringLiteral("txt") + name))
+        QWidget* w = control(i);
+        if (auto* e = qobject_cast<QLineEdit*>(w))
             r.setText(i, e->text());
-        else if (auto* p = m_screen->findChild<QPlainTextEdit*>(QStringLiteral("txt") + name))
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
             r.setText(i, p->toPlainText());
-        else if (auto* cb = m_screen->findChild<QComboBox*>(QStringLiteral("txt") + name))
+        else if (auto* cb = qobject_cast<QComboBox*>(w))
             r.setText(i, cb->currentText());
-        else if (auto* c = m_screen->findChild<QCheckBox*>(QStringLiteral("chk") + name))
+        else if (auto* c = qobject_cast<QCheckBox*>(w))
             r.setText(i, c->isChecked() ? kSi : kNo);
-        else if (auto* l = m_screen->findChild<QLabel*>(QStringLiteral("lbl") + name))
+        else if (auto* l = qobject_cast<QLabel*>(w))
             r.setText(i, l->text());
     }
     return r;

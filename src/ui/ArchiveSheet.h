@@ -70,6 +70,8 @@ class ArchiveSheet : public QObject {
   private:
     enum class Step { First, Previous, Next, Last };
     void browse(Step step);
+    // The control bound to a record field; a field without one is a qWarning.
+    QWidget* control(int field) const;
     void showField(int field, const QString& value);
     void emptyArchive();
 

@@ -1,5 +1,7 @@
 #include "app/TfrmAvvio.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/LinkLabel.h"
 
@@ -29,6 +31,7 @@ class TestAbout : public QObject {
 
   private Q_SLOTS:
     void init() {
+        dp::test::failOnQtWarnings();
         m_platform = std::make_unique<FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_menu = std::make_unique<TfrmAvvio>(*m_ctx);
@@ -63,26 +66,25 @@ class TestAbout : public QObject {
         for (int opening = 0; opening < 2; ++opening) {
             m_platform->clear();
             QPointer<QWidget> shown;
-            QTimer::singleShot(0, this, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                QVERIFY(modal);
-                shown = modal;
-                QCOMPARE(modal->objectName(), screen);
-                QCOMPARE(modal->windowTitle(), caption);
-                QCOMPARE(modal->parentWidget(), m_menu.get());
-                QVERIFY(!(modal->windowFlags() & Qt::WindowCloseButtonHint));
-                auto* link = modal->findChild<LinkLabel*>(u"lnkWeb"_s);
-                QCOMPARE(link->text(), linkText);
-                QVERIFY(link->font().underline());
-                QTest::mousePress(modal->findChild<QLabel*>(linkPicture), Qt::LeftButton);
-                QCOMPARE(link->palette().color(QPalette::WindowText), QColor(255, 165, 0));
-                QTest::mouseRelease(modal->findChild<QLabel*>(linkPicture), Qt::LeftButton);
-                QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 139));
-                QTest::mouseClick(link, Qt::LeftButton);
-                QCOMPARE(m_platform->opened, (QStringList{url, url}));
-                modal->findChild<QAbstractButton*>(u"btnChiudi"_s)->click();
-            });
-            entry->click();
+            whileModal(
+                [&] { entry->click(); },
+                [&](QWidget* modal) {
+                    shown = modal;
+                    QCOMPARE(modal->objectName(), screen);
+                    QCOMPARE(modal->windowTitle(), caption);
+                    QCOMPARE(modal->parentWidget(), m_menu.get());
+                    QVERIFY(!(modal->windowFlags() & Qt::WindowCloseButtonHint));
+                    auto* link = modal->findChild<LinkLabel*>(u"lnkWeb"_s);
+                    QCOMPARE(link->text(), linkText);
+                    QVERIFY(link->font().underline());
+                    QTest::mousePress(modal->findChild<QLabel*>(linkPicture), Qt::LeftButton);
+                    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(255, 165, 0));
+                    QTest::mouseRelease(modal->findChild<QLabel*>(linkPicture), Qt::LeftButton);
+                    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 139));
+                    QTest::mouseClick(link, Qt::LeftButton);
+                    QCOMPARE(m_platform->opened, (QStringList{url, url}));
+                    modal->findChild<QAbstractButton*>(u"btnChiudi"_s)->click();
+                });
             QVERIFY(shown.isNull());
             QCOMPARE(m_platform->opened.size(), 2);
         }

@@ -1,3 +1,4 @@
+#include "MenuAreas.h"
 #include "app/PasswordStore.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
@@ -51,6 +52,7 @@ class TestAppScreens : public QObject {
 
   private Q_SLOTS:
     void init() {
+        dp::test::failOnQtWarnings();
         m_platform = std::make_unique<FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_login = std::make_unique<TfrmPassword>(*m_ctx);
@@ -199,38 +201,23 @@ class TestAppScreens : public QObject {
         QCOMPARE(QLocale().toDouble(QStringLiteral("12,5")), 12.5);
     }
 
-    void areaOpensAndReturns_data() {
-        QTest::addColumn<QString>("stem");
-        QTest::addColumn<QString>("screen");
-        const std::pair<const char*, const char*> areas[] = {
-            {"Clienti", "TfrmClienti"},
-            {"Fornitori", "TfrmFornitori"},
-            {"Magazzino", "TfrmMagazzino"},
-            {"Inventario", "TfrmMenuRiepilogo"},
-            {"Carico", "TfrmMenuRiepilogoCarico"},
-            {"Scarico", "TfrmMenuRiepilogoScarico"},
-        };
-        for (const auto& [stem, screen] : areas)
-            for (const char* prefix : {"img", "btn"})
-                QTest::addRow("%s%s", prefix, stem)
-                    << prefix + QString::fromLatin1(stem) << QString::fromLatin1(screen);
-    }
+    void areaOpensAndReturns_data() { addMenuAreaRows(); }
     void areaOpensAndReturns() {
-        QFETCH(QString, stem);
-        QFETCH(QString, screen);
-        AreaScreen area(*m_ctx, screen, QStringLiteral(" Area"));
-        m_ctx->registerScreen(&area);
+        QFETCH(QString, entry);
+        QFETCH(QString, area);
+        AreaScreen screen(*m_ctx, area, QStringLiteral(" Area"));
+        m_ctx->registerScreen(&screen);
         m_menu->show();
-        QAbstractButton* entry = menuButton(stem);
-        QVERIFY(entry);
-        QVERIFY(entry->isEnabled());
-        QCOMPARE(entry->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(entry, Qt::LeftButton);
-        QVERIFY(area.isVisible());
+        QAbstractButton* button = menuButton(entry);
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(screen.isVisible());
         QVERIFY(m_menu->isHidden());
-        area.close();
+        screen.close();
         QVERIFY(m_menu->isVisible());
-        QVERIFY(area.isHidden());
+        QVERIFY(screen.isHidden());
     }
 
     void missingAreasAreDisabled() {

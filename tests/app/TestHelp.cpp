@@ -3,11 +3,13 @@
 #include "app/TfrmAvvio.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
-#include "summaries/MovementKind.h"
+#include "summaries/MovementSummaryConfig.h"
 #include "summaries/MovementSummaryList.h"
 #include "summaries/TfrmMenuRiepilogo.h"
 #include "summaries/TfrmRiepilogo.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "support/PdfText.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/LinkLabel.h"
@@ -19,11 +21,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -34,20 +34,6 @@ using namespace dp::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Runs `inside` on the modal screen that `open` shows, then closes it.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        inside(modal);
-        ran = true;
-        modal->close();
-    });
-    open();
-    QVERIFY(ran);
-}
 
 using Factory = std::function<QWidget*(AppContext&)>;
 
@@ -76,12 +62,12 @@ const HelpButton kButtons[] = {
      u"costo unitario moltiplicato per la giacenza"},
     {"load summary",
      [](AppContext& c) -> QWidget* {
-         return new summaries::MovementSummaryList(c, nullptr, summaries::kLoadSummary);
+         return new MovementSummaryList(c, nullptr, summaries::kLoadSummary);
      },
      u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
     {"unload summary",
      [](AppContext& c) -> QWidget* {
-         return new summaries::MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
+         return new MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
      },
      u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
 };
@@ -101,20 +87,6 @@ const char16_t* const kTitles[] = {
     u"Esportazione archivio movimenti di scarico merce in Microsoft Excel.",
 };
 
-// The pages of a PDF as a real reader extracts them, white space made single blanks.
-QStringList pdfPages(const QString& pdf) {
-    QProcess p;
-    p.start(u"pdftotext"_s, {pdf, u"-"_s});
-    if (!p.waitForFinished(30000))
-        return {};
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    for (QString& page : pages)
-        page = page.simplified();
-    return pages;
-}
-
 } // namespace
 
 class TestHelp : public QObject {
@@ -128,6 +100,7 @@ class TestHelp : public QObject {
 
   private Q_SLOTS:
     void init() {
+        dp::test::failOnQtWarnings();
         m_dir = std::make_unique<QTemporaryDir>();
         m_platform = std::make_unique<FakePlatform>(m_dir->path());
         m_ctx = std::make_unique<AppContext>(*m_platform);

@@ -81,6 +81,7 @@ class TestPasswordChange : public QObject {
 
   private Q_SLOTS:
     void init() {
+        dp::test::failOnQtWarnings();
         m_dir = std::make_unique<QTemporaryDir>();
         m_platform = std::make_unique<FakePlatform>(m_dir->path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
@@ -239,14 +240,14 @@ class TestPasswordChange : public QObject {
         openChange();
         fill(u"DEPOTTA"_s, u"NUOVA1"_s, u"NUOVA1"_s);
         // The folder stays open to everybody, so only the file's own mode protects it.
-        QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777));
-        QFile::setPermissions(file(), readable ? QFileDevice::ReadOwner | QFileDevice::ReadOther
-                                               : QFileDevice::Permissions());
         {
+            const ScopedPermissions open(m_dir->path(), QFileDevice::Permissions(0x7777));
+            const ScopedPermissions locked(file(), readable ? QFileDevice::ReadOwner |
+                                                                  QFileDevice::ReadOther
+                                                            : QFileDevice::Permissions());
             Unprivileged drop;
             QTest::mouseClick(ok(), Qt::LeftButton);
         }
-        QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(m_platform->shown.size(), 1);
         QCOMPARE(m_platform->lastText(), kFailed);
         QCOMPARE(readFile(file()), kDepotta);

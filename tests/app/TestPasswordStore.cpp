@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 using dp::IniFile;
 using dp::PasswordStore;
 using namespace dp::test;
@@ -146,15 +148,16 @@ class TestPasswordStore : public QObject {
         QFETCH(bool, lockFolder);
         writeFile(file(), "[Accesso]\r\nValore=" + kDepotta + "\r\n");
         const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-        QFile::setPermissions(m_dir.path(), lockFolder ? open : open | QFileDevice::ExeOther);
-        if (!lockFolder)
-            QFile::setPermissions(file(), QFileDevice::Permissions());
         PasswordStore::Check result;
         {
+            const ScopedPermissions folder(m_dir.path(),
+                                           lockFolder ? open : open | QFileDevice::ExeOther);
+            std::optional<ScopedPermissions> unreadable;
+            if (!lockFolder)
+                unreadable.emplace(file(), QFileDevice::Permissions());
             Unprivileged drop;
             result = PasswordStore(dir()).verify(QStringLiteral("DEPOTTA"));
         }
-        QFile::setPermissions(m_dir.path(), open);
         QCOMPARE(result, PasswordStore::Check::Error);
     }
 
@@ -222,18 +225,15 @@ class TestPasswordStore : public QObject {
         QFETCH(bool, fileWritable);
         const QByteArray before = "[Accesso]\r\nValore=" + kDepotta + "\r\n";
         writeFile(file(), before);
-        QFile::setPermissions(
-            file(), QFileDevice::ReadOwner | QFileDevice::ReadOther |
-                        (fileWritable ? QFileDevice::WriteOther : QFileDevice::Permissions()));
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                QFileDevice::ReadOther | QFileDevice::ExeOther);
         PasswordStore::StoreResult result;
         {
+            const ScopedPermissions readOnlyFile(
+                file(), QFileDevice::ReadOwner | QFileDevice::ReadOther |
+                            (fileWritable ? QFileDevice::WriteOther : QFileDevice::Permissions()));
+            const ScopedPermissions readOnlyFolder(m_dir.path(), kReadOnlyFolder);
             Unprivileged drop;
             result = PasswordStore(dir()).store(QStringLiteral("NUOVA"));
         }
-        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner);
         QCOMPARE(result, PasswordStore::StoreResult::Failed);
         QCOMPARE(readFile(file()), before);
     }

@@ -3,6 +3,7 @@
 #include "registry/TfrmFornitori.h"
 #include "storage/Layouts.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -61,6 +62,7 @@ class TestReminders : public QObject {
 
   private Q_SLOTS:
     void init() {
+        dp::test::failOnQtWarnings();
         QVERIFY(m_dir.isValid());
         for (const QString& f : QDir(m_dir.path()).entryList(QDir::Files))
             QFile::remove(m_dir.filePath(f));
@@ -117,37 +119,31 @@ class TestReminders : public QObject {
 
         // The low-stock list comes up over the product sheet; the pick lands there.
         QString opened;
-        QTimer::singleShot(0, [&] {
-            QWidget* list = QApplication::activeModalWidget();
-            opened = list ? list->objectName() : QString();
-            if (!list)
-                return;
-            QVERIFY(m_products->isVisible());
-            QVERIFY(!m_menu->isVisible());
-            auto* view = list->findChild<QListView*>(u"lstRecords"_s);
-            QCOMPARE(view->model()->rowCount(), 2);
-            const QModelIndex second = view->model()->index(1, 0);
-            view->setCurrentIndex(second);
-            Q_EMIT view->doubleClicked(second);
-        });
-        Q_EMIT line()->linkActivated(u"sottoscorta"_s);
+        test::whileModal([&] { Q_EMIT line()->linkActivated(u"sottoscorta"_s); },
+                         [&](QWidget* list) {
+                             opened = list->objectName();
+                             QVERIFY(m_products->isVisible());
+                             QVERIFY(!m_menu->isVisible());
+                             auto* view = list->findChild<QListView*>(u"lstRecords"_s);
+                             QCOMPARE(view->model()->rowCount(), 2);
+                             const QModelIndex second = view->model()->index(1, 0);
+                             view->setCurrentIndex(second);
+                             Q_EMIT view->doubleClicked(second);
+                         });
         QCOMPARE(opened, u"TfrmSottoscorta"_s);
         QCOMPARE(m_products->findChild<QLineEdit*>(u"txtCodice"_s)->text(), u"B2"_s);
 
         // The documents list over the customer sheet holds Rossi only.
-        QTimer::singleShot(0, [&] {
-            QWidget* list = QApplication::activeModalWidget();
-            opened = list ? list->objectName() : QString();
-            if (!list)
-                return;
-            QVERIFY(m_customers->isVisible());
-            auto* view = list->findChild<QListView*>(u"lstRecords"_s);
-            QCOMPARE(view->model()->rowCount(), 1);
-            QVERIFY(view->model()->index(0, 0).data().toString().startsWith(u"Rossi"_s));
-            list->close();
-        });
         m_products->hide();
-        Q_EMIT line()->linkActivated(u"documenti"_s);
+        test::whileModal(
+            [&] { Q_EMIT line()->linkActivated(u"documenti"_s); },
+            [&](QWidget* list) {
+                opened = list->objectName();
+                QVERIFY(m_customers->isVisible());
+                auto* view = list->findChild<QListView*>(u"lstRecords"_s);
+                QCOMPARE(view->model()->rowCount(), 1);
+                QVERIFY(view->model()->index(0, 0).data().toString().startsWith(u"Rossi"_s));
+            });
         QCOMPARE(opened, u"TfrmDocumentiScadenza"_s);
     }
 };

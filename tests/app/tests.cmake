@@ -13,3 +13,4 @@ add_test(NAME test_install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/test_i
 set_tests_properties(test_install PROPERTIES TIMEOUT 120)
 dp_add_test(test_reminders tests/app/TestReminders.cpp
   LIBS dp_app_ui dp_warehouse_ui dp_registry_ui)
+dp_add_test(test_startup tests/app/TestStartup.cpp LIBS dp_startup)

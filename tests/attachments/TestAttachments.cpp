@@ -1,6 +1,7 @@
 #include "attachments/AttachmentFolder.h"
 #include "attachments/TfrmAllegaCartella.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -55,6 +56,7 @@ struct DialogFixture {
 class TestAttachments : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void namesTheArchiveCanHold_data();
     void namesTheArchiveCanHold();
     void layoutAndOpenState();
@@ -320,19 +322,20 @@ void TestAttachments::applyWritesBackCancelDoesNot() {
 
     const QString longDesc(300, QLatin1Char('d'));
     for (bool apply : {false, true}) {
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<TfrmAllegaCartella*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("txtFile01"))->text(),
-                     QStringLiteral("a.pdf"));
-            d->findChild<QToolButton*>(QStringLiteral("imgCancella01"))->click();
-            d->findChild<QLineEdit*>(QStringLiteral("txtDesc03"))
-                ->setText(longDesc + QStringLiteral("  "));
-            d->findChild<QPushButton*>(apply ? QStringLiteral("btnApplica")
-                                             : QStringLiteral("btnAnnulla"))
-                ->click();
-        });
-        TfrmAllegaCartella::editSlotsOf(ctx, &screen, QStringLiteral("clienti"));
+        test::whileModal(
+            [&] { TfrmAllegaCartella::editSlotsOf(ctx, &screen, QStringLiteral("clienti")); },
+            [&](QWidget* modal) {
+                auto* d = qobject_cast<TfrmAllegaCartella*>(modal);
+                QVERIFY(d);
+                QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("txtFile01"))->text(),
+                         QStringLiteral("a.pdf"));
+                d->findChild<QToolButton*>(QStringLiteral("imgCancella01"))->click();
+                d->findChild<QLineEdit*>(QStringLiteral("txtDesc03"))
+                    ->setText(longDesc + QStringLiteral("  "));
+                d->findChild<QPushButton*>(apply ? QStringLiteral("btnApplica")
+                                                 : QStringLiteral("btnAnnulla"))
+                    ->click();
+            });
         if (!apply) {
             QCOMPARE(label("lblFile01")->text(), QStringLiteral("a.pdf "));
             QCOMPARE(label("lblDesc03")->text(), QString());

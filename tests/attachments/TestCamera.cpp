@@ -69,6 +69,7 @@ struct CameraFixture {
 class TestCamera : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void relayHandsFramesToTheInterfaceThread();
     void stoppingFreesAWaitingCameraThread();
     void captureAndImport();

@@ -7,6 +7,7 @@
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -119,18 +120,12 @@ struct Sheet {
     }
     // Opens the attachment screen from the sheet and runs `act` on it while it is open.
     void withAttachments(const std::function<void(TfrmAllegaCartella*)>& act) const {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<TfrmAllegaCartella*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            ran = true;
-            act(d);
-            if (d->isVisible())
-                d->reject();
-        });
-        click(c.attach);
-        QVERIFY(ran);
+        test::whileModal([&] { click(c.attach); },
+                         [&](QWidget* modal) {
+                             auto* d = qobject_cast<TfrmAllegaCartella*>(modal);
+                             QVERIFY(d);
+                             act(d);
+                         });
     }
 };
 
@@ -150,6 +145,7 @@ QByteArray stored(const QByteArray& text) {
 class TestSheetAttachments : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void attachSaveBrowseOpen_data();
     void attachSaveBrowseOpen();
     void cancelAfterBrowseKeepsTheSheet();

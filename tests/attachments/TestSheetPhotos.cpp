@@ -4,6 +4,7 @@
 #include "attachments/TfrmWebCam.h"
 #include "attachments/TfrmZoom.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -64,18 +65,12 @@ struct PhotoSheet {
     }
     // Clicks `button`, which opens a modal screen, and runs `act` on it while it is open.
     template <class Screen> void whileOpen(const char* button, std::function<void(Screen*)> act) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<Screen*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            ran = true;
-            act(d);
-            if (d->isVisible())
-                d->reject();
-        });
-        click(button);
-        QVERIFY(ran);
+        test::whileModal([&] { click(button); },
+                         [&](QWidget* modal) {
+                             auto* d = qobject_cast<Screen*>(modal);
+                             QVERIFY(d);
+                             act(d);
+                         });
     }
 };
 
@@ -88,6 +83,7 @@ void press(QWidget* d, const char* name) {
 class TestSheetPhotos : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void bitmapIsStoredAsJpegEnlargedAndRemoved();
     void unreadablePictureShowsThePlaceholder();
     void savingThePhotoToAFile();

@@ -1,5 +1,6 @@
 #include "backup/TfrmCopiaSicurezza.h"
 #include "support/FakePlatform.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
 #include <QDir>
@@ -36,6 +37,8 @@ class TestBackupScreen : public QObject {
     }
 
   private Q_SLOTS:
+
+    void init() { dp::test::failOnQtWarnings(); }
     // A user takes a backup, changes the data, then restores it after saying yes.
     void backupThenRestore() {
         put(m_program.filePath(QStringLiteral("Clienti.pro")), QByteArray(3151, 'C'));

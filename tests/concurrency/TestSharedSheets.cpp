@@ -55,20 +55,13 @@ class FileSizeLimit {
 // Makes the folder read-only for the test's lifetime; restored even when a check fails.
 class ReadOnlyFolder {
   public:
-    explicit ReadOnlyFolder(QString path) : m_path(std::move(path)) {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther);
-        QFile::setPermissions(m_path + QStringLiteral("/Magazzino.pro"),
-                              QFile::ReadOwner | QFile::ReadOther);
-    }
-    ~ReadOnlyFolder() {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::setPermissions(m_path + QStringLiteral("/Magazzino.pro"),
-                              QFile::ReadOwner | QFile::WriteOwner);
-    }
+    explicit ReadOnlyFolder(const QString& path)
+        : m_folder(path, test::kReadOnlyFolder),
+          m_archive(path + QStringLiteral("/Magazzino.pro"), QFile::ReadOwner | QFile::ReadOther) {}
 
   private:
-    QString m_path;
+    test::ScopedPermissions m_folder;
+    test::ScopedPermissions m_archive;
 };
 
 QByteArray storedProduct(const QByteArray& name) {
@@ -130,6 +123,7 @@ QString position(const SheetFixture& s) {
 class TestSharedSheets : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void initTestCase() { RecordFile::setLockWait(std::chrono::milliseconds(200)); }
     void saveThatCannotReachTheDisk_data();
     void saveThatCannotReachTheDisk();

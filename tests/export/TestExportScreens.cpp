@@ -8,6 +8,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/MovementSelection.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -184,6 +185,7 @@ class TestExportScreens : public QObject {
 };
 
 void TestExportScreens::init() {
+    dp::test::failOnQtWarnings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_fake = std::make_unique<FakePlatform>(m_dir->path());
@@ -282,17 +284,11 @@ void TestExportScreens::screensOfTheFiveArchives() {
     auto s = screen(ExportArchive(archive));
     QCOMPARE(s->objectName(), className);
     QCOMPARE(s->windowTitle(), caption);
-    bool helpShown = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* viewer = QApplication::activeModalWidget();
-        QVERIFY(viewer);
-        QCOMPARE(viewer->objectName(), QStringLiteral("TfrmGuida"));
-        QCOMPARE(child<QLabel>(viewer, "lblTitolo")->text(), helpTitle);
-        helpShown = true;
-        viewer->close();
-    });
-    child<QToolButton>(s.get(), "cmdGuida")->click();
-    QVERIFY(helpShown);
+    test::whileModal([&] { child<QToolButton>(s.get(), "cmdGuida")->click(); },
+                     [&](QWidget* viewer) {
+                         QCOMPARE(viewer->objectName(), QStringLiteral("TfrmGuida"));
+                         QCOMPARE(child<QLabel>(viewer, "lblTitolo")->text(), helpTitle);
+                     });
     QCOMPARE(child<QLabel>(s.get(), "panInfo")->text(),
              QStringLiteral("Esportazione archivio in Microsoft Excel."));
     auto* grid = child<QTableView>(s.get(), "grdRecords");
@@ -352,13 +348,13 @@ void TestExportScreens::failureKeepsTheOldFile() {
     const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
                      QFile::WriteOther | QFile::ExeOther;
     const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
-    QFile::setPermissions(m_dir->path(), folderReadOnly ? readable : all);
-    QFile::setPermissions(xls, folderReadOnly ? all : (QFile::ReadOwner | QFile::ReadOther));
     {
+        const test::ScopedPermissions folder(m_dir->path(), folderReadOnly ? readable : all);
+        const test::ScopedPermissions file(
+            xls, folderReadOnly ? all : (QFile::ReadOwner | QFile::ReadOther));
         test::Unprivileged asUser;
         clickExport(s.get());
     }
-    QFile::setPermissions(m_dir->path(), all);
     QCOMPARE(m_fake->shown.size(), 2);
     QCOMPARE(m_fake->shown[1].kind, FakePlatform::Kind::Message);
     QCOMPARE(m_fake->shown[1].text, kFailed);
@@ -524,9 +520,9 @@ void TestExportScreens::openersShowTheirExport() {
     else if (opener == QLatin1String("TfrmFornitori"))
         w = std::make_unique<TfrmFornitori>(*m_ctx);
     else
-        w = std::make_unique<summaries::MovementSelection>(*m_ctx, opener == QLatin1String("load")
-                                                                       ? summaries::kLoadSummary
-                                                                       : summaries::kUnloadSummary);
+        w = std::make_unique<MovementSelection>(*m_ctx, opener == QLatin1String("load")
+                                                            ? summaries::kLoadSummary
+                                                            : summaries::kUnloadSummary);
     w->show();
     QWidget* target = w->findChild<QWidget*>(control);
     QVERIFY(target && target->isEnabled());
@@ -534,18 +530,20 @@ void TestExportScreens::openersShowTheirExport() {
     QString shown;
     QString read;
     QWidget* owner = nullptr;
-    QTimer::singleShot(0, [&] {
-        auto* e = qobject_cast<ExportScreen*>(QApplication::activeModalWidget());
-        QVERIFY(e);
-        shown = e->objectName();
-        read = e->archivePath();
-        owner = e->parentWidget();
-        e->close();
-    });
-    if (auto* b = qobject_cast<QAbstractButton*>(target))
-        b->click();
-    else
-        QTest::mouseClick(target, Qt::LeftButton);
+    test::whileModal(
+        [&] {
+            if (auto* b = qobject_cast<QAbstractButton*>(target))
+                b->click();
+            else
+                QTest::mouseClick(target, Qt::LeftButton);
+        },
+        [&](QWidget* modal) {
+            auto* e = qobject_cast<ExportScreen*>(modal);
+            QVERIFY(e);
+            shown = e->objectName();
+            read = e->archivePath();
+            owner = e->parentWidget();
+        });
     QCOMPARE(shown, screen);
     QCOMPARE(read, path(archive));
     QCOMPARE(owner, w.get());

@@ -8,6 +8,7 @@
 #include "report/PreviewDialog.h"
 #include "report/SheetLayout.h"
 #include "support/FakePlatform.h"
+#include "support/PdfText.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -36,30 +36,11 @@
 using namespace dp;
 using namespace dp::printing;
 using Kind = test::FakePlatform::Kind;
+using test::hasPdfLine;
+using test::pdfText;
+using test::runTool;
 
 namespace {
-
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfText(const QString& path) {
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
-                                             QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-}
-
-// pdftotext rebuilds the blanks from the glyph positions: compare words, not blanks.
-bool hasLine(const QString& text, const QString& line) {
-    const QString wanted = line.simplified();
-    for (const QString& got : text.split(QLatin1Char('\n')))
-        if (got.simplified() == wanted)
-            return true;
-    return false;
-}
 
 // Every word of the page with its box in millimetres from the paper's corner.
 struct Word {
@@ -68,7 +49,7 @@ struct Word {
 };
 QList<Word> pdfWords(const QString& path) {
     const QString html =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     static const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">"
         "([^<]*)</word>"));
@@ -176,7 +157,7 @@ class TestRecordSheets : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     // A row naming a control the screen does not have is a fault of the sheet's table.
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^Record sheet: "))); }
+    void init() { dp::test::failOnQtWarnings(); }
     void customerSheetPdf();
     void supplierSheetRows();
     void productTotal_data();
@@ -227,13 +208,13 @@ void TestRecordSheets::customerSheetPdf() {
              "Note: Cliente storico àèìòù",
              "Stampa eseguita in data 05/03/2024 alle ore 14:05:09",
          })
-        QVERIFY2(hasLine(text, QString::fromUtf8(line)), line);
-    const QString info = run(QStringLiteral("pdfinfo"), {path});
+        QVERIFY2(hasPdfLine(text, QString::fromUtf8(line)), line);
+    const QString info = runTool(QStringLiteral("pdfinfo"), {path});
     for (const char* entry : {"Title: +Scheda informativa\n", "Subject: +Scheda informativa\n",
                               "Author: +Lorvani Software\n", "Creator: +Lorvani Software\n",
                               "Pages: +1\n", "Page size: +595 x 842 pts \\(A4\\)"})
         QVERIFY2(info.contains(QRegularExpression(QLatin1String(entry))), entry);
-    QVERIFY(run(QStringLiteral("pdffonts"), {path}).contains(QStringLiteral("LiberationSans")));
+    QVERIFY(runTool(QStringLiteral("pdffonts"), {path}).contains(QStringLiteral("LiberationSans")));
 
     // The joins keep their blanks exactly, with nothing between and after them.
     const ControlSheetSource source(&screen);
@@ -251,7 +232,7 @@ void TestRecordSheets::customerSheetPdf() {
     QCOMPARE(platform.lastText(), kPdfQuestion);
     QVERIFY(platform.opened.isEmpty());
     const QString second = pdfText(path);
-    QVERIFY(hasLine(second, QStringLiteral("Cognome e nome: Bianchi Mario")));
+    QVERIFY(hasPdfLine(second, QStringLiteral("Cognome e nome: Bianchi Mario")));
     QVERIFY(!second.contains(QStringLiteral("Rossi")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Cliente.pdf")});
 }
@@ -277,11 +258,11 @@ void TestRecordSheets::supplierSheetRows() {
     for (const char* line :
          {"Denominazione Ditta: Ferramenta Rizzo & C.", "Città: Torino", "Provincia: TO",
           "Carta di credito n. 4111111111111111", "Da ricontattare: Sì", "Note:"})
-        QVERIFY2(hasLine(text, QString::fromUtf8(line)), line);
+        QVERIFY2(hasPdfLine(text, QString::fromUtf8(line)), line);
 
     flag->setChecked(false);
     outputRegistrySheet(ctx, &screen, kSupplierSheet, SheetOutput::Pdf);
-    QVERIFY(hasLine(pdfText(path), QStringLiteral("Da ricontattare: No")));
+    QVERIFY(hasPdfLine(pdfText(path), QStringLiteral("Da ricontattare: No")));
 }
 
 void TestRecordSheets::productTotal_data() {
@@ -450,12 +431,12 @@ void TestRecordSheets::longValueIsCutAtTheBoxEdge() {
         QVERIFY(w.text != QLatin1String("parola40"));
     }
     QVERIFY(sawStart);
-    QVERIFY(hasLine(pdfText(path), QStringLiteral("Questioni in sospeso: prima seconda")));
+    QVERIFY(hasPdfLine(pdfText(path), QStringLiteral("Questioni in sospeso: prima seconda")));
 
     // Nothing is drawn right of the box, on the paper's white margin.
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
-         QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("pagina"))});
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("pagina"))});
     const QImage page(dir.filePath(QStringLiteral("pagina.png")));
     QVERIFY(!page.isNull());
     for (int x = 1985; x < 2080; ++x)
@@ -482,18 +463,17 @@ void TestRecordSheets::pdfNotWritten() {
     source.values[QStringLiteral("txtCognome")] = QStringLiteral("Rossi");
     const report::ReportDocument sheet = registrySheet(kCustomerSheet, source, platform.now());
     {
+        std::optional<test::ScopedPermissions> readOnly;
         std::optional<test::Unprivileged> nobody;
         std::optional<FileSizeLimit> limit;
         if (readOnlyFolder) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
-                                                  QFile::ReadOther | QFile::ExeOther);
+            readOnly.emplace(dir.path(), test::kReadOnlyFolder);
             nobody.emplace();
         } else {
             limit.emplace(2000);
         }
         outputSheet(ctx, nullptr, sheet, SheetOutput::Pdf, "Cliente.pdf");
     }
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(platform.shown.size(), 1);
     QCOMPARE(platform.lastKind(), Kind::Error);
     QCOMPARE(platform.lastText(),
@@ -545,15 +525,15 @@ void TestRecordSheets::photoOrNotesBox() {
     QCOMPARE(source.values.value(QStringLiteral("txtGiacenza")), QStringLiteral("0"));
     const QString text = pdfText(platform.printToPdf);
     QVERIFY(text.contains(QStringLiteral("SCHEDA PRODOTTO")));
-    QVERIFY(hasLine(text, QStringLiteral("Giacenza attuale: 0")));
-    QVERIFY(hasLine(text, QStringLiteral("Pagato: No")));
+    QVERIFY(hasPdfLine(text, QStringLiteral("Giacenza attuale: 0")));
+    QVERIFY(hasPdfLine(text, QStringLiteral("Pagato: No")));
     QCOMPARE(text.contains(QStringLiteral("SPAZIO PER APPUNTI:")), !withPhoto);
 
     // The photo box's centre is red with the photo, paper white without it.
     // Ten pixels a millimetre.
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
-         QStringLiteral("-singlefile"), platform.printToPdf, dir.filePath(QStringLiteral("p"))});
+    runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("254"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                                         platform.printToPdf, dir.filePath(QStringLiteral("p"))});
     const QImage page(dir.filePath(QStringLiteral("p.png")));
     QVERIFY(!page.isNull());
     const QColor centre = page.pixelColor(1055, 705);
@@ -646,7 +626,7 @@ void TestRecordSheets::registryButtons() {
     QCOMPARE(platform.printDialogs, 1);
     const QString printed = pdfText(platform.printToPdf);
     QVERIFY(printed.contains(title));
-    QVERIFY(hasLine(printed, line));
+    QVERIFY(hasPdfLine(printed, line));
 
     qreal zoom = 0;
     onModal(this, [&](QWidget* w) { zoom = closePreview(w); });
@@ -660,7 +640,7 @@ void TestRecordSheets::registryButtons() {
     QVERIFY(platform.opened.isEmpty());
     const QString exported = pdfText(dir.filePath(pdf));
     QVERIFY(exported.contains(title));
-    QVERIFY(hasLine(exported, line));
+    QVERIFY(hasPdfLine(exported, line));
 }
 
 // The product sheet through its own buttons and the option screens they open: "senza" prints
@@ -688,8 +668,9 @@ void TestRecordSheets::productButtons() {
     const QString text = pdfText(platform.printToPdf);
     QVERIFY(text.contains(QStringLiteral("SCHEDA PRODOTTO")));
     QVERIFY(text.contains(QStringLiteral("SPAZIO PER APPUNTI:")));
-    QVERIFY(hasLine(text, QString::fromUtf8("Valore totale: Costo unitario (€ 12,5) x giacenza (3 "
-                                            "pezzi) = € 37,5")));
+    QVERIFY(
+        hasPdfLine(text, QString::fromUtf8("Valore totale: Costo unitario (€ 12,5) x giacenza (3 "
+                                           "pezzi) = € 37,5")));
 
     qreal zoom = 0;
     onModal(this, [&](QWidget* w) {

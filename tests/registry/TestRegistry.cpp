@@ -2,6 +2,7 @@
 #include "registry/TfrmFornitori.h"
 #include "storage/StorageError.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -133,6 +134,7 @@ const QStringList kSheets{QStringLiteral("TfrmClienti"), QStringLiteral("TfrmFor
 class TestRegistry : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void savedRecordIsByteExact_data();
     void savedRecordIsByteExact();
     void requiredFields_data();
@@ -324,12 +326,13 @@ void TestRegistry::duplicateReportsAnUnwritableArchive() {
     {
         test::Unprivileged asUser;
         s.fake.clear();
+        test::expectStorageLog(QStringLiteral("Clienti.pro"));
         s.click("cmdDuplica");
     }
     // The failure is reported; what the duplicate had already emptied stays empty.
     QCOMPARE(s.fake.shown.size(), 1);
     QCOMPARE(s.fake.lastKind(), Kind::Error);
-    QCOMPARE(s.fake.lastText(), kArchiveErrorText);
+    QCOMPARE(s.fake.lastText(), test::kArchiveErrorNotice);
     QCOMPARE(s.label("lblPosizione"), QString());
     QCOMPARE(s.label("lblFile01"), QString());
     QCOMPARE(s.text(QStringLiteral("txtCognome")), QStringLiteral("Rossi"));
@@ -778,21 +781,14 @@ void TestRegistry::checkButtonsOpenTheRightCheck() {
     QString openedScreen;
     QString openedValue;
     QWidget* owner = nullptr;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        openedScreen = modal->objectName();
-        if (auto* e = modal->findChild<QLineEdit*>(screenField))
-            openedValue = e->text();
-        owner = modal->parentWidget();
-        poll.stop();
-        modal->close();
-    });
-    poll.start(10);
-    QTest::mouseClick(s.sheet->findChild<QAbstractButton*>(button), Qt::LeftButton);
-    poll.stop();
+    test::whileModal(
+        [&] { QTest::mouseClick(s.sheet->findChild<QAbstractButton*>(button), Qt::LeftButton); },
+        [&](QWidget* modal) {
+            openedScreen = modal->objectName();
+            if (auto* e = modal->findChild<QLineEdit*>(screenField))
+                openedValue = e->text();
+            owner = modal->parentWidget();
+        });
 
     QCOMPARE(openedScreen, screen);
     QCOMPARE(openedValue, received);

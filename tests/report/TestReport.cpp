@@ -5,6 +5,9 @@
 #include "storage/KeptLines.h"
 #include "storage/Win1252.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "support/PdfText.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
 #include <QAction>
@@ -13,7 +16,6 @@
 #include <QLabel>
 #include <QPageRanges>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
@@ -23,25 +25,11 @@
 
 using namespace dp;
 using namespace dp::report;
+using test::hasPdfLine;
+using test::pdfText;
+using test::runTool;
 
 namespace {
-
-// Output of a poppler tool, for reading PDF files the way any reader would.
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfText(const QString& path, int page = 0) {
-    QStringList args{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
-    if (page > 0)
-        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-             << QString::number(page);
-    return run(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
-}
 
 QStringList numberedLines(int count) {
     QStringList lines;
@@ -66,15 +54,6 @@ QString movementLine(int i) {
         .arg(QStringLiteral("Ferramenta"), -20)
         .arg(QStringLiteral("Vite svasata àèìòù"), -30)
         .arg(i * 3, -10);
-}
-
-// pdftotext rebuilds the spacing from the glyph positions; compare words, not blanks.
-bool containsLine(const QString& text, const QString& line) {
-    const QString wanted = line.simplified();
-    for (const QString& got : text.split(QLatin1Char('\n')))
-        if (got.simplified() == wanted)
-            return true;
-    return false;
 }
 
 QStringList memoOf(const ReportPage& page) {
@@ -128,6 +107,7 @@ QStringList memoLines(const ReportDocument& doc) {
 class TestReport : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void memoHeightSetsLinesPerPage();
     void pagination_data();
     void pagination();
@@ -313,7 +293,7 @@ void TestReport::pdfCarriesTextsAndInfo() {
                      {QStringLiteral("Riepilogo dati"), QStringLiteral("Ufficio magazzino"),
                       QStringLiteral("Scheda informativa"), QStringLiteral("Depotta")}));
 
-    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    const QString info = runTool(QStringLiteral("pdfinfo"), {path});
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Title: +Riepilogo dati\n"))));
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Author: +Ufficio magazzino\n"))));
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Subject: +Scheda informativa\n"))));
@@ -325,17 +305,17 @@ void TestReport::pdfCarriesTextsAndInfo() {
     const QString first = pdfText(path, 1);
     const QString second = pdfText(path, 2);
     QVERIFY(first.contains(QStringLiteral("Inventario merce - Categoria: Ferramenta")));
-    QVERIFY(containsLine(first, movementLine(1)));
-    QVERIFY(containsLine(first, movementLine(51)));
-    QVERIFY(!containsLine(first, movementLine(52)));
-    QVERIFY(containsLine(second, movementLine(52)));
+    QVERIFY(hasPdfLine(first, movementLine(1)));
+    QVERIFY(hasPdfLine(first, movementLine(51)));
+    QVERIFY(!hasPdfLine(first, movementLine(52)));
+    QVERIFY(hasPdfLine(second, movementLine(52)));
     // "Courier New" keeps the padded columns under each other.
     QSet<qsizetype> costColumn;
     for (const QString& got : first.split(QLatin1Char('\n')))
         if (got.contains(QStringLiteral("Costo:")))
             costColumn.insert(got.indexOf(QStringLiteral("Costo:")));
     QCOMPARE(costColumn.size(), 1);
-    QVERIFY(containsLine(second, QStringLiteral("TOTALE MOVIMENTI:  60")));
+    QVERIFY(hasPdfLine(second, QStringLiteral("TOTALE MOVIMENTI:  60")));
     for (const QString& page : {first, second})
         QVERIFY(page.contains(QStringLiteral("Stampa eseguita in data 05/03/2024")));
     QVERIFY(first.contains(QStringLiteral("Pagina 1 di 2")));
@@ -360,7 +340,7 @@ void TestReport::onlyChosenPagesArePrinted() {
         writer.setPageRanges(ranges);
         QVERIFY(paint(prepareList(request), writer));
     }
-    QVERIFY(run(QStringLiteral("pdfinfo"), {path})
+    QVERIFY(runTool(QStringLiteral("pdfinfo"), {path})
                 .contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
     const QString text = pdfText(path);
     QVERIFY(text.contains(QStringLiteral("Pagina 2 di 3")));
@@ -399,9 +379,9 @@ void TestReport::printThroughDialog() {
     QCOMPARE(QFile::exists(platform.printToPdf), printed);
     if (printed) {
         const QString text = pdfText(platform.printToPdf);
-        QVERIFY(containsLine(text, movementLine(2)));
+        QVERIFY(hasPdfLine(text, movementLine(2)));
         QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2024")));
-        QVERIFY(run(QStringLiteral("pdfinfo"), {platform.printToPdf})
+        QVERIFY(runTool(QStringLiteral("pdfinfo"), {platform.printToPdf})
                     .contains(QStringLiteral("842 x 595 pts (A4)")));
     }
 }
@@ -416,25 +396,22 @@ void TestReport::previewPrintsThroughTheSameDialog() {
     qreal zoom = 0;
     QStringList visibleActions;
     bool sawPreview = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        sawPreview = true;
-        zoom = dialog->zoomFactor();
-        QAction* print = nullptr;
-        for (QAction* action : dialog->findChildren<QAction*>()) {
-            if (action->isVisible() && !action->objectName().isEmpty())
-                visibleActions << action->objectName();
-            if (action->objectName() == QLatin1String("printAction"))
-                print = action;
-        }
-        if (print)
-            print->trigger();
-        if (dialog->isVisible())
-            dialog->reject(); // never leave the test waiting on the window
-    });
-    showPreview(ctx, nullptr, doc);
+    test::whileModal([&] { showPreview(ctx, nullptr, doc); },
+                     [&](QWidget* modal) {
+                         auto* dialog = qobject_cast<PreviewDialog*>(modal);
+                         QVERIFY(dialog);
+                         sawPreview = true;
+                         zoom = dialog->zoomFactor();
+                         QAction* print = nullptr;
+                         for (QAction* action : dialog->findChildren<QAction*>()) {
+                             if (action->isVisible() && !action->objectName().isEmpty())
+                                 visibleActions << action->objectName();
+                             if (action->objectName() == QLatin1String("printAction"))
+                                 print = action;
+                         }
+                         if (print)
+                             print->trigger();
+                     });
 
     QVERIFY(sawPreview);
     QCOMPARE(zoom, 1.0);
@@ -444,7 +421,7 @@ void TestReport::previewPrintsThroughTheSameDialog() {
     QVERIFY(!visibleActions.contains(QStringLiteral("pageSetupAction")));
     QVERIFY(!visibleActions.contains(QStringLiteral("landscapeAction")));
     QCOMPARE(platform.printDialogs, 1);
-    QVERIFY(containsLine(pdfText(platform.printToPdf), movementLine(7)));
+    QVERIFY(hasPdfLine(pdfText(platform.printToPdf), movementLine(7)));
 }
 
 void TestReport::longListIsLaidOutPageByPage() {
@@ -517,28 +494,27 @@ void TestReport::previewOfAMillionLinesDrawsOnlyWhatIsInSight() {
     qreal zoom = 0;
     qsizetype askedForFirst = 0, askedForLast = 0;
     QString shownPage, pagesLabel;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialog->grab(); // draws what is in sight
-        pages = dialog->pageCount();
-        atStart = dialog->currentPage();
-        zoom = dialog->zoomFactor();
-        askedForFirst = body->asked;
-        if (auto* box = dialog->findChild<QSpinBox*>(QStringLiteral("txtPagina")))
-            shownPage = box->text();
-        if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblPagine")))
-            pagesLabel = label->text().trimmed();
-        body->asked = 0;
-        if (auto* last = dialog->findChild<QAction*>(QStringLiteral("lastPageAction")))
-            last->trigger();
-        dialog->grab();
-        atEnd = dialog->currentPage();
-        askedForLast = body->asked;
-        dialog->reject();
-    });
-    showPreview(ctx, nullptr, list);
+    test::whileModal([&] { showPreview(ctx, nullptr, list); },
+                     [&](QWidget* modal) {
+                         auto* dialog = qobject_cast<PreviewDialog*>(modal);
+                         QVERIFY(dialog);
+                         dialog->grab(); // draws what is in sight
+                         pages = dialog->pageCount();
+                         atStart = dialog->currentPage();
+                         zoom = dialog->zoomFactor();
+                         askedForFirst = body->asked;
+                         if (auto* box = dialog->findChild<QSpinBox*>(QStringLiteral("txtPagina")))
+                             shownPage = box->text();
+                         if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblPagine")))
+                             pagesLabel = label->text().trimmed();
+                         body->asked = 0;
+                         if (auto* last =
+                                 dialog->findChild<QAction*>(QStringLiteral("lastPageAction")))
+                             last->trigger();
+                         dialog->grab();
+                         atEnd = dialog->currentPage();
+                         askedForLast = body->asked;
+                     });
 
     QCOMPARE(pages, 19608);
     QCOMPARE(atStart, 0);
@@ -631,18 +607,19 @@ void TestReport::fixedSheetObjectsByName() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Cliente.pdf"));
     QVERIFY(writePdf(sheet, path, {}));
-    QVERIFY(run(QStringLiteral("pdfinfo"), {path})
+    QVERIFY(runTool(QStringLiteral("pdfinfo"), {path})
                 .contains(QRegularExpression(QStringLiteral("Title: +Scheda informativa\n"))));
-    QVERIFY(run(QStringLiteral("pdfinfo"), {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
+    QVERIFY(
+        runTool(QStringLiteral("pdfinfo"), {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
     const QString text = pdfText(path);
     QVERIFY(text.contains(QStringLiteral("SCHEDA PRODOTTO")));
     QVERIFY(text.contains(QStringLiteral("Vite svasata àèì")));
 
     // The picture keeps its 2:1 proportions, centred in its 183 x 79 mm box: red at the
     // box's centre, paper white at its left edge beyond the picture's 158 mm width.
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("25.4"), QStringLiteral("-png"),
-         QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("pagina"))});
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("25.4"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("pagina"))});
     const QImage rendered(dir.filePath(QStringLiteral("pagina.png")));
     QCOMPARE(rendered.width(), 210); // one pixel a millimetre
     QVERIFY(qAbs(rendered.height() - 297) <= 1);

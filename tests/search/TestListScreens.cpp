@@ -3,6 +3,7 @@
 #include "storage/Layouts.h"
 #include "storage/StorageError.h"
 #include "support/FakePlatform.h"
+#include "support/PdfText.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/HandBack.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -84,6 +84,7 @@ void doubleClickRow(QWidget* screen, int row) {
 class TestListScreens : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     // Two products give the same line; the one double-clicked is the one handed back.
     void lowStockPicksTheRecordClicked() {
         Fixture fx;
@@ -133,11 +134,12 @@ class TestListScreens : public QObject {
         test::writeFile(fx.path(TSchedaCliente), {});
         QFile::setPermissions(fx.path(TSchedaCliente), QFileDevice::ReadOwner);
         test::Unprivileged nobody;
+        test::expectStorageLog(u"Clienti.pro"_s);
         RecordListScreen screen(fx.ctx, nullptr, customerRecontactList());
         screen.show();
         QTRY_COMPARE(fx.platform.shown.size(), 1);
         QCOMPARE(fx.platform.lastKind(), Kind::Error);
-        QCOMPARE(fx.platform.lastText(), kArchiveErrorText);
+        QCOMPARE(fx.platform.lastText(), test::kArchiveErrorNotice);
     }
 
     void findOnEmptyList() {
@@ -205,10 +207,11 @@ class TestListScreens : public QObject {
         screen.show();
         {
             test::Unprivileged nobody;
+            test::expectStorageLog(u"Fornitori.pro"_s);
             child<QPushButton>(&screen, "btnCerca")->click();
         }
         QCOMPARE(fx.platform.lastKind(), Kind::Error);
-        QCOMPARE(fx.platform.lastText(), kArchiveErrorText);
+        QCOMPARE(fx.platform.lastText(), test::kArchiveErrorNotice);
         QVERIFY(child<QWidget>(&screen, "panAvvio")->isVisible());
         QVERIFY(!child<QLabel>(&screen, "lblAttendere")->isVisible());
     }
@@ -224,10 +227,7 @@ class TestListScreens : public QObject {
         screen.show();
         child<QPushButton>(&screen, "btnStampa")->click();
         QCOMPARE(fx.platform.printDialogs, 1);
-        QProcess pdf;
-        pdf.start(u"pdftotext"_s, {u"-layout"_s, fx.platform.printToPdf, u"-"_s});
-        QVERIFY(pdf.waitForFinished());
-        const QString text = QString::fromUtf8(pdf.readAllStandardOutput());
+        const QString text = test::pdfText(fx.platform.printToPdf);
         QVERIFY2(text.contains(u"Riepilogo pagamenti non saldati"_s), qPrintable(text));
         QVERIFY(text.contains(u"Cod. VITE-8"_s));
         QVERIFY(text.contains(u"Stampa eseguita in data 05/03/2024"_s));

@@ -38,6 +38,7 @@ QByteArray supplierBytes(const QList<QPair<int, QByteArray>>& values) {
 class TestSheetHandBacks : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     // A load registered on a sheet that was then not saved: the stock check lists that
     // product alone, and a double click brings it up on the product sheet in place of the
     // screen the check was opened from.

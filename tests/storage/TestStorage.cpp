@@ -255,17 +255,16 @@ void TestStorage::unwritableDirectoryFailsEveryOperation() {
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("Magazzino.pro"));
     test::writeFile(existing, Record(TSchedaProdotto).bytes());
-    QFile::setPermissions(existing, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const test::ScopedPermissions readOnlyFile(existing, QFile::ReadOwner | QFile::ReadGroup |
+                                                             QFile::ReadOther);
     {
+        const test::ScopedPermissions readOnlyFolder(dir.path(), test::kReadOnlyFolder);
         test::Unprivileged asUser;
         // A missing file cannot be created, an existing one cannot be opened for writing.
         QVERIFY_THROWS_EXCEPTION(
             StorageError, RecordFile(dir.filePath(QStringLiteral("Clienti.pro")), TSchedaCliente));
         QVERIFY_THROWS_EXCEPTION(StorageError, RecordFile(existing, TSchedaProdotto));
     }
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Clienti.pro"))));
 }
 

@@ -5,6 +5,7 @@
 #include "storage/RecordFile.h"
 #include "storage/RecordRows.h"
 #include "support/FakePlatform.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/FindInList.h"
 #include "ui/LineListModel.h"
@@ -107,6 +108,7 @@ Q_DECLARE_METATYPE(Lines)
 class TestFindInList : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void modelIsSound();
     void walk_data();
     void walk();

@@ -7,6 +7,8 @@
 #include "summaries/TfrmMenuRiepilogo.h"
 #include "summaries/TfrmRiepilogo.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "support/PdfText.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/LineListModel.h"
@@ -16,10 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -55,30 +55,6 @@ void addProduct(const QString& path, const QString& codice, const QString& tipol
     r.setText(Prodotto::Giacenza, giacenza);
     r.setText(Prodotto::Costo, costo);
     f.append(r);
-}
-
-// The text of a PDF file, every run of white space made one blank (the layout of the text
-// extractor does not keep the columns' blanks exactly).
-QString pdfText(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-}
-
-// Runs `inside` on the modal screen that `open` shows, then closes it.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        inside(modal);
-        ran = true;
-        modal->close();
-    });
-    open();
-    QVERIFY(ran);
 }
 
 template <class T> T* child(QWidget* w, const char* name) {
@@ -128,6 +104,7 @@ class TestSummaryScreens : public QObject {
 };
 
 void TestSummaryScreens::init() {
+    dp::test::failOnQtWarnings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_fake = std::make_unique<FakePlatform>(m_dir->path());
@@ -245,10 +222,11 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal_data() {
 
 void TestSummaryScreens::selectionOpensTheListOfItsJournal() {
     QFETCH(bool, load);
-    const MovementKind& kind = load ? kLoadSummary : kUnloadSummary;
-    const QString journal = path(QString::fromLatin1(kind.journalFile));
-    const QString other =
-        path(QString::fromLatin1((load ? kUnloadSummary : kLoadSummary).journalFile));
+    const MovementSummaryConfig& kind = load ? kLoadSummary : kUnloadSummary;
+    const QString journal = path(load ? QStringLiteral("Operazioni_Carico.pro")
+                                      : QStringLiteral("Operazioni_Scarico.pro"));
+    const QString other = path(load ? QStringLiteral("Operazioni_Scarico.pro")
+                                    : QStringLiteral("Operazioni_Carico.pro"));
     addMovement(journal, QStringLiteral("14/03/2024"), QStringLiteral("XAB-1"),
                 QStringLiteral("Rossi uno"));
     addMovement(journal, QStringLiteral("15/03/2024"), QStringLiteral("A-B"),
@@ -265,29 +243,29 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal() {
     pick(&s, "txtGiornoFine", QStringLiteral("15"));
     pick(&s, "txtMeseFine", QStringLiteral("Marzo"));
     auto* visualizza = child<QPushButton>(&s, "btnVisualizza");
-    whileModal([&] { QTest::mouseClick(visualizza, Qt::LeftButton); },
-               [&](QWidget* list) {
-                   QCOMPARE(list->objectName(), QString::fromLatin1(kind.listClass));
-                   QCOMPARE(list->windowTitle(), QString::fromUtf8(kind.caption));
-                   QVERIFY(child<QLabel>(&s, "lblAttendere")->isVisible());
-                   auto* view = child<QListView>(list, "lstRecords");
-                   QVERIFY(view->uniformItemSizes());
-                   QCOMPARE(view->font().family(), QStringLiteral("Courier New"));
-                   auto* model = qobject_cast<LineListModel*>(view->model());
-                   QVERIFY(model);
-                   QCOMPARE(model->rowCount(), 1);
-                   QVERIFY(model->line(0).contains(QStringLiteral("xab-2")));
-                   QVERIFY(model->line(0).contains(load ? QStringLiteral("Quant. + ")
-                                                        : QStringLiteral("Quant. - ")));
-                   QCOMPARE(label(list, "lblTotCosti"), QStringLiteral("1"));
-                   QCOMPARE(label(list, "titTipologia"), QStringLiteral("ab"));
-                   QCOMPARE(label(list, "lblIntervallo"),
-                            QStringLiteral("Dal   15/03/2024   al   15/03/2024"));
-                   // Trova on the list walks the matching lines.
-                   child<QLineEdit>(list, "txtTrova")->setText(QStringLiteral("ROSSI"));
-                   QTest::mouseClick(child<QPushButton>(list, "btnTrova"), Qt::LeftButton);
-                   QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 0);
-               });
+    test::whileModal([&] { QTest::mouseClick(visualizza, Qt::LeftButton); },
+                     [&](QWidget* list) {
+                         QCOMPARE(list->objectName(), QString::fromLatin1(kind.listClass));
+                         QCOMPARE(list->windowTitle(), QString::fromUtf8(kind.caption));
+                         QVERIFY(child<QLabel>(&s, "lblAttendere")->isVisible());
+                         auto* view = child<QListView>(list, "lstRecords");
+                         QVERIFY(view->uniformItemSizes());
+                         QCOMPARE(view->font().family(), QStringLiteral("Courier New"));
+                         auto* model = qobject_cast<LineListModel*>(view->model());
+                         QVERIFY(model);
+                         QCOMPARE(model->rowCount(), 1);
+                         QVERIFY(model->line(0).contains(QStringLiteral("xab-2")));
+                         QVERIFY(model->line(0).contains(load ? QStringLiteral("Quant. + ")
+                                                              : QStringLiteral("Quant. - ")));
+                         QCOMPARE(label(list, "lblTotCosti"), QStringLiteral("1"));
+                         QCOMPARE(label(list, "titTipologia"), QStringLiteral("ab"));
+                         QCOMPARE(label(list, "lblIntervallo"),
+                                  QStringLiteral("Dal   15/03/2024   al   15/03/2024"));
+                         // Trova on the list walks the matching lines.
+                         child<QLineEdit>(list, "txtTrova")->setText(QStringLiteral("ROSSI"));
+                         QTest::mouseClick(child<QPushButton>(list, "btnTrova"), Qt::LeftButton);
+                         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 0);
+                     });
     QCOMPARE(label(&s, "lblFile"), journal);
     QVERIFY(!child<QLabel>(&s, "lblAttendere")->isVisible());
     QVERIFY(m_fake->shown.isEmpty());
@@ -342,20 +320,20 @@ void TestSummaryScreens::enterAloneWalksToTheListAndFinds() {
     auto* visualizza = child<QPushButton>(s.get(), "btnVisualizza");
     QCOMPARE(QApplication::focusWidget(), visualizza);
     bool listed = false;
-    whileModal([&] { QTest::keyClick(visualizza, Qt::Key_Return); },
-               [&](QWidget* list) {
-                   auto* view = child<QListView>(list, "lstRecords");
-                   QCOMPARE(view->model()->rowCount(), 2);
-                   QApplication::setActiveWindow(list);
-                   auto* trova = child<QLineEdit>(list, "txtTrova");
-                   trova->setFocus();
-                   QTest::keyClicks(trova, QStringLiteral("V2"));
-                   QTest::keyClick(trova, Qt::Key_Return);
-                   QVERIFY(child<QPushButton>(list, "btnTrova")->hasFocus());
-                   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                   QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 1);
-                   listed = true;
-               });
+    test::whileModal([&] { QTest::keyClick(visualizza, Qt::Key_Return); },
+                     [&](QWidget* list) {
+                         auto* view = child<QListView>(list, "lstRecords");
+                         QCOMPARE(view->model()->rowCount(), 2);
+                         QApplication::setActiveWindow(list);
+                         auto* trova = child<QLineEdit>(list, "txtTrova");
+                         trova->setFocus();
+                         QTest::keyClicks(trova, QStringLiteral("V2"));
+                         QTest::keyClick(trova, Qt::Key_Return);
+                         QVERIFY(child<QPushButton>(list, "btnTrova")->hasFocus());
+                         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                         QCOMPARE(view->selectionModel()->selectedRows().value(0).row(), 1);
+                         listed = true;
+                     });
     QVERIFY(listed);
 }
 
@@ -420,7 +398,7 @@ void TestSummaryScreens::listPrinting() {
 
     QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
     QCOMPARE(m_fake->printDialogs, 1);
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf).simplified();
     QVERIFY2(text.contains(
                  QStringLiteral("Movimenti di scarico merce - Codice articolo: Tutti gli articoli")
                      .simplified()),
@@ -451,7 +429,7 @@ void TestSummaryScreens::inventoryFromTheSelection() {
     QCOMPARE(menu.windowTitle(), QStringLiteral(" Depotta - Inventario Merce"));
     menu.show();
     child<QLineEdit>(&menu, "txtTipologia")->setText(QStringLiteral("vini"));
-    whileModal(
+    test::whileModal(
         [&] { QTest::mouseClick(child<QPushButton>(&menu, "btnVisualizza"), Qt::LeftButton); },
         [&](QWidget* list) {
             QCOMPARE(list->objectName(), QStringLiteral("TfrmRiepilogo"));
@@ -471,7 +449,7 @@ void TestSummaryScreens::inventoryFromTheSelection() {
     QVERIFY(!child<QLabel>(&menu, "lblAttendere")->isVisible());
     QVERIFY(m_fake->shown.isEmpty()); // inventory prints without a question
     QCOMPARE(m_fake->printDialogs, 1);
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf).simplified();
     QVERIFY2(text.contains(QStringLiteral("Inventario merce - Categoria: vini").simplified()),
              qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Valore: € 37,5").simplified()));
@@ -496,7 +474,7 @@ void TestSummaryScreens::inventoryEmptyArchive() {
     QCOMPARE(m_fake->lastText(),
              QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
     QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf).simplified();
     QVERIFY2(text.contains(
                  QStringLiteral("Inventario merce - Categoria: Tutti gli articoli in magazzino.")
                      .simplified()),
@@ -529,27 +507,27 @@ void TestSummaryScreens::inventoryStopsAtAnUnreadableNumber() {
 void TestSummaryScreens::archiveThatCannotBeOpenedIsReported() {
     // A folder the user cannot write: the journal and the archive cannot be created, and an
     // empty list would pass for "no movements" or "nothing in stock".
-    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                             QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const test::ScopedPermissions readOnly(m_dir->path(), test::kReadOnlyFolder);
     {
         test::Unprivileged asUser;
+        test::expectStorageLog(QStringLiteral("Operazioni_Carico.pro"));
         MovementSummaryList list(*m_ctx, nullptr, kLoadSummary);
         list.setRequest({path(QStringLiteral("Operazioni_Carico.pro")), QString(),
                          QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
         list.show();
         QTRY_COMPARE(m_fake->shown.size(), 1);
         QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Error);
-        QCOMPARE(m_fake->lastText(), kArchiveErrorText);
+        QCOMPARE(m_fake->lastText(), test::kArchiveErrorNotice);
         QCOMPARE(list.model()->rowCount(), 0);
 
+        test::expectStorageLog(QStringLiteral("Magazzino.pro"));
         TfrmRiepilogo inventory(*m_ctx, nullptr);
         inventory.show();
         QTRY_COMPARE(m_fake->shown.size(), 2);
         QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Error);
-        QCOMPARE(m_fake->lastText(), kArchiveErrorText);
+        QCOMPARE(m_fake->lastText(), test::kArchiveErrorNotice);
         QCOMPARE(label(&inventory, "lblTotale"), QStringLiteral("0,00"));
     }
-    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_MAIN(TestSummaryScreens)

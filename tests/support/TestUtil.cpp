@@ -1,6 +1,7 @@
 #include "support/TestUtil.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
@@ -33,6 +34,25 @@ Unprivileged::Unprivileged() {
 Unprivileged::~Unprivileged() {
     if (m_dropped && seteuid(0) != 0)
         std::abort();
+}
+
+ScopedPermissions::ScopedPermissions(const QString& path, QFileDevice::Permissions during)
+    : m_path(path), m_before(QFile::permissions(path)) {
+    if (!QFile::setPermissions(path, during))
+        throw std::runtime_error("cannot change the permissions of a test fixture");
+}
+
+ScopedPermissions::~ScopedPermissions() {
+    QFile::setPermissions(m_path, m_before);
+}
+
+void failOnQtWarnings() {
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+}
+
+void expectStorageLog(const QString& file) {
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QRegularExpression::escape(file) + QStringLiteral(": .")));
 }
 
 void typeText(QWidget* widget, const QString& text) {

@@ -24,7 +24,8 @@ namespace {
 
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-// A supplier-shaped sheet with a few of its controls: enough to show the binding by stem.
+// A supplier-shaped sheet: a few controls of each kind show the binding by stem, plain
+// boxes stand for the other fields (a field without a control is a warning).
 struct Fixture {
     QTemporaryDir dir;
     test::FakePlatform platform{dir.path()};
@@ -44,6 +45,13 @@ struct Fixture {
         ricontatta->setObjectName(QStringLiteral("chkRicontatta"));
         file01->setObjectName(QStringLiteral("lblFile01"));
         posizione->setObjectName(QStringLiteral("lblPosizione"));
+        const QStringList own = {QStringLiteral("Ditta"), QStringLiteral("ProvRes"),
+                                 QStringLiteral("Ricontatta"), QStringLiteral("File01")};
+        for (const FieldDef& def : TSchedaFornitore.fields) {
+            const QString stem = QString::fromLatin1(def.name.data(), qsizetype(def.name.size()));
+            if (!own.contains(stem))
+                (new QLineEdit(&screen))->setObjectName(QStringLiteral("txt") + stem);
+        }
     }
     QString file() const { return dir.filePath(QStringLiteral("Fornitori.pro")); }
     void store(const QStringList& names) {
@@ -104,12 +112,14 @@ void doubleClickRow(QListView* view, int row) {
 class TestArchiveSheet : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void emptyArchiveAtEveryArrow();
     void browsingRules_data();
     void browsingRules();
     void saveAppendsThenRewrites();
     void bindingRoundTrip();
     void flagOtherThanSiNoLeavesTheBox();
+    void fieldWithoutControlWarns();
     void failingFileReportsAndKeepsTheSheet();
     void pickHandsBackEveryEqualRecord();
     void listWithoutReceiverIgnoresDoubleClicks();
@@ -235,11 +245,22 @@ void TestArchiveSheet::flagOtherThanSiNoLeavesTheBox() {
     QVERIFY(!f.ricontatta->isChecked());
 }
 
+void TestArchiveSheet::fieldWithoutControlWarns() {
+    Fixture f;
+    delete f.screen.findChild<QLineEdit*>(QStringLiteral("txtNote"));
+    QTest::ignoreMessage(QtWarningMsg, "ArchiveSheet: no control for the field Note");
+    f.sheet.buildRecord();
+    QTest::ignoreMessage(QtWarningMsg, "ArchiveSheet: no control for the field Note");
+    f.sheet.showRecord(Record(TSchedaFornitore), 1);
+}
+
 void TestArchiveSheet::failingFileReportsAndKeepsTheSheet() {
     Fixture f;
     QDir(f.dir.path()).mkdir(QStringLiteral("Fornitori.pro")); // a folder cannot be opened
     f.posizione->setText(QStringLiteral("4"));
+    test::expectStorageLog(QStringLiteral("Fornitori.pro"));
     QCOMPARE(f.sheet.save(), ArchiveSheet::Saved::Failed);
+    test::expectStorageLog(QStringLiteral("Fornitori.pro"));
     f.sheet.first();
     QCOMPARE(f.posizione->text(), QStringLiteral("4"));
     QCOMPARE(f.platform.shown.size(), 2);

@@ -83,6 +83,7 @@ struct Screen {
 class TestFieldConventions : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void init() { dp::test::failOnQtWarnings(); }
     void filters_data();
     void filters();
     void digitsRefuseNavigationButPassEditingKeys();
@@ -99,6 +100,7 @@ class TestFieldConventions : public QObject {
     void typingLimitDoesNotCutProgramText();
     void comboBoxTakesPartInTheRules();
     void hintsAndBackground();
+    void tableNamingAMissingControlWarns();
 };
 
 void TestFieldConventions::filters_data() {
@@ -358,6 +360,18 @@ void TestFieldConventions::hintsAndBackground() {
     QApplication::sendEvent(s.button, &enter);
     QTest::mouseMove(&s.w, QPoint(1, 1));
     QCOMPARE(s.status->text(), QString());
+}
+
+// A misspelt name in a screen's table would leave a control without its rules or hint.
+void TestFieldConventions::tableNamingAMissingControlWarns() {
+    QWidget w;
+    auto* status = new QLabel(&w);
+    static const FieldConfig fields[] = {{"txtManca", 5, nullptr, Filter::Refused}};
+    QTest::ignoreMessage(QtWarningMsg, "FieldConventions: no field txtManca");
+    FieldConventions::apply(&w, fields);
+    static const HintConfig hints[] = {{"btnManca", "Un pulsante che non c'è."}};
+    QTest::ignoreMessage(QtWarningMsg, "FieldConventions: no control btnManca for a hint");
+    FieldConventions::applyHints(&w, status, hints);
 }
 
 QTEST_MAIN(TestFieldConventions)

@@ -1,6 +1,7 @@
 #include "registry/TfrmClienti.h"
 #include "summaries/SummaryWidgets.h"
 #include "support/FakePlatform.h"
+#include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -58,18 +59,17 @@ class TestIcons : public QObject {
     }
 
   private Q_SLOTS:
+
+    void init() { dp::test::failOnQtWarnings(); }
     void initTestCase() {
         m_platform = std::make_unique<test::FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_product = std::make_unique<TfrmMagazzino>(*m_ctx);
         m_customer = std::make_unique<TfrmClienti>(*m_ctx);
         m_summary = std::make_unique<QWidget>();
-        summaries::makePicture(m_summary.get(), QStringLiteral("imgGuida"), {},
-                               QStringLiteral("help"));
-        summaries::makePicture(m_summary.get(), QStringLiteral("imgEsci"), {},
-                               QStringLiteral("exit"));
-        summaries::makePicture(m_summary.get(), QStringLiteral("cmdEsporta"), {},
-                               QStringLiteral("sheet"));
+        makePicture(m_summary.get(), QStringLiteral("imgGuida"), {}, QStringLiteral("help"));
+        makePicture(m_summary.get(), QStringLiteral("imgEsci"), {}, QStringLiteral("exit"));
+        makePicture(m_summary.get(), QStringLiteral("cmdEsporta"), {}, QStringLiteral("sheet"));
     }
 
     // Each picture shows something, and no two actions share one by mistake.

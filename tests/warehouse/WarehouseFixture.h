@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -44,24 +45,6 @@ inline QByteArray productBytes(const QMap<int, QByteArray>& values) {
 // The bytes of one field (length byte included) of a record.
 inline QByteArray bytesAt(const QByteArray& record, int offset, int width) {
     return record.mid(offset, width + 1);
-}
-
-// Runs `act` on the next modal screen once it is open (the opener is then blocked in exec).
-// `ran` tells the test afterwards that the screen did open.
-inline void whenModal(std::function<void(QWidget*)> act, bool* ran) {
-    *ran = false;
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, ran] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        *ran = true;
-        act(w);
-    });
-    timer->start();
 }
 
 // One product sheet over a fresh program directory, registered as the start-up instance.
