@@ -172,6 +172,8 @@ void TestSharedSheets::saveThatCannotReachTheDisk() {
             other.emplace(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
                           RecordFile::Lock::Shared);
         }
+        for (int i = 0; i < refusals; ++i)
+            expectStorageLog(QStringLiteral("Magazzino.pro"));
         s.click("btnSalva");
         s.click("btnNuovo");
         s.fillRequired();
@@ -200,6 +202,7 @@ void TestSharedSheets::fullDiskLeavesNoHalfRecord() {
     s.fillRequired();
     {
         FileSizeLimit full(2502 + 1000);
+        expectStorageLog(QStringLiteral("Magazzino.pro"));
         s.click("btnSalva");
     }
     QCOMPARE(s.platform.lastText(), kArchiveError);
@@ -232,6 +235,7 @@ void TestSharedSheets::lockedArchiveIsBusy() {
     if (action == u"browse") {
         const RecordFile other(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
                                RecordFile::Lock::Exclusive);
+        expectStorageLog(QStringLiteral("Magazzino.pro"));
         s.click("cmdPrimo");
         QCOMPARE(position(s), QString());
     } else {
@@ -242,6 +246,7 @@ void TestSharedSheets::lockedArchiveIsBusy() {
         m.prepare(MovementKind::Load, {"12", "V-10", "Ferramenta", "Vite", "Scatola", "12,50"});
         m.show();
         m.findChild<QLineEdit*>(QStringLiteral("txtAggiunta"))->setText(QStringLiteral("5"));
+        expectStorageLog(QStringLiteral("Operazioni_Carico.pro"));
         m.findChild<QPushButton*>(QStringLiteral("btnAggiorna"))->click();
         QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("12"));
     }
@@ -280,8 +285,8 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
     if (screen == u"inventory") {
         list = std::make_unique<TfrmRiepilogo>(s.ctx, nullptr);
     } else if (screen == u"summary") {
-        auto summary = std::make_unique<summaries::MovementSummaryList>(s.ctx, nullptr,
-                                                                        summaries::kLoadSummary);
+        auto summary =
+            std::make_unique<MovementSummaryList>(s.ctx, nullptr, summaries::kLoadSummary);
         summary->setRequest(
             {s.path(file), QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
         list = std::move(summary);
@@ -290,6 +295,7 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
     } else {
         list = std::make_unique<TfrmVerificaGiacenze>(s.ctx, nullptr);
     }
+    expectStorageLog(file);
     list->show();
     QTRY_COMPARE(s.platform.shown.size(), 1);
     QCOMPARE(s.platform.lastKind(), Kind::Warning);

@@ -428,6 +428,7 @@ void TestExportScreens::fileHoldsTheArchiveAsItWasAtOpening() {
 void TestExportScreens::unreadableArchiveIsReportedAndNotExported() {
     // An archive that cannot be opened (here a folder of the archive's name).
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Fornitori.pro")));
+    test::expectStorageLog(QStringLiteral("Fornitori.pro"));
     auto s = screen(ExportArchive::Suppliers);
     QTRY_COMPARE(m_fake->shown.size(), 1);
     QCOMPARE(m_fake->shown[0].kind, FakePlatform::Kind::Error);

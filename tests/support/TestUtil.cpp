@@ -47,7 +47,10 @@ ScopedPermissions::~ScopedPermissions() {
 }
 
 void failOnQtWarnings() {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    // Except what the offscreen platform and a machine without graphics card say of
+    // themselves: window calls they leave undone, video drawn by the processor.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(
+        "^(?!This plugin does not support |QRhi\\* initializeRHI\\(QRhi\\*\\) : No RHI backend)")));
 }
 
 void expectStorageLog(const QString& file) {

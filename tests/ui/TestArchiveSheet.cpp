@@ -290,6 +290,7 @@ void TestArchiveSheet::pickHandsBackEveryEqualRecord() {
 
     // With the archive gone, the pick hands nothing and the list still closes.
     Receiver none;
+    test::expectStorageLog(QStringLiteral("F.pro"));
     QVERIFY(!handBackMatches(
         f.dir.filePath(QStringLiteral("no/such/dir/F.pro")), TSchedaFornitore,
         QStringLiteral("Rossi"), [](const RecordView& r) { return r.text(Fornitore::Ditta); },
