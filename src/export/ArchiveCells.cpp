@@ -33,7 +33,8 @@ SnapshotLoad journalRows(const ExportConfig& config, const QString& path) {
         out.rows = std::make_shared<RecordRows>(
             std::make_shared<RecordReader>(path, *config.layout, count),
             std::make_shared<const ExportCells>(config));
-    } catch (const StorageError&) {
+    } catch (const StorageError& e) {
+        logStorageError(e);
         out.rows = std::make_shared<CellSnapshot>(config.columnCount());
         out.accessFailed = true;
     }
