@@ -30,13 +30,10 @@ void scanArchive(const QString& path, const RecordLayout& layout, const Selectio
             return true;
         });
         file.close();
-    } catch (const ArchiveBusy& e) {
-        logStorageError(e);
-        end.accessFailed = true;
-        end.busy = true;
     } catch (const StorageError& e) {
         logStorageError(e);
         end.accessFailed = true;
+        end.busy = isArchiveBusy(e);
     }
 }
 

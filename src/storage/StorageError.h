@@ -24,5 +24,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcStorage)
 
 // Logs the detail of a failure the user sees only as a notice, or that is passed over.
 void logStorageError(const std::exception& error);
+// Whether the failure is another workstation keeping the file locked.
+inline bool isArchiveBusy(const StorageError& error) {
+    return dynamic_cast<const ArchiveBusy*>(&error) != nullptr;
+}
 
 } // namespace dp

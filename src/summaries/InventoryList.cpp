@@ -102,12 +102,10 @@ InventoryLoad loadInventory(const QString& archivePath, const QString& categoryF
                       out.total += value;
                       return true;
                   });
-    } catch (const ArchiveBusy& e) {
-        logStorageError(e);
-        out.accessFailed = out.busy = true;
     } catch (const StorageError& e) {
         logStorageError(e);
         out.accessFailed = true;
+        out.busy = isArchiveBusy(e);
     }
     out.lines.squeeze();
     return out;

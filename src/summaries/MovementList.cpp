@@ -115,12 +115,10 @@ MovementLoad loadMovements(const MovementSummaryConfig& kind, const MovementRequ
                 }
                 return true;
             });
-    } catch (const ArchiveBusy& e) {
-        logStorageError(e);
-        out.accessFailed = out.busy = true;
     } catch (const StorageError& e) {
         logStorageError(e);
         out.accessFailed = true;
+        out.busy = isArchiveBusy(e);
     }
     if (picked.empty())
         return out;

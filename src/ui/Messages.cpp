@@ -30,7 +30,7 @@ void reportArchiveError(AppContext& ctx, QWidget* parent) {
 
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error) {
     logStorageError(error);
-    if (dynamic_cast<const ArchiveBusy*>(&error))
+    if (isArchiveBusy(error))
         ctx.platform().notice(parent, NoticeKind::Warning, kArchiveBusyText);
     else
         reportArchiveError(ctx, parent);

@@ -59,7 +59,7 @@ void TfrmVerificaGiacenze::FormShow() {
                                   context().path(QStringLiteral("Operazioni_Scarico.pro")));
     } catch (const StorageError& e) {
         logStorageError(e);
-        reportIncomplete(true, {}, dynamic_cast<const ArchiveBusy*>(&e) != nullptr);
+        reportIncomplete(true, {}, isArchiveBusy(e));
         return;
     }
     search::RecordList list;

@@ -25,18 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray recordBytes(const RecordLayout& layout, const QList<QPair<int, QByteArray>>& values) {
-    QByteArray out;
-    for (int f = 0; f < layout.fieldCount(); ++f) {
-        QByteArray text;
-        for (const auto& v : values)
-            if (v.first == f)
-                text = v.second;
-        out += field(layout.width(f), text);
-    }
-    return out;
-}
-
 QString plain(const QLabel* label) {
     QTextDocument doc;
     doc.setHtml(label->text());

@@ -31,10 +31,12 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 grep -q '<svg' "$HOME/.local/share/icons/hicolor/scalable/apps/depotta.svg" || fail "no SVG icon"
 
-# The launcher's command starts the program (it keeps running until stopped).
+# The launcher's command starts the program (it keeps running until stopped). The shell
+# execs it, so that timeout waits for the program itself to end: a program still ending
+# would keep its file busy for the writes below.
 cmd="$(sed -n 's/^Exec=//p' "$desktop")"
 set +e
-(cd "$tmp" && QT_QPA_PLATFORM=offscreen timeout 3 sh -c "$cmd" >/dev/null 2>&1)
+(cd "$tmp" && QT_QPA_PLATFORM=offscreen timeout -k 5 3 sh -c "exec $cmd" >/dev/null 2>&1)
 rc=$?
 set -e
 [ "$rc" = 124 ] || fail "the launcher's command ended with $rc instead of running"

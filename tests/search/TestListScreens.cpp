@@ -24,22 +24,11 @@ using namespace dp::search;
 using namespace Qt::StringLiterals;
 using Kind = test::FakePlatform::Kind;
 using test::field;
+using test::recordBytes;
 
 namespace {
 
 using Values = QList<QPair<int, QByteArray>>;
-
-QByteArray recordBytes(const RecordLayout& layout, const Values& values) {
-    QByteArray out;
-    for (int f = 0; f < layout.fieldCount(); ++f) {
-        QByteArray text;
-        for (const auto& v : values)
-            if (v.first == f)
-                text = v.second;
-        out += field(layout.width(f), text);
-    }
-    return out;
-}
 
 // Where picked records go: every record shown, in order, with its position.
 struct Receiver final : RecordReceiver {

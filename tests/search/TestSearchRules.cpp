@@ -13,24 +13,12 @@
 using namespace dp;
 using namespace dp::search;
 using dp::test::field;
+using dp::test::recordBytes;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 using Values = QList<QPair<int, QByteArray>>;
-
-// A record written byte by byte: the given fields (Windows-1252 bytes), every other empty.
-QByteArray recordBytes(const RecordLayout& layout, const Values& values) {
-    QByteArray out;
-    for (int f = 0; f < layout.fieldCount(); ++f) {
-        QByteArray text;
-        for (const auto& v : values)
-            if (v.first == f)
-                text = v.second;
-        out += field(layout.width(f), text);
-    }
-    return out;
-}
 
 QString blanks(int n) {
     return QString(n, QLatin1Char(' '));

@@ -21,18 +21,6 @@ void doubleClickFirst(QWidget* screen) {
     Q_EMIT list->doubleClicked(index);
 }
 
-QByteArray supplierBytes(const QList<QPair<int, QByteArray>>& values) {
-    QByteArray out;
-    for (int f = 0; f < TSchedaFornitore.fieldCount(); ++f) {
-        QByteArray text;
-        for (const auto& v : values)
-            if (v.first == f)
-                text = v.second;
-        out += field(TSchedaFornitore.width(f), text);
-    }
-    return out;
-}
-
 } // namespace
 
 class TestSheetHandBacks : public QObject {
@@ -86,11 +74,12 @@ class TestSheetHandBacks : public QObject {
         writeFile(s.path(u"Magazzino.pro"_s),
                   productBytes({{0, "VITE-8"}, {9, "Vecchia ditta"}, {15, "nota"}}));
         using namespace Fornitore;
-        writeFile(s.path(u"Fornitori.pro"_s), supplierBytes({{Ditta, "Ferro Spa"},
-                                                             {Titolare, "Mario Neri"},
-                                                             {Recapito, "02 555"},
-                                                             {Pagamento, "Bonifico a 30 giorni"},
-                                                             {Note, "non copiare"}}));
+        writeFile(s.path(u"Fornitori.pro"_s),
+                  recordBytes(TSchedaFornitore, {{Ditta, "Ferro Spa"},
+                                                 {Titolare, "Mario Neri"},
+                                                 {Recapito, "02 555"},
+                                                 {Pagamento, "Bonifico a 30 giorni"},
+                                                 {Note, "non copiare"}}));
         QVERIFY(s.showActive());
         s.click("cmdPrimo");
         bool ran = false;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "storage/RecordLayout.h"
+
 #include <QByteArray>
 #include <QFileDevice>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class QWidget;
@@ -63,5 +67,19 @@ void typeText(QWidget* widget, const QString& text);
 
 // A byte-exact fixed text field: length byte then text bytes, zero-padded to width + 1.
 QByteArray field(int width, const QByteArray& text, int lengthByte = -1);
+
+// A byte-exact record of `layout`: the given fields (Windows-1252 bytes), every other empty.
+inline QByteArray recordBytes(const RecordLayout& layout,
+                              const QList<QPair<int, QByteArray>>& values) {
+    QByteArray out;
+    for (int f = 0; f < layout.fieldCount(); ++f) {
+        QByteArray text;
+        for (const auto& v : values)
+            if (v.first == f)
+                text = v.second;
+        out += field(layout.width(f), text);
+    }
+    return out;
+}
 
 } // namespace dp::test
