@@ -62,7 +62,9 @@ class HintFilter final : public QObject {
   public:
     HintFilter(QObject* parent, QLabel* status) : QObject(parent), m_status(status) {}
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (!m_status)
+        // Destroy comes from a widget already half destroyed (the label itself, maybe):
+        // nothing of it may be touched, not even through a guarded pointer.
+        if (e->type() == QEvent::Destroy || !m_status)
             return false;
         auto* w = qobject_cast<QWidget*>(o);
         if (!w)
@@ -162,7 +164,7 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
             qWarning("FieldConventions: no field %s", def.name);
             continue;
         }
-        Bound b{edit, framed, def, nullptr, nullptr};
+        Bound b{edit, framed, def, nullptr, nullptr, edit, framed};
         if (def.next)
             b.next = screen->findChild<QWidget*>(QString::fromLatin1(def.next));
         if (def.highlight && framed->parentWidget()) {
@@ -194,7 +196,7 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
 
 const FieldConventions::Bound* FieldConventions::find(QObject* o) const {
     for (const auto& b : m_fields)
-        if (b.edit == o || b.framed == o)
+        if (b.editKey == o || b.framedKey == o)
             return &b;
     return nullptr;
 }
@@ -206,9 +208,13 @@ void FieldConventions::placeRect(const Bound& b) const {
 
 bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {
     const Bound* b = find(watched);
-    if (!b || !b->edit)
+    if (!b)
         return false;
-    QLineEdit* edit = b->edit;
+    // A field being destroyed is no longer a line edit (its last focus-out and Destroy come
+    // from ~QWidget): those events are not the user's and the field may not be touched.
+    auto* edit = qobject_cast<QLineEdit*>(b->editKey.data());
+    if (!edit)
+        return false;
     // In a combo box, focus and keys arrive at the combo and reach its line edit directly.
     switch (event->type()) {
     case QEvent::FocusIn:

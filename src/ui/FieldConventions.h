@@ -71,6 +71,10 @@ class FieldConventions : public QObject {
         FieldConfig def;
         QPointer<QWidget> rect;
         QPointer<QWidget> next;
+        // The same two objects for finding a field by identity alone: a typed guarded
+        // pointer casts, which is not allowed on a field that is being destroyed.
+        QPointer<QObject> editKey;
+        QPointer<QObject> framedKey;
     };
     explicit FieldConventions(QWidget* screen);
     const Bound* find(QObject* o) const;

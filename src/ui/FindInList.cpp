@@ -38,7 +38,7 @@ void FindInList::reset() {
 }
 
 bool FindInList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_key && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == m_key) {
         const int k = static_cast<QKeyEvent*>(event)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
             enterChainMoveTo(m_button);
@@ -98,7 +98,7 @@ void FindInList::find() {
     if (auto* lines = qobject_cast<LineListModel*>(model)) {
         // Each line is made in the model's one buffer and compared there; nothing is kept.
         keyBytes = byteKey(key);
-        matches = [&](int row) { return lines->lineContains(row, keyBytes); };
+        matches = [lines, &keyBytes](int row) { return lines->lineContains(row, keyBytes); };
     } else {
         matches = [&](int row) {
             return !key.isEmpty() &&

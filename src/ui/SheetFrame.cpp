@@ -66,7 +66,7 @@ SheetFrame::SheetFrame(AppContext& ctx, const SheetFrameConfig& config)
 
     auto browse = [this](const char* name, void (ArchiveSheet::*step)()) {
         if (QAbstractButton* b = tool(name))
-            connectClicked(b, [this, step] { (m_sheet->*step)(); });
+            connect(b, &QAbstractButton::clicked, m_sheet, step);
     };
     browse("cmdPrimo", &ArchiveSheet::first);
     browse("cmdIndietro", &ArchiveSheet::previous);
