@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
     int previewPages = 0;
     const double tPreview = timeIt(runs, [&] {
         const report::ListReport list(request, model.rows());
-        report::PreviewDialog dialog(list);
+        PreviewDialog dialog(list);
         dialog.show();
         dialog.grab();
         previewPages = dialog.pageCount();

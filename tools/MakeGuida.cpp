@@ -23,21 +23,21 @@ const QColor kCrimson(220, 20, 60);
 
 // The contents and the chapters, one after the other; every chapter starts a page.
 QString chaptersHtml(const QList<int>& pages) {
-    const QList<dp::HelpTopic> topics = dp::helpTopics();
+    const QList<dp::HelpTopic> topics = dp::help::topics();
     QString html = u"<html><body style=\"font-family: Arial; font-size: 11pt;\">"
                    u"<h1 style=\"color: #1f3a56; font-size: 20pt;\">Indice</h1>"
                    u"<table width=\"100%\" cellpadding=\"4\">"_s;
     for (int i = 0; i < topics.size(); ++i)
         html += u"<tr><td>%1. %2</td><td align=\"right\">%3</td></tr>"_s.arg(i + 1).arg(
-            dp::helpTitle(topics[i]).toHtmlEscaped(),
+            dp::help::title(topics[i]).toHtmlEscaped(),
             pages.isEmpty() ? u"00"_s : QString::number(pages[i]));
     html += u"</table>"_s;
     for (int i = 0; i < topics.size(); ++i) {
         html += u"<h1 style=\"page-break-before: always; color: %1; font-size: 18pt;\">"
                 u"%2. %3</h1>"_s.arg(kCrimson.name())
                     .arg(i + 1)
-                    .arg(dp::helpTitle(topics[i]).toHtmlEscaped());
-        for (const QString& p : dp::helpParagraphs(topics[i]))
+                    .arg(dp::help::title(topics[i]).toHtmlEscaped());
+        for (const QString& p : dp::help::paragraphs(topics[i]))
             html += u"<p align=\"justify\" style=\"margin-bottom: 8px;\">%1</p>"_s.arg(
                 p.toHtmlEscaped());
     }
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     // The contents take the same room whatever their numbers, so one layout tells them.
     const QList<int> pages = chapterPages(doc, bodyHeight);
     doc.setHtml(chaptersHtml(pages));
-    if (chapterPages(doc, bodyHeight) != pages || pages.size() != dp::helpTopics().size()) {
+    if (chapterPages(doc, bodyHeight) != pages || pages.size() != dp::help::topics().size()) {
         std::fprintf(stderr, "depotta_guida: the chapters moved while numbering them\n");
         return 1;
     }

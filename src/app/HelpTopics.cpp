@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace dp {
+namespace dp::help {
 
 namespace {
 
@@ -324,14 +324,14 @@ QString esporta(const ExportHelp& e) {
 
 } // namespace
 
-QList<HelpTopic> helpTopics() {
+QList<HelpTopic> topics() {
     return {HelpTopic::Generale,         HelpTopic::Magazzino,      HelpTopic::Clienti,
             HelpTopic::Fornitori,        HelpTopic::Inventario,     HelpTopic::Movimenti,
             HelpTopic::EsportaMagazzino, HelpTopic::EsportaClienti, HelpTopic::EsportaFornitori,
             HelpTopic::EsportaCarico,    HelpTopic::EsportaScarico};
 }
 
-QString helpTitle(HelpTopic topic) {
+QString title(HelpTopic topic) {
     switch (topic) {
     case HelpTopic::Generale:
         return u"Uno sguardo a Depotta."_s;
@@ -355,7 +355,7 @@ QString helpTitle(HelpTopic topic) {
     return {};
 }
 
-QString helpText(HelpTopic topic) {
+QString text(HelpTopic topic) {
     switch (topic) {
     case HelpTopic::Generale:
         return generale();
@@ -379,12 +379,12 @@ QString helpText(HelpTopic topic) {
     return {};
 }
 
-QStringList helpParagraphs(HelpTopic topic) {
-    return helpText(topic).split(kParagraphBreak);
+QStringList paragraphs(HelpTopic topic) {
+    return text(topic).split(kParagraphBreak);
 }
 
 QString initialPassword() {
     return u"DEPOTTA"_s;
 }
 
-} // namespace dp
+} // namespace dp::help

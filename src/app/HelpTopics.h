@@ -22,15 +22,19 @@ enum class HelpTopic {
     EsportaScarico,
 };
 
-// Every topic once, in the order of the printed guide.
-QList<HelpTopic> helpTopics();
+namespace help {
 
-QString helpTitle(HelpTopic topic);
-QString helpText(HelpTopic topic);
+// Every topic once, in the order of the printed guide.
+QList<HelpTopic> topics();
+
+QString title(HelpTopic topic);
+QString text(HelpTopic topic);
 // The text cut at its empty lines.
-QStringList helpParagraphs(HelpTopic topic);
+QStringList paragraphs(HelpTopic topic);
 
 // The password with which the installation's password file is delivered.
 QString initialPassword();
+
+} // namespace help
 
 } // namespace dp

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-namespace dp {
+namespace dp::app {
 
 namespace {
 
@@ -190,4 +190,4 @@ bool IniFile::write(const QString& path, QStringView section, QStringView key,
     return out.commit() && osfile::syncFolder(QFileInfo(path).absolutePath());
 }
 
-} // namespace dp
+} // namespace dp::app

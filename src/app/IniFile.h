@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace dp {
+namespace dp::app {
 
 // Reads and writes one string value by section and key in an INI text file, as the Windows
 // profile functions do: names compared without regard to case, lines ending in CRLF or LF,
@@ -29,4 +29,4 @@ class IniFile {
                       const QString& value);
 };
 
-} // namespace dp
+} // namespace dp::app

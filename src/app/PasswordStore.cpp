@@ -3,7 +3,7 @@
 #include "app/IniFile.h"
 #include "storage/TextValues.h"
 
-namespace dp {
+namespace dp::app {
 
 namespace {
 
@@ -104,4 +104,4 @@ PasswordStore::StoreResult PasswordStore::store(const QString& newPassword) cons
                                                                    : StoreResult::Failed;
 }
 
-} // namespace dp
+} // namespace dp::app

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace dp {
+namespace dp::app {
 
 // The one access password of the installation, kept scrambled in the INI file
 // "unins000.dll" (section "Accesso", key "Valore") in the program directory. The file is
@@ -48,4 +48,4 @@ class PasswordStore {
     QString m_path;
 };
 
-} // namespace dp
+} // namespace dp::app

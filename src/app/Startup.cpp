@@ -45,7 +45,7 @@ template <class T> QWidget* make(AppContext& ctx) {
     return new T(ctx);
 }
 template <exports::ExportArchive A> QWidget* makeExport(AppContext& ctx) {
-    return new exports::ExportScreen(ctx, nullptr, exports::exportConfig(A));
+    return new ExportScreen(ctx, nullptr, exports::exportConfig(A));
 }
 } // namespace
 
@@ -105,9 +105,8 @@ const std::vector<ScreenEntry>& screenTable() {
              return new search::RecordListScreen(c, nullptr, search::unpaidList());
          }},
         {"TfrmAnteprimaMag",
-         [](AppContext& c) -> QWidget* { return new printing::TfrmAnteprimaMag(c, nullptr); }},
-        {"TfrmStampaMag",
-         [](AppContext& c) -> QWidget* { return new printing::TfrmStampaMag(c, nullptr); }},
+         [](AppContext& c) -> QWidget* { return new TfrmAnteprimaMag(c, nullptr); }},
+        {"TfrmStampaMag", [](AppContext& c) -> QWidget* { return new TfrmStampaMag(c, nullptr); }},
         {"TfrmMenuRiepilogo", make<TfrmMenuRiepilogo>},
         {"TfrmRiepilogo", [](AppContext& c) -> QWidget* { return new TfrmRiepilogo(c, nullptr); }},
         {"TfrmIstruzioni",

@@ -159,13 +159,13 @@ void TfrmCambiaPassword::fail() {
 }
 
 void TfrmCambiaPassword::cmdOKClick() {
-    const PasswordStore store(m_ctx.programDir());
+    const app::PasswordStore store(m_ctx.programDir());
     const auto stored = store.stored();
     if (!stored) {
         fail();
         return;
     }
-    if (PasswordStore::normalised(m_txtPasswordOld->text()) != *stored) {
+    if (app::PasswordStore::normalised(m_txtPasswordOld->text()) != *stored) {
         m_ctx.platform().message(this, kWrongOld);
         m_txtPasswordOld->clear();
         m_txtPasswordOld->setFocus();
@@ -180,18 +180,18 @@ void TfrmCambiaPassword::cmdOKClick() {
         return;
     }
     switch (store.store(m_txtPasswordNew->text())) {
-    case PasswordStore::StoreResult::Stored:
+    case app::PasswordStore::StoreResult::Stored:
         m_ctx.platform().message(this, kDone);
         close();
         break;
-    case PasswordStore::StoreResult::Unusable:
+    case app::PasswordStore::StoreResult::Unusable:
         // Stored, it could never be typed again: the scrambling keeps one byte per letter.
         m_ctx.platform().message(this, kUnusable);
         m_txtPasswordNew->clear();
         m_txtConferma->clear();
         m_txtPasswordNew->setFocus();
         break;
-    case PasswordStore::StoreResult::Failed:
+    case app::PasswordStore::StoreResult::Failed:
         fail();
         break;
     }

@@ -144,8 +144,8 @@ bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmPassword::cmdOKClick() {
-    switch (PasswordStore(m_ctx.programDir()).verify(m_txtPassword->text())) {
-    case PasswordStore::Check::Match:
+    switch (app::PasswordStore(m_ctx.programDir()).verify(m_txtPassword->text())) {
+    case app::PasswordStore::Check::Match:
         if (QWidget* menu = m_ctx.screen(QStringLiteral("TfrmAvvio"))) {
             menu->show();
             menu->raise();
@@ -153,12 +153,12 @@ void TfrmPassword::cmdOKClick() {
             hide();
         }
         break;
-    case PasswordStore::Check::NoMatch:
+    case app::PasswordStore::Check::NoMatch:
         m_ctx.platform().message(this, QString::fromUtf8(kWrongPassword));
         m_txtPassword->clear();
         m_txtPassword->setFocus();
         break;
-    case PasswordStore::Check::Error:
+    case app::PasswordStore::Check::Error:
         m_ctx.platform().message(this, QString::fromUtf8(kReadError));
         break;
     }

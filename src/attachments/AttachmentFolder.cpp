@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace dp {
+namespace dp::attachments {
 
 AttachmentFolder::AttachmentFolder(const QString& programDir) : m_folder(programDir) {
     if (!m_folder.isEmpty() && !m_folder.endsWith(QLatin1Char('/')))
@@ -67,4 +67,4 @@ bool AttachmentFolder::copyIn(const QString& source, const QString& name) const 
     return out.commit();
 }
 
-} // namespace dp
+} // namespace dp::attachments

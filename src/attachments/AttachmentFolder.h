@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace dp {
+namespace dp::attachments {
 
 // The attachment slots of a sheet: the bare names of up to three files and their
 // descriptions, as the hidden labels lblFile01..lblDesc03 hold them.
@@ -43,4 +43,4 @@ class AttachmentFolder {
     QString m_folder;
 };
 
-} // namespace dp
+} // namespace dp::attachments

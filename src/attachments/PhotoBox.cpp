@@ -6,8 +6,9 @@
 
 namespace dp {
 
-PhotoBox::PhotoBox(QWidget* parent) : QFrame(parent), m_placeholder(PhotoStore::placeholder()) {
-    setFixedSize(PhotoStore::kBoxSize);
+PhotoBox::PhotoBox(QWidget* parent)
+    : QFrame(parent), m_placeholder(attachments::PhotoStore::placeholder()) {
+    setFixedSize(attachments::PhotoStore::kBoxSize);
     setFrameShape(QFrame::NoFrame);
 }
 
@@ -31,7 +32,7 @@ void PhotoBox::showPlaceholder() {
 }
 
 QSize PhotoBox::sizeHint() const {
-    return PhotoStore::kBoxSize;
+    return attachments::PhotoStore::kBoxSize;
 }
 
 void PhotoBox::paintEvent(QPaintEvent*) {

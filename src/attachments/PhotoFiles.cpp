@@ -15,7 +15,7 @@ std::optional<QImage> pickPicture(AppContext& ctx, QWidget* parent) {
         QString(), QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (picked.isEmpty())
         return std::nullopt;
-    return PhotoStore::readPicture(picked);
+    return attachments::PhotoStore::readPicture(picked);
 }
 
 bool savePictureAs(AppContext& ctx, QWidget* parent, const QImage& picture) {
@@ -29,7 +29,7 @@ bool savePictureAs(AppContext& ctx, QWidget* parent, const QImage& picture) {
         path += QStringLiteral(".jpg");
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "jpeg";
-    if (PhotoStore::writePicture(picture, path, format.constData()))
+    if (attachments::PhotoStore::writePicture(picture, path, format.constData()))
         return true;
     ctx.platform().notice(
         parent, NoticeKind::Error,

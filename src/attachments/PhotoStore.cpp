@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <QSaveFile>
 
-namespace dp {
+namespace dp::attachments {
 
 namespace {
 const int kJpegQuality = 90;
@@ -114,4 +114,4 @@ QImage PhotoStore::placeholder() {
     return img;
 }
 
-} // namespace dp
+} // namespace dp::attachments

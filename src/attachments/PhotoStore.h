@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace dp {
+namespace dp::attachments {
 
 // Product photos live beside the archive, one JPEG per product in the folder "Schedario",
 // named after the product's archive position: the position is the only link, and since
@@ -40,4 +40,4 @@ class PhotoStore {
     QString m_dir;
 };
 
-} // namespace dp
+} // namespace dp::attachments

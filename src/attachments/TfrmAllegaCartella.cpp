@@ -137,7 +137,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(AppContext& ctx, QWidget* owner)
     m_slots[0].file->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmAllegaCartella::prepare(const QString& mode, const AttachmentSlots& slots) {
+void TfrmAllegaCartella::prepare(const QString& mode, const attachments::AttachmentSlots& slots) {
     setMemory(mode);
     for (int i = 0; i < 3; ++i) {
         m_slots[i].file->setText(text::trim(slots.files[i]));
@@ -145,8 +145,8 @@ void TfrmAllegaCartella::prepare(const QString& mode, const AttachmentSlots& slo
     }
 }
 
-AttachmentSlots TfrmAllegaCartella::slots() const {
-    AttachmentSlots out;
+attachments::AttachmentSlots TfrmAllegaCartella::slots() const {
+    attachments::AttachmentSlots out;
     for (int i = 0; i < 3; ++i) {
         out.files[i] = text::trim(m_slots[i].file->text());
         out.descs[i] = text::trim(m_slots[i].desc->text());
@@ -162,7 +162,7 @@ void TfrmAllegaCartella::editSlotsOf(AppContext& ctx, QWidget* screen, const QSt
                 return l;
         return nullptr;
     };
-    AttachmentSlots held;
+    attachments::AttachmentSlots held;
     for (int i = 0; i < 3; ++i) {
         if (QLabel* l = label("lblFile", i))
             held.files[i] = l->text();
@@ -173,7 +173,7 @@ void TfrmAllegaCartella::editSlotsOf(AppContext& ctx, QWidget* screen, const QSt
     dialog.prepare(mode, held);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const AttachmentSlots chosen = dialog.slots();
+    const attachments::AttachmentSlots chosen = dialog.slots();
     for (int i = 0; i < 3; ++i) {
         if (QLabel* l = label("lblFile", i))
             l->setText(chosen.files[i]);
@@ -194,14 +194,14 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     if (picked.isEmpty())
         return;
     const QString name = text::trim(QFileInfo(picked).fileName());
-    switch (AttachmentFolder::checkName(name)) {
-    case AttachmentFolder::NameProblem::TooLong:
+    switch (attachments::AttachmentFolder::checkName(name)) {
+    case attachments::AttachmentFolder::NameProblem::TooLong:
         platform.notice(this, NoticeKind::Warning, kTooLong);
         return;
-    case AttachmentFolder::NameProblem::NotStorable:
+    case attachments::AttachmentFolder::NameProblem::NotStorable:
         platform.notice(this, NoticeKind::Warning, kNotStorable);
         return;
-    case AttachmentFolder::NameProblem::None:
+    case attachments::AttachmentFolder::NameProblem::None:
         break;
     }
 

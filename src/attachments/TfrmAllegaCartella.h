@@ -21,9 +21,9 @@ class TfrmAllegaCartella final : public ToolDialog {
     TfrmAllegaCartella(AppContext& ctx, QWidget* owner);
 
     // The opener's tag ("clienti", "fornitori", "magazzino") and the slots of its sheet.
-    void prepare(const QString& mode, const AttachmentSlots& slots);
+    void prepare(const QString& mode, const attachments::AttachmentSlots& slots);
     // The six fields, trimmed.
-    AttachmentSlots slots() const;
+    attachments::AttachmentSlots slots() const;
 
     // The whole hand-over for an archive screen: opens the dialog on the slots held by the
     // screen's hidden labels lblFile01..lblDesc03 and, after "Applica e chiudi", writes the
@@ -47,7 +47,7 @@ class TfrmAllegaCartella final : public ToolDialog {
     };
     void refreshOpen(int slot);
 
-    AttachmentFolder m_folder;
+    attachments::AttachmentFolder m_folder;
     std::array<Slot, 3> m_slots{};
     QPushButton* m_apply;
     QPushButton* m_cancel;

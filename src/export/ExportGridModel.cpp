@@ -2,9 +2,9 @@
 
 #include "storage/Win1252.h"
 
-namespace dp::exports {
+namespace dp {
 
-ExportGridModel::ExportGridModel(const ExportConfig& config, QObject* parent)
+ExportGridModel::ExportGridModel(const exports::ExportConfig& config, QObject* parent)
     : QAbstractTableModel(parent), m_config(config) {}
 
 void ExportGridModel::setRows(std::shared_ptr<const TextRows> rows) {
@@ -28,7 +28,7 @@ QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
         return {};
     const int column = index.column() - 1;
     if (role == Qt::TextAlignmentRole) {
-        const bool right = column < 0 || m_config.columns[column].kind == CellKind::Right;
+        const bool right = column < 0 || m_config.columns[column].kind == exports::CellKind::Right;
         return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
     }
     if (role != Qt::DisplayRole)
@@ -49,4 +49,4 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
     return m_config.gridHeader(section - 1);
 }
 
-} // namespace dp::exports
+} // namespace dp

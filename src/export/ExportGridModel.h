@@ -7,14 +7,14 @@
 
 #include <memory>
 
-namespace dp::exports {
+namespace dp {
 
 // The export grid: the column "N." with the 1-based record number, then one column per
 // exported field, over the export's rows; cells are made and decoded only when shown.
 class ExportGridModel final : public QAbstractTableModel {
     Q_OBJECT
   public:
-    ExportGridModel(const ExportConfig& config, QObject* parent = nullptr);
+    ExportGridModel(const exports::ExportConfig& config, QObject* parent = nullptr);
 
     void setRows(std::shared_ptr<const TextRows> rows);
     const std::shared_ptr<const TextRows>& rows() const { return m_rows; }
@@ -26,9 +26,9 @@ class ExportGridModel final : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
   private:
-    const ExportConfig& m_config;
+    const exports::ExportConfig& m_config;
     std::shared_ptr<const TextRows> m_rows;
     mutable QByteArray m_buffer;
 };
 
-} // namespace dp::exports
+} // namespace dp

@@ -24,7 +24,7 @@
 
 #include <memory>
 
-namespace dp::exports {
+namespace dp {
 
 namespace {
 
@@ -80,7 +80,7 @@ class Progress {
 
 } // namespace
 
-ExportScreen::ExportScreen(AppContext& ctx, QWidget* owner, const ExportConfig& config)
+ExportScreen::ExportScreen(AppContext& ctx, QWidget* owner, const exports::ExportConfig& config)
     : ToolDialog(ctx, owner, QString::fromLatin1(config.className),
                  QString::fromUtf8(config.caption)),
       m_config(config), m_model(new ExportGridModel(config, this)) {
@@ -153,11 +153,11 @@ void ExportScreen::showEvent(QShowEvent* event) {
 }
 
 void ExportScreen::FormShow() {
-    SnapshotLoad load;
+    exports::SnapshotLoad load;
     {
         Progress progress(this, QStringLiteral("Lettura dell'archivio in corso. Attendere..."));
-        load = takeSnapshot(m_config, archivePath(),
-                            [&](qint64 done, qint64 total) { progress(done, total); });
+        load = exports::takeSnapshot(m_config, archivePath(),
+                                     [&](qint64 done, qint64 total) { progress(done, total); });
     }
     m_model->setRows(std::move(load.rows));
     // A grid that could not be filled is never written as if it were the archive.
@@ -176,16 +176,16 @@ void ExportScreen::cmdEsportaClick() {
     Platform& p = context().platform();
     if (!m_model->rows() || !p.question(this, kAskExport))
         return;
-    SpreadsheetWriter::Result result;
+    exports::SpreadsheetWriter::Result result;
     {
         Progress progress(this,
                           QStringLiteral("Esportazione dei dati in Excel in corso. Attendere..."));
-        result =
-            SpreadsheetWriter::save(filePath(), m_config, *m_model->rows(), std::ref(progress));
+        result = exports::SpreadsheetWriter::save(filePath(), m_config, *m_model->rows(),
+                                                  std::ref(progress));
     }
-    if (result == SpreadsheetWriter::Result::Cancelled)
+    if (result == exports::SpreadsheetWriter::Result::Cancelled)
         return;
-    if (result == SpreadsheetWriter::Result::Failed) {
+    if (result == exports::SpreadsheetWriter::Result::Failed) {
         // A journal that could no longer be read is the archive's fault, not the file's.
         if (m_model->rows()->failed())
             reportArchiveError(context(), this);
@@ -205,11 +205,11 @@ void ExportScreen::cmdEsciClick() {
     close();
 }
 
-void openExport(AppContext& ctx, QWidget* owner, const ExportConfig& config,
+void openExport(AppContext& ctx, QWidget* owner, const exports::ExportConfig& config,
                 const QString& journalPath) {
     auto screen = std::make_unique<ExportScreen>(ctx, owner, config);
     screen->setJournalPath(journalPath);
     screen->exec();
 }
 
-} // namespace dp::exports
+} // namespace dp

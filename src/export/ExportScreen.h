@@ -9,7 +9,7 @@ class QLabel;
 class QTableView;
 class QToolButton;
 
-namespace dp::exports {
+namespace dp {
 
 class ExportGridModel;
 
@@ -20,9 +20,9 @@ class ExportGridModel;
 class ExportScreen final : public ToolDialog {
     Q_OBJECT
   public:
-    ExportScreen(AppContext& ctx, QWidget* owner, const ExportConfig& config);
+    ExportScreen(AppContext& ctx, QWidget* owner, const exports::ExportConfig& config);
 
-    const ExportConfig& config() const { return m_config; }
+    const exports::ExportConfig& config() const { return m_config; }
     // The journal the export reads (journal screens; handed over by the opener).
     void setJournalPath(const QString& path) { m_journalPath = path; }
     QString archivePath() const;
@@ -40,7 +40,7 @@ class ExportScreen final : public ToolDialog {
   private:
     void FormShow();
 
-    const ExportConfig& m_config;
+    const exports::ExportConfig& m_config;
     QString m_journalPath;
     ExportGridModel* m_model;
     QTableView* m_grid;
@@ -52,7 +52,7 @@ class ExportScreen final : public ToolDialog {
 
 // Creates the export screen of `config` owned by `owner`, shows it modally and destroys it
 // when it closes. Journal exports read the journal at `journalPath`.
-void openExport(AppContext& ctx, QWidget* owner, const ExportConfig& config,
+void openExport(AppContext& ctx, QWidget* owner, const exports::ExportConfig& config,
                 const QString& journalPath = QString());
 
-} // namespace dp::exports
+} // namespace dp

@@ -16,7 +16,7 @@
 
 #include <memory>
 
-namespace dp::printing {
+namespace dp {
 
 namespace {
 const QString kWith = QStringLiteral("con");
@@ -24,7 +24,8 @@ const QString kWithout = QStringLiteral("senza");
 } // namespace
 
 ProductSheetOptions::ProductSheetOptions(AppContext& ctx, QWidget* owner,
-                                         const ProductOptionsConfig& config, SheetSource* sheet)
+                                         const ProductOptionsConfig& config,
+                                         printing::SheetSource* sheet)
     : ToolDialog(ctx, owner, QString::fromLatin1(config.className),
                  QString::fromUtf8(config.caption)),
       m_config(config), m_sheet(sheet) {
@@ -58,9 +59,9 @@ ProductSheetOptions::ProductSheetOptions(AppContext& ctx, QWidget* owner,
     m_imgBianco->setPixmap(blank);
     m_imgBianco->hide();
 
-    auto* confirm =
-        new QPushButton(icon(config.output == SheetOutput::Print ? Icon::Print : Icon::Preview),
-                        QString::fromUtf8(config.confirm), this);
+    auto* confirm = new QPushButton(
+        icon(config.output == printing::SheetOutput::Print ? Icon::Print : Icon::Preview),
+        QString::fromUtf8(config.confirm), this);
     confirm->setObjectName(QStringLiteral("btnStampa"));
     confirm->setDefault(true);
     confirm->setAutoDefault(true);
@@ -104,24 +105,26 @@ void ProductSheetOptions::btnStampaClick() {
         reject();
         return;
     }
-    auto sheet = productSheet(*m_sheet, memory() == kWith, m_photo, context().platform().now());
+    auto sheet =
+        printing::productSheet(*m_sheet, memory() == kWith, m_photo, context().platform().now());
     if (const QString* warning = std::get_if<QString>(&sheet)) {
         context().platform().notice(this, NoticeKind::Warning, *warning);
         reject();
         return;
     }
-    outputSheet(context(), this, std::get<report::ReportDocument>(sheet), m_config.output);
+    printing::outputSheet(context(), this, std::get<report::ReportDocument>(sheet),
+                          m_config.output);
     accept();
 }
 
-void openProductSheetOptions(AppContext& ctx, QWidget* productScreen, SheetOutput output,
-                             SheetSource& sheet) {
+void openProductSheetOptions(AppContext& ctx, QWidget* productScreen, printing::SheetOutput output,
+                             printing::SheetSource& sheet) {
     std::unique_ptr<ProductSheetOptions> screen;
-    if (output == SheetOutput::Print)
+    if (output == printing::SheetOutput::Print)
         screen = std::make_unique<TfrmStampaMag>(ctx, productScreen, &sheet);
     else
         screen = std::make_unique<TfrmAnteprimaMag>(ctx, productScreen, &sheet);
     screen->exec();
 }
 
-} // namespace dp::printing
+} // namespace dp

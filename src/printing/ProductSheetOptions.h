@@ -8,7 +8,7 @@
 class QLabel;
 class QRadioButton;
 
-namespace dp::printing {
+namespace dp {
 
 // What tells the print option screen from the preview option screen.
 struct ProductOptionsConfig {
@@ -17,7 +17,7 @@ struct ProductOptionsConfig {
     const char* withPhoto;    // optUno
     const char* withoutPhoto; // optDue
     const char* confirm;      // btnStampa
-    SheetOutput output;
+    printing::SheetOutput output;
 };
 
 // The option screen of the product sheet's print and preview: with or without the photo.
@@ -28,7 +28,7 @@ class ProductSheetOptions : public ToolDialog {
   public:
     // `sheet` is the product sheet that opens the screen; none for the start-up instance.
     ProductSheetOptions(AppContext& ctx, QWidget* owner, const ProductOptionsConfig& config,
-                        SheetSource* sheet);
+                        printing::SheetSource* sheet);
 
     QImage copiedPhoto() const { return m_photo; }
 
@@ -42,7 +42,7 @@ class ProductSheetOptions : public ToolDialog {
     void copyPhoto();
 
     const ProductOptionsConfig& m_config;
-    SheetSource* m_sheet;
+    printing::SheetSource* m_sheet;
     QImage m_photo;
     QLabel* m_imgLogo = nullptr;
     QLabel* m_imgBianco = nullptr;
@@ -50,7 +50,7 @@ class ProductSheetOptions : public ToolDialog {
 
 // Opens a fresh option screen of that kind owned by the product sheet, modally, and
 // destroys it when it closes.
-void openProductSheetOptions(AppContext& ctx, QWidget* productScreen, SheetOutput output,
-                             SheetSource& sheet);
+void openProductSheetOptions(AppContext& ctx, QWidget* productScreen, printing::SheetOutput output,
+                             printing::SheetSource& sheet);
 
-} // namespace dp::printing
+} // namespace dp

@@ -1,6 +1,6 @@
 #include "printing/TfrmAnteprimaMag.h"
 
-namespace dp::printing {
+namespace dp {
 
 namespace {
 const ProductOptionsConfig kConfig{
@@ -9,11 +9,11 @@ const ProductOptionsConfig kConfig{
     .withPhoto = "Anteprima dati con foto.",
     .withoutPhoto = "Anteprima dati senza foto.",
     .confirm = "Mostra anteprima",
-    .output = SheetOutput::Preview,
+    .output = printing::SheetOutput::Preview,
 };
 } // namespace
 
-TfrmAnteprimaMag::TfrmAnteprimaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet)
+TfrmAnteprimaMag::TfrmAnteprimaMag(AppContext& ctx, QWidget* owner, printing::SheetSource* sheet)
     : ProductSheetOptions(ctx, owner, kConfig, sheet) {}
 
-} // namespace dp::printing
+} // namespace dp

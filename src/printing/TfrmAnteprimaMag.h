@@ -2,13 +2,13 @@
 
 #include "printing/ProductSheetOptions.h"
 
-namespace dp::printing {
+namespace dp {
 
 // The product sheet's preview, with or without the photo.
 class TfrmAnteprimaMag final : public ProductSheetOptions {
     Q_OBJECT
   public:
-    TfrmAnteprimaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet = nullptr);
+    TfrmAnteprimaMag(AppContext& ctx, QWidget* owner, printing::SheetSource* sheet = nullptr);
 };
 
-} // namespace dp::printing
+} // namespace dp

@@ -1,6 +1,6 @@
 #include "printing/TfrmStampaMag.h"
 
-namespace dp::printing {
+namespace dp {
 
 namespace {
 const ProductOptionsConfig kConfig{
@@ -9,11 +9,11 @@ const ProductOptionsConfig kConfig{
     .withPhoto = "Stampa dati con foto.",
     .withoutPhoto = "Stampa dati senza foto.",
     .confirm = "Stampa",
-    .output = SheetOutput::Print,
+    .output = printing::SheetOutput::Print,
 };
 } // namespace
 
-TfrmStampaMag::TfrmStampaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet)
+TfrmStampaMag::TfrmStampaMag(AppContext& ctx, QWidget* owner, printing::SheetSource* sheet)
     : ProductSheetOptions(ctx, owner, kConfig, sheet) {}
 
-} // namespace dp::printing
+} // namespace dp

@@ -2,13 +2,13 @@
 
 #include "printing/ProductSheetOptions.h"
 
-namespace dp::printing {
+namespace dp {
 
 // The product sheet's print, with or without the photo.
 class TfrmStampaMag final : public ProductSheetOptions {
     Q_OBJECT
   public:
-    TfrmStampaMag(AppContext& ctx, QWidget* owner, SheetSource* sheet = nullptr);
+    TfrmStampaMag(AppContext& ctx, QWidget* owner, printing::SheetSource* sheet = nullptr);
 };
 
-} // namespace dp::printing
+} // namespace dp

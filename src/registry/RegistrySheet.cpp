@@ -402,7 +402,7 @@ void RegistrySheet::btnIbanClick() {
 }
 
 void RegistrySheet::cmdEsportaClick() {
-    exports::openExport(context(), this, exports::exportConfig(m_config.exportArchive));
+    openExport(context(), this, exports::exportConfig(m_config.exportArchive));
 }
 
 void RegistrySheet::cmdGuidaClick() {

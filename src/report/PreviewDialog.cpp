@@ -19,7 +19,7 @@
 #include <climits>
 #include <cmath>
 
-namespace dp::report {
+namespace dp {
 
 namespace {
 
@@ -35,7 +35,7 @@ constexpr int kCacheBytes = 48 << 20; // drawn pages kept for scrolling back and
 // into sight; the last pages drawn are kept for as long as the zoom stays.
 class PreviewPages final : public QAbstractScrollArea {
   public:
-    explicit PreviewPages(const PageSource& document, QWidget* parent)
+    explicit PreviewPages(const report::PageSource& document, QWidget* parent)
         : QAbstractScrollArea(parent), m_document(document), m_cache(kCacheBytes) {
         setObjectName(QStringLiteral("pnlPagine"));
         viewport()->setAutoFillBackground(false);
@@ -176,7 +176,7 @@ class PreviewPages final : public QAbstractScrollArea {
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setRenderHint(QPainter::TextAntialiasing);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            paintPage(m_document.layoutPage(index), m_document.pageLayout(), painter, dpi);
+            report::paintPage(m_document.layoutPage(index), m_document.pageLayout(), painter, dpi);
         }
         const int bytes = int(std::min<qsizetype>(image.sizeInBytes(), INT_MAX));
         if (bytes <= kCacheBytes)
@@ -184,13 +184,13 @@ class PreviewPages final : public QAbstractScrollArea {
         return image;
     }
 
-    const PageSource& m_document;
+    const report::PageSource& m_document;
     QSizeF m_paperMm;
     qreal m_zoom = 1.0;
     QCache<int, QImage> m_cache;
 };
 
-PreviewDialog::PreviewDialog(const PageSource& document, QWidget* parent)
+PreviewDialog::PreviewDialog(const report::PageSource& document, QWidget* parent)
     : QDialog(parent), m_document(document), m_pages(new PreviewPages(document, this)) {
     setObjectName(QStringLiteral("dlgAnteprima"));
     setWindowTitle(QStringLiteral(" Anteprima di stampa"));
@@ -328,4 +328,4 @@ void PreviewDialog::syncPage() {
     }
 }
 
-} // namespace dp::report
+} // namespace dp

@@ -8,7 +8,7 @@ class QAction;
 class QLabel;
 class QSpinBox;
 
-namespace dp::report {
+namespace dp {
 
 class PreviewPages;
 
@@ -19,7 +19,7 @@ class PreviewPages;
 class PreviewDialog final : public QDialog {
     Q_OBJECT
   public:
-    explicit PreviewDialog(const PageSource& document, QWidget* parent = nullptr);
+    explicit PreviewDialog(const report::PageSource& document, QWidget* parent = nullptr);
 
     qreal zoomFactor() const;
     // The 0-based page at the top of the view.
@@ -37,10 +37,10 @@ class PreviewDialog final : public QDialog {
     void syncPage();
     QAction* makeAction(const QString& objectName, const QString& text, const QString& tip);
 
-    const PageSource& m_document;
+    const report::PageSource& m_document;
     PreviewPages* m_pages;
     QSpinBox* m_pageBox = nullptr;
     QLabel* m_zoomLabel;
 };
 
-} // namespace dp::report
+} // namespace dp

@@ -352,7 +352,7 @@ void MovementSelection::cmdEsportaClick() {
     setLinkColour(style::kLink);
     m_file->setText(context().path(Journal::fileName(m_kind.kind)));
     if (const auto* config = exports::findExportConfig(QString::fromLatin1(m_kind.exportClass)))
-        exports::openExport(context(), this, *config, m_file->text());
+        openExport(context(), this, *config, m_file->text());
 }
 
 void MovementSelection::lnkEsportaClick() {

@@ -57,7 +57,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(AppContext& ctx)
         makeWaitingLabel(this, QStringLiteral("Caricamento inventario in corso. Attendere..."));
     m_esci = makePicture(this, QStringLiteral("imgEsci"), QStringLiteral("Chiudi"),
                          QStringLiteral("exit"));
-    m_guida = makePicture(this, QStringLiteral("imgGuida"), helpTitle(HelpTopic::Inventario),
+    m_guida = makePicture(this, QStringLiteral("imgGuida"), help::title(HelpTopic::Inventario),
                           QStringLiteral("help"));
 
     auto* field = new QHBoxLayout;

@@ -65,7 +65,7 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     auto* guida = new QToolButton(this);
     guida->setObjectName(QStringLiteral("imgGuida"));
     guida->setAutoRaise(true);
-    guida->setToolTip(helpTitle(config.help));
+    guida->setToolTip(help::title(config.help));
     guida->setIconSize(QSize(style::kToolIcon, style::kToolIcon));
     guida->setCursor(Qt::PointingHandCursor);
     guida->setIcon(icon(Icon::Help));

@@ -70,8 +70,8 @@ TfrmGuida::TfrmGuida(AppContext& ctx, QWidget* owner)
 }
 
 void TfrmGuida::setTopic(HelpTopic topic) {
-    m_lblTitolo->setText(helpTitle(topic));
-    m_txtGuida->setPlainText(helpText(topic));
+    m_lblTitolo->setText(help::title(topic));
+    m_txtGuida->setPlainText(help::text(topic));
 }
 
 void TfrmGuida::showEvent(QShowEvent* event) {

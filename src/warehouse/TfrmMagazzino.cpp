@@ -4,10 +4,10 @@
 #include "attachments/PhotoBox.h"
 #include "attachments/PhotoStore.h"
 #include "attachments/TfrmAllegaCartella.h"
+#include "export/ExportScreen.h"
 #include "printing/ProductSheetOptions.h"
 #include "search/RecordListScreen.h"
 #include "search/SearchScreen.h"
-#include "export/ExportScreen.h"
 #include "storage/Layouts.h"
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
@@ -405,7 +405,7 @@ void TfrmMagazzino::buildLayout() {
 
     // Hidden: the placeholder picture.
     auto* bianco = caption(this, QString(), "imgBianco");
-    bianco->setPixmap(QPixmap::fromImage(PhotoStore::placeholder()));
+    bianco->setPixmap(QPixmap::fromImage(attachments::PhotoStore::placeholder()));
     bianco->hide();
 
     auto* left = new QVBoxLayout;
@@ -547,7 +547,7 @@ void TfrmMagazzino::openSheetOptions(printing::SheetOutput output) {
     // cost defaults; without a photo it gets none, and prints an empty photo area.
     printing::ControlSheetSource sheet(
         this, [this] { return m_photo->hasPhoto() ? m_photo->picture() : QImage(); });
-    printing::openProductSheetOptions(context(), this, output, sheet);
+    openProductSheetOptions(context(), this, output, sheet);
 }
 
 void TfrmMagazzino::btnStampaClick() {
@@ -560,7 +560,7 @@ void TfrmMagazzino::btnAnteprimaClick() {
 
 // The export reads the archive file, not the sheet.
 void TfrmMagazzino::btnEsportaClick() {
-    exports::openExport(context(), this, exports::exportConfig(exports::ExportArchive::Products));
+    openExport(context(), this, exports::exportConfig(exports::ExportArchive::Products));
 }
 
 void TfrmMagazzino::btnGuidaClick() {
@@ -595,7 +595,7 @@ bool TfrmMagazzino::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMagazzino::loadPhoto(qint64 position) {
-    const PhotoStore store(context().programDir());
+    const attachments::PhotoStore store(context().programDir());
     if (const auto picture = store.load(position))
         m_photo->setStoredPicture(*picture, position);
     else
@@ -603,7 +603,7 @@ void TfrmMagazzino::loadPhoto(qint64 position) {
 }
 
 bool TfrmMagazzino::storePhoto(qint64 position) {
-    const PhotoStore store(context().programDir());
+    const attachments::PhotoStore store(context().programDir());
     // The picture was read from this very file: encoding it again would only lose quality.
     if (m_photo->storedAt() == position && QFile::exists(store.filePath(position)))
         return true;

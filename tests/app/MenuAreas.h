@@ -23,7 +23,8 @@ inline void addMenuAreaRows() {
     for (const auto& [stem, area] : areas)
         for (const char* prefix : {"img", "btn"})
             QTest::addRow("%s%s", prefix, stem)
-                << prefix + QString::fromLatin1(stem) << QString::fromLatin1(area);
+                << QString::fromLatin1(prefix) + QString::fromLatin1(stem)
+                << QString::fromLatin1(area);
 }
 
 } // namespace dp::test

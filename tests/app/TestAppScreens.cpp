@@ -3,6 +3,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/AreaScreen.h"
@@ -11,10 +12,11 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using namespace dp;
 using namespace dp::test;
@@ -35,15 +37,15 @@ class TestAppScreens : public QObject {
     std::unique_ptr<TfrmPassword> m_login;
     std::unique_ptr<TfrmAvvio> m_menu;
 
-    QLineEdit* txtPassword() const { return m_login->findChild<QLineEdit*>("txtPassword"); }
+    QLineEdit* txtPassword() const { return m_login->findChild<QLineEdit*>(u"txtPassword"_s); }
     QAbstractButton* loginButton(const char* name) const {
-        return m_login->findChild<QAbstractButton*>(name);
+        return m_login->findChild<QAbstractButton*>(QLatin1String(name));
     }
     QAbstractButton* menuButton(const QString& name) const {
         return m_menu->findChild<QAbstractButton*>(name);
     }
     void writePassword(const QByteArray& value) {
-        writeFile(m_dir.path() + "/unins000.dll", "[Accesso]\r\nValore=" + value + "\r\n");
+        writeFile(m_dir.path() + u"/unins000.dll"_s, "[Accesso]\r\nValore=" + value + "\r\n");
     }
     void showLogin() {
         m_login->show();
@@ -59,7 +61,7 @@ class TestAppScreens : public QObject {
         m_menu = std::make_unique<TfrmAvvio>(*m_ctx);
         m_ctx->registerScreen(m_login.get());
         m_ctx->registerScreen(m_menu.get());
-        writePassword(PasswordStore::scramble(u"DEPOTTA").toLatin1());
+        writePassword(app::PasswordStore::scramble(u"DEPOTTA").toLatin1());
     }
     void cleanup() {
         m_menu.reset();
@@ -120,9 +122,9 @@ class TestAppScreens : public QObject {
     void wrongPasswordEmptiesTheBox() {
         QFETCH(bool, fileExists);
         if (!fileExists)
-            QFile::remove(m_dir.path() + "/unins000.dll");
+            QFile::remove(m_dir.path() + u"/unins000.dll"_s);
         showLogin();
-        QTest::keyClicks(txtPassword(), "DEPOTT");
+        QTest::keyClicks(txtPassword(), u"DEPOTT"_s);
         QTest::keyClick(txtPassword(), Qt::Key_Return);
         QCOMPARE(m_platform->shown.size(), 1);
         QCOMPARE(m_platform->lastKind(), FakePlatform::Kind::Message);
@@ -133,7 +135,7 @@ class TestAppScreens : public QObject {
         QVERIFY(m_login->isVisible());
         QVERIFY(!m_menu->isVisible());
         // Further attempts are allowed.
-        QTest::keyClicks(txtPassword(), "depotta");
+        QTest::keyClicks(txtPassword(), u"depotta"_s);
         QTest::keyClick(txtPassword(), Qt::Key_Return);
         QCOMPARE(m_platform->shown.size(), fileExists ? 1 : 2);
         QCOMPARE(m_menu->isVisible(), fileExists);
@@ -142,7 +144,7 @@ class TestAppScreens : public QObject {
     void unreadableStoreLeavesTheScreenAsItWas() {
         writePassword("6403E7Z9831D56");
         showLogin();
-        QTest::keyClicks(txtPassword(), "DEPOTTA");
+        QTest::keyClicks(txtPassword(), u"DEPOTTA"_s);
         QTest::mouseClick(loginButton("cmdOK"), Qt::LeftButton);
         QCOMPARE(m_platform->shown.size(), 1);
         QCOMPARE(m_platform->lastKind(), FakePlatform::Kind::Message);
@@ -155,7 +157,7 @@ class TestAppScreens : public QObject {
 
     void highlightFramesThePasswordBox() {
         showLogin();
-        auto* eff = m_login->findChild<QWidget*>("effPassword");
+        auto* eff = m_login->findChild<QWidget*>(u"effPassword"_s);
         QVERIFY(eff);
         QVERIFY(eff->isVisible());
         loginButton("cmdEsci")->setFocus();
@@ -177,14 +179,8 @@ class TestAppScreens : public QObject {
     void backupIconOpensTheBackupScreen() {
         m_menu->show();
         QString opened;
-        QTimer::singleShot(0, [&] {
-            auto* modal = m_menu->findChild<QDialog*>(QStringLiteral("TfrmCopiaSicurezza"));
-            opened =
-                modal && modal->isVisible() && modal->isModal() ? modal->objectName() : QString();
-            if (modal)
-                modal->close();
-        });
-        menuButton("imgCopia")->click();
+        test::whileModal([&] { menuButton(u"imgCopia"_s)->click(); },
+                         [&](QWidget* modal) { opened = modal->objectName(); });
         QCOMPARE(opened, QStringLiteral("TfrmCopiaSicurezza"));
         QVERIFY(m_menu->isVisible());
     }
@@ -222,29 +218,29 @@ class TestAppScreens : public QObject {
 
     void missingAreasAreDisabled() {
         m_menu->show();
-        const QStringList entries = {"imgClienti",   "btnClienti", "imgMagazzino",
-                                     "btnMagazzino", "imgScarico", "btnScarico"};
+        const QStringList entries = {u"imgClienti"_s,   u"btnClienti"_s, u"imgMagazzino"_s,
+                                     u"btnMagazzino"_s, u"imgScarico"_s, u"btnScarico"_s};
         for (const QString& name : entries)
             QVERIFY2(!menuButton(name)->isEnabled(), qPrintable(name));
-        QVERIFY(menuButton("icoSito")->isEnabled());
-        QVERIFY(menuButton("imgEsci")->isEnabled());
+        QVERIFY(menuButton(u"icoSito"_s)->isEnabled());
+        QVERIFY(menuButton(u"imgEsci"_s)->isEnabled());
 
         // An area registered after the menu was created is found the next time it shows.
         m_menu->hide();
         AreaScreen area(*m_ctx, QStringLiteral("TfrmMagazzino"), QStringLiteral(" Area"));
         m_ctx->registerScreen(&area);
         m_menu->show();
-        QVERIFY(menuButton("imgMagazzino")->isEnabled());
-        QVERIFY(menuButton("btnMagazzino")->isEnabled());
-        QVERIFY(!menuButton("imgClienti")->isEnabled());
+        QVERIFY(menuButton(u"imgMagazzino"_s)->isEnabled());
+        QVERIFY(menuButton(u"btnMagazzino"_s)->isEnabled());
+        QVERIFY(!menuButton(u"imgClienti"_s)->isEnabled());
     }
 
     void siteAndExit() {
         m_menu->show();
-        QTest::mouseClick(menuButton("icoSito"), Qt::LeftButton);
+        QTest::mouseClick(menuButton(u"icoSito"_s), Qt::LeftButton);
         QCOMPARE(m_platform->opened, QStringList{QStringLiteral("https://www.depotta.it")});
         QVERIFY(m_menu->isVisible());
-        QTest::mouseClick(menuButton("imgEsci"), Qt::LeftButton);
+        QTest::mouseClick(menuButton(u"imgEsci"_s), Qt::LeftButton);
         QVERIFY(m_menu->isHidden());
     }
 };

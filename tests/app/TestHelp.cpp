@@ -247,7 +247,7 @@ class TestHelp : public QObject {
              u"Esportazione archivio movimenti di scarico merce in Microsoft Excel.",
              u"Il file si chiama Registro_Scarico.xls"},
         };
-        QCOMPARE(helpTopics().size(), int(std::size(rows)));
+        QCOMPARE(help::topics().size(), int(std::size(rows)));
         for (const auto& [topic, title, fragment] : rows)
             QTest::newRow(QString::fromUtf16(title).toUtf8().constData())
                 << int(topic) << QString::fromUtf16(title) << QString::fromUtf16(fragment);
@@ -257,10 +257,10 @@ class TestHelp : public QObject {
         QFETCH(QString, title);
         QFETCH(QString, fragment);
         const auto t = HelpTopic(topic);
-        QVERIFY(helpTopics().contains(t));
-        QCOMPARE(helpTitle(t), title);
-        QVERIFY(helpText(t).contains(fragment));
-        for (const QString& p : helpParagraphs(t))
+        QVERIFY(help::topics().contains(t));
+        QCOMPARE(help::title(t), title);
+        QVERIFY(help::text(t).contains(fragment));
+        for (const QString& p : help::paragraphs(t))
             QVERIFY2(p.size() > 40 && p == p.trimmed(), qPrintable(p));
     }
 
@@ -294,9 +294,9 @@ class TestHelp : public QObject {
     }
 
     void initialPasswordOpensTheShippedFile() {
-        QVERIFY(helpText(HelpTopic::Generale).contains(u"password è DEPOTTA"_s));
-        const PasswordStore shipped(QStringLiteral(DP_SOURCE_DIR "/resources/"));
-        QCOMPARE(shipped.verify(u"depotta"_s), PasswordStore::Check::Match);
+        QVERIFY(help::text(HelpTopic::Generale).contains(u"password è DEPOTTA"_s));
+        const app::PasswordStore shipped(QStringLiteral(DP_SOURCE_DIR "/resources/"));
+        QCOMPARE(shipped.verify(u"depotta"_s), app::PasswordStore::Check::Match);
     }
 };
 

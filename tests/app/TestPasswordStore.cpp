@@ -8,8 +8,10 @@
 
 #include <optional>
 
-using dp::IniFile;
-using dp::PasswordStore;
+using namespace Qt::StringLiterals;
+
+using dp::app::IniFile;
+using dp::app::PasswordStore;
 using namespace dp::test;
 
 Q_DECLARE_METATYPE(PasswordStore::Check)
@@ -193,7 +195,7 @@ class TestPasswordStore : public QObject {
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("stored");
         QTest::newRow("255 characters") << QString(255, QLatin1Char('A')) << true;
-        QTest::newRow("255 after trimming") << QString(255, QLatin1Char('A')) + "   " << true;
+        QTest::newRow("255 after trimming") << QString(255, QLatin1Char('A')) + u"   "_s << true;
         QTest::newRow("256 characters") << QString(256, QLatin1Char('A')) << false;
         QTest::newRow("Latin-1 letter") << QStringLiteral("PERCH\u00C9") << true;
         QTest::newRow("euro sign") << QStringLiteral("PREZZO\u20AC") << false;

@@ -99,7 +99,8 @@ class TestStartup : public QObject {
         m_platform = std::make_unique<FakePlatform>(m_dir.path());
         m_ctx = std::make_unique<AppContext>(*m_platform);
         writeFile(m_dir.filePath(u"unins000.dll"_s),
-                  "[Accesso]\r\nValore=" + PasswordStore::scramble(u"DEPOTTA").toLatin1() + "\r\n");
+                  "[Accesso]\r\nValore=" + app::PasswordStore::scramble(u"DEPOTTA").toLatin1() +
+                      "\r\n");
         m_screens = createScreens(*m_ctx);
     }
     void cleanup() {

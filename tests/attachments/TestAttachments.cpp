@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace dp::test {
 
 namespace {
@@ -78,7 +80,7 @@ class TestAttachments : public QObject {
 void TestAttachments::namesTheArchiveCanHold_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("problem");
-    using P = AttachmentFolder::NameProblem;
+    using P = attachments::AttachmentFolder::NameProblem;
     QTest::newRow("plain") << QStringLiteral("listino 2024.pdf") << int(P::None);
     QTest::newRow("accents and euro") << QStringLiteral("Perché costa 5€.doc") << int(P::None);
     QTest::newRow("250 characters")
@@ -98,7 +100,7 @@ void TestAttachments::namesTheArchiveCanHold_data() {
 void TestAttachments::namesTheArchiveCanHold() {
     QFETCH(QString, name);
     QFETCH(int, problem);
-    QCOMPARE(int(AttachmentFolder::checkName(name)), problem);
+    QCOMPARE(int(attachments::AttachmentFolder::checkName(name)), problem);
 }
 
 void TestAttachments::layoutAndOpenState() {
@@ -113,7 +115,7 @@ void TestAttachments::layoutAndOpenState() {
     QVERIFY(f.edit("txtFile01")->isReadOnly());
 
     // The opener's slots come in trimmed; Apri follows the name, blanks counting as none.
-    AttachmentSlots held;
+    attachments::AttachmentSlots held;
     held.files = {QStringLiteral(" listino.pdf "), QStringLiteral("   "), QString()};
     held.descs = {QStringLiteral(" Listino prezzi "), QStringLiteral("Carta d'identità"),
                   QStringLiteral("solo descrizione")};
@@ -130,10 +132,10 @@ void TestAttachments::layoutAndOpenState() {
     // disabled Apri is passed over).
     held.files = {QStringLiteral("a.pdf"), QStringLiteral("b.pdf"), QStringLiteral("c.pdf")};
     f.dialog.prepare(QStringLiteral("clienti"), held);
-    const QStringList order = {"txtFile01",  "btnSfoglia01", "btnApri01", "txtDesc01",
-                               "txtFile02",  "btnSfoglia02", "btnApri02", "txtDesc02",
-                               "txtFile03",  "btnSfoglia03", "btnApri03", "txtDesc03",
-                               "btnApplica", "btnAnnulla"};
+    const QStringList order = {u"txtFile01"_s,  u"btnSfoglia01"_s, u"btnApri01"_s, u"txtDesc01"_s,
+                               u"txtFile02"_s,  u"btnSfoglia02"_s, u"btnApri02"_s, u"txtDesc02"_s,
+                               u"txtFile03"_s,  u"btnSfoglia03"_s, u"btnApri03"_s, u"txtDesc03"_s,
+                               u"btnApplica"_s, u"btnAnnulla"_s};
     f.dialog.show();
     QApplication::setActiveWindow(&f.dialog);
     QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
@@ -191,7 +193,7 @@ void TestAttachments::existingNameAsksBeforeOverwriting() {
 
 void TestAttachments::cancelledPickChangesNothing() {
     DialogFixture f;
-    AttachmentSlots held;
+    attachments::AttachmentSlots held;
     held.files[1] = QStringLiteral("contratto.pdf");
     f.dialog.prepare(QStringLiteral("clienti"), held);
     f.button("btnSfoglia01")->click(); // the fake's dialog answers cancel
@@ -222,7 +224,7 @@ void TestAttachments::failedAttachKeepsTheSlot_data() {
 void TestAttachments::failedAttachKeepsTheSlot() {
     QFETCH(bool, folderBlocked);
     DialogFixture f;
-    AttachmentSlots held;
+    attachments::AttachmentSlots held;
     held.files[0] = QStringLiteral("vecchio.pdf");
     f.dialog.prepare(QStringLiteral("magazzino"), held);
     QString picked = f.source(QStringLiteral("nuovo.pdf"), "dati");
@@ -278,7 +280,7 @@ void TestAttachments::openHandsTheFileLocation() {
 
 void TestAttachments::openMissingFileSaysSo() {
     DialogFixture f;
-    AttachmentSlots held;
+    attachments::AttachmentSlots held;
     held.files[1] = QStringLiteral("perso.doc");
     held.files[2] = QStringLiteral("../Magazzino.pro"); // a record never holds a path
     writeFile(f.dir.path() + QStringLiteral("/Magazzino.pro"), "");

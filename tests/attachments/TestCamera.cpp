@@ -6,6 +6,7 @@
 #include "attachments/TfrmWebCam.h"
 #include "attachments/TfrmZoom.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -158,7 +159,7 @@ void TestCamera::captureAndImport() {
     QCOMPARE(centreOf(f.box("imgCamera")->picture()), QColor(Qt::green));
     QCOMPARE(centreOf(f.box("imgTarget")->picture()), QColor(Qt::red));
 
-    QTimer::singleShot(0, [&] { f.click("btnImportaFoto"); });
+    whenModal([&](QWidget*) { f.click("btnImportaFoto"); });
     QCOMPARE(f.screen.exec(), int(QDialog::Accepted));
     QVERIFY(!f.camera->active);
     QCOMPARE(f.screen.picture().size(), QSize(640, 480));
@@ -170,7 +171,7 @@ void TestCamera::importWithoutCaptureGivesThePlaceholder() {
     CameraFixture f;
     f.click("btnAccendi");
     f.camera->feed(filled(QSize(320, 240), Qt::red));
-    QTimer::singleShot(0, [&] { f.click("btnImportaFoto"); });
+    whenModal([&](QWidget*) { f.click("btnImportaFoto"); });
     QCOMPARE(f.screen.exec(), int(QDialog::Accepted));
     QVERIFY(f.screen.picture().isNull()); // the opener shows its placeholder
 }
@@ -189,7 +190,7 @@ void TestCamera::noCameraLeavesTheScreenUsable() {
     for (const char* b : {"btnCattura", "btnSalvaFotogramma", "btnImportaFoto", "btnClose"})
         QVERIFY(f.enabled(b));
     f.click("btnCattura");
-    QTimer::singleShot(0, [&] { f.click("btnClose"); });
+    whenModal([&](QWidget*) { f.click("btnClose"); });
     QCOMPARE(f.screen.exec(), int(QDialog::Rejected));
 }
 
@@ -198,7 +199,7 @@ void TestCamera::cancelStopsTheCamera() {
     f.click("btnAccendi");
     f.camera->feed(filled(QSize(64, 48), Qt::red));
     f.click("btnCattura");
-    QTimer::singleShot(0, [&] { f.click("btnClose"); });
+    whenModal([&](QWidget*) { f.click("btnClose"); });
     QCOMPARE(f.screen.exec(), int(QDialog::Rejected));
     QVERIFY(!f.camera->active);
 }
@@ -304,7 +305,7 @@ void TestCamera::zoomClosesOnAClick() {
     AppContext ctx(platform);
     TfrmZoom zoom(ctx, nullptr);
     zoom.setPicture(filled(QSize(100, 400), Qt::red)); // tall: room on both sides
-    QTimer::singleShot(50, [&] {
+    whenModal([&](QWidget*) {
         QWidget* picture = zoom.findChild<QWidget*>(QStringLiteral("imgFoto"));
         const QPoint at = onPicture ? zoom.pictureRect().center() : QPoint(3, 3);
         QTest::mouseClick(picture, Qt::LeftButton, {}, at);

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp::checks;
 
 Q_DECLARE_METATYPE(dp::checks::Outcome)
@@ -120,12 +122,12 @@ void TestCheckRules::vatNumber_data() {
     QTest::addColumn<QString>("message");
 
     const auto valid = Outcome::Valid;
-    QTest::newRow("Milano 1") << "12345670157" << valid << kVatValidPrefix + "Milano 1.";
-    QTest::newRow("check digit 0") << "12345070150" << valid << kVatValidPrefix + "Milano 1.";
+    QTest::newRow("Milano 1") << u"12345670157"_s << valid << kVatValidPrefix + u"Milano 1."_s;
+    QTest::newRow("check digit 0") << u"12345070150"_s << valid << kVatValidPrefix + u"Milano 1."_s;
     QTest::newRow("all zeros") << "00000000000" << valid << kVatUnknownOffice;
-    QTest::newRow("office 120") << "76543001200" << valid << kVatValidPrefix + "Bologna 2.";
+    QTest::newRow("office 120") << u"76543001200"_s << valid << kVatValidPrefix + u"Bologna 2."_s;
     QTest::newRow("office 099") << "07654320998" << valid
-                                << kVatValidPrefix + "Chiavari (Genova 2).";
+                                << kVatValidPrefix + u"Chiavari (Genova 2)."_s;
     QTest::newRow("office 040") << "07654320402" << valid
                                 << kVatValidPrefix + QStringLiteral("Forlì.");
     QTest::newRow("office 103 unknown") << "07654321038" << valid << kVatUnknownOffice;
@@ -175,13 +177,14 @@ void TestCheckRules::cardNumber_data() {
         {"3100000000000003", jcb},    {"3300000000000001", jcb},  {"6011111111111117", discover},
     };
     for (const auto& k : kinds)
-        QTest::newRow(k.number) << k.number << valid << cardValid(k.number, k.kind);
+        QTest::newRow(k.number) << k.number << valid
+                                << cardValid(QString::fromLatin1(k.number), k.kind);
     QTest::newRow("groups of four with blanks")
-        << "4111 1111 1111 1111" << valid << cardValid("4111 1111 1111 1111", visa);
+        << u"4111 1111 1111 1111"_s << valid << cardValid(u"4111 1111 1111 1111"_s, visa);
     QTest::newRow("groups of four with dashes")
-        << "4111-1111-1111-1111" << valid << cardValid("4111-1111-1111-1111", visa);
+        << u"4111-1111-1111-1111"_s << valid << cardValid(u"4111-1111-1111-1111"_s, visa);
     QTest::newRow("surrounding blanks shown trimmed")
-        << "  4111111111111111 " << valid << cardValid("4111111111111111", visa);
+        << u"  4111111111111111 "_s << valid << cardValid(u"4111111111111111"_s, visa);
 
     const auto wrong = Outcome::Wrong;
     QTest::newRow("Luhn fails") << "4111111111111112" << wrong << kCardWrong;

@@ -21,6 +21,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using dp::test::FakePlatform;
 
@@ -133,9 +135,9 @@ void TestCheckScreens::screenShowsItsTexts() {
     auto s = shown(screen);
     QCOMPARE(s->objectName(), screen);
     QCOMPARE(s->windowTitle(), caption);
-    QCOMPARE(s->findChild<QLabel*>("lblTitolo")->text(), instruction);
-    QCOMPARE(s->findChild<QPushButton*>("btnControlla")->text(), QStringLiteral("Controlla"));
-    QCOMPARE(s->findChild<QPushButton*>("btnChiudi")->text(), QStringLiteral("Chiudi"));
+    QCOMPARE(s->findChild<QLabel*>(u"lblTitolo"_s)->text(), instruction);
+    QCOMPARE(s->findChild<QPushButton*>(u"btnControlla"_s)->text(), QStringLiteral("Controlla"));
+    QCOMPARE(s->findChild<QPushButton*>(u"btnChiudi"_s)->text(), QStringLiteral("Chiudi"));
     // On show the focus is in the field.
     QCOMPARE(QApplication::focusWidget(), s->findChild<QLineEdit*>(fieldOf(screen)));
 }
@@ -231,7 +233,7 @@ void TestCheckScreens::checkReportsAndClosesOrStays() {
     QCOMPARE(field->text(), value); // handed-in values are neither filtered nor cut
 
     // A mouse click takes the focus to the button, so a warning must bring it back.
-    QTest::mouseClick(s->findChild<QPushButton*>("btnControlla"), Qt::LeftButton);
+    QTest::mouseClick(s->findChild<QPushButton*>(u"btnControlla"_s), Qt::LeftButton);
     QCOMPARE(m_platform->shown.size(), 1);
     QCOMPARE(m_platform->lastKind(), kind);
     QCOMPARE(m_platform->lastText(), message);
@@ -331,7 +333,7 @@ void TestCheckScreens::enterMovesToCheckButton() {
     auto* field = s->findChild<QLineEdit*>(fieldOf(screen));
     s->setValue(value);
     QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), s->findChild<QPushButton*>("btnControlla"));
+    QCOMPARE(QApplication::focusWidget(), s->findChild<QPushButton*>(u"btnControlla"_s));
     QVERIFY(m_platform->shown.isEmpty()); // Enter in the field does not check
     QVERIFY(s->isVisible());
 
@@ -345,7 +347,7 @@ void TestCheckScreens::enterMovesToCheckButton() {
 void TestCheckScreens::chiudiClosesWithoutMessage() {
     auto s = shown(QStringLiteral("TfrmIban"));
     s->setValue(QStringLiteral("IT60"));
-    QTest::mouseClick(s->findChild<QPushButton*>("btnChiudi"), Qt::LeftButton);
+    QTest::mouseClick(s->findChild<QPushButton*>(u"btnChiudi"_s), Qt::LeftButton);
     QVERIFY(!s->isVisible());
     QVERIFY(m_platform->shown.isEmpty());
 }
@@ -394,7 +396,7 @@ void TestCheckScreens::openFunctionsShowModalScreen() {
                          parent = modal->parentWidget();
                          if (auto* field = modal->findChild<QLineEdit*>(fieldOf(screen)))
                              fieldText = field->text();
-                         if (auto* check = modal->findChild<QPushButton*>("btnControlla"))
+                         if (auto* check = modal->findChild<QPushButton*>(u"btnControlla"_s))
                              QTest::mouseClick(check, Qt::LeftButton);
                      });
 

@@ -18,6 +18,8 @@
 #include <optional>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using namespace dp::test;
 using Kind = FakePlatform::Kind;
@@ -243,7 +245,8 @@ void TestSharedSheets::lockedArchiveIsBusy() {
         const RecordFile other(s.path(QStringLiteral("Operazioni_Carico.pro")), TMovimento,
                                RecordFile::Lock::Shared);
         TfrmGiacenza m(s.ctx, s.screen.get());
-        m.prepare(MovementKind::Load, {"12", "V-10", "Ferramenta", "Vite", "Scatola", "12,50"});
+        m.prepare(MovementKind::Load,
+                  {u"12"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"12,50"_s});
         m.show();
         m.findChild<QLineEdit*>(QStringLiteral("txtAggiunta"))->setText(QStringLiteral("5"));
         expectStorageLog(QStringLiteral("Operazioni_Carico.pro"));

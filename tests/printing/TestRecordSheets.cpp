@@ -8,6 +8,7 @@
 #include "report/PreviewDialog.h"
 #include "report/SheetLayout.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 #include "support/PdfText.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -133,17 +133,9 @@ bool clickButton(QWidget* screen, const char* name) {
     return true;
 }
 
-// Does `act` on the modal screen that the next click opens, once it is on show.
-void onModal(QObject* context, std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, context, [act = std::move(act)] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            act(w);
-    });
-}
-
 // The zoom of a preview window on show, closing it; 0 when no preview was open.
 qreal closePreview(QWidget* w) {
-    auto* preview = qobject_cast<report::PreviewDialog*>(w);
+    auto* preview = qobject_cast<PreviewDialog*>(w);
     if (!preview)
         return 0;
     const qreal zoom = preview->pageCount() == 1 ? preview->zoomFactor() : -1;
@@ -560,14 +552,16 @@ void TestRecordSheets::previewOptionScreen() {
                  QStringLiteral("Anteprima dati con foto."));
         QCOMPARE(options.copiedPhoto().pixelColor(0, 0), QColor(Qt::white));
         bool previewShown = false;
-        QTimer::singleShot(0, this, [&] {
-            if (auto* w = qobject_cast<report::PreviewDialog*>(QApplication::activeModalWidget())) {
-                previewShown = true;
-                w->reject();
-            }
-        });
-        options.btnStampaClick();
-        QCoreApplication::processEvents();
+        {
+            const auto watch = test::watchModal([&](QWidget* w) {
+                if (auto* preview = qobject_cast<PreviewDialog*>(w)) {
+                    previewShown = true;
+                    preview->reject();
+                }
+            });
+            options.btnStampaClick();
+            QCoreApplication::processEvents();
+        }
         QVERIFY(!previewShown);
         QCOMPARE(platform.lastKind(), Kind::Warning);
         QVERIFY(platform.lastText().contains(QStringLiteral("\"Giacenza attuale\"")));
@@ -576,13 +570,11 @@ void TestRecordSheets::previewOptionScreen() {
     source.values[QStringLiteral("txtGiacenza")] = QStringLiteral("4");
     TfrmAnteprimaMag options(ctx, &productScreen, &source);
     qreal zoom = 0;
-    QTimer::singleShot(0, this, [&] {
-        if (auto* w = qobject_cast<report::PreviewDialog*>(QApplication::activeModalWidget())) {
-            zoom = w->zoomFactor();
-            w->reject();
-        }
-    });
-    options.btnStampaClick();
+    test::whileModal([&] { options.btnStampaClick(); },
+                     [&](QWidget* w) {
+                         if (auto* preview = qobject_cast<PreviewDialog*>(w))
+                             zoom = preview->zoomFactor();
+                     });
     QCOMPARE(zoom, 1.0);
     QCOMPARE(platform.printDialogs, 0);
 }
@@ -599,10 +591,9 @@ void TestRecordSheets::registryButtons_data() {
                                  << QStringLiteral("Cognome e nome: Rossi")
                                  << QStringLiteral("SCHEDA ANAGRAFICA CLIENTE")
                                  << QStringLiteral("Cliente.pdf");
-    QTest::newRow("TfrmFornitori") << false << QStringLiteral("txtDitta")
-                                   << QStringLiteral("Denominazione Ditta: Rossi")
-                                   << QStringLiteral("SCHEDA ANAGRAFICA FORNITORE")
-                                   << QStringLiteral("Fornitore.pdf");
+    QTest::newRow("TfrmFornitori")
+        << false << QStringLiteral("txtDitta") << QStringLiteral("Denominazione Ditta: Rossi")
+        << QStringLiteral("SCHEDA ANAGRAFICA FORNITORE") << QStringLiteral("Fornitore.pdf");
 }
 
 void TestRecordSheets::registryButtons() {
@@ -629,7 +620,7 @@ void TestRecordSheets::registryButtons() {
     QVERIFY(hasPdfLine(printed, line));
 
     qreal zoom = 0;
-    onModal(this, [&](QWidget* w) { zoom = closePreview(w); });
+    test::whenModal([&](QWidget* w) { zoom = closePreview(w); });
     QVERIFY(clickButton(screen.get(), "cmdAnteprima"));
     QCOMPARE(zoom, 1.0);
     QCOMPARE(platform.printDialogs, 1);
@@ -657,7 +648,7 @@ void TestRecordSheets::productButtons() {
     setField(&screen, "txtGiacenza", QStringLiteral("3"));
 
     QString opened;
-    onModal(this, [&](QWidget* w) {
+    test::whenModal([&](QWidget* w) {
         opened = w->objectName();
         w->findChild<QRadioButton*>(QStringLiteral("optDue"))->click();
         w->findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
@@ -673,9 +664,9 @@ void TestRecordSheets::productButtons() {
                                            "pezzi) = € 37,5")));
 
     qreal zoom = 0;
-    onModal(this, [&](QWidget* w) {
+    test::whenModal([&](QWidget* w) {
         opened = w->objectName();
-        onModal(this, [&](QWidget* preview) { zoom = closePreview(preview); });
+        test::whenModal([&](QWidget* preview) { zoom = closePreview(preview); });
         w->findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
     });
     QVERIFY(clickButton(&screen, "btnAnteprima"));

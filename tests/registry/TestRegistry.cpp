@@ -21,6 +21,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using Kind = test::FakePlatform::Kind;
 
@@ -175,13 +177,14 @@ void TestRegistry::savedRecordIsByteExact_data() {
     put(customer, 51, "Mario");
     put(customer, 1642, "No");
     QTest::newRow("customer, surname and name")
-        << "TfrmClienti" << QStringList{"txtCognome", "  Rossi  ", "txtNome", "Mario"} << customer;
+        << u"TfrmClienti"_s
+        << QStringList{u"txtCognome"_s, u"  Rossi  "_s, u"txtNome"_s, u"Mario"_s} << customer;
 
     QByteArray supplier(3643, '\0');
     put(supplier, 0, "Societ\xE0 Rossi & C.");
     put(supplier, 2134, "No");
     QTest::newRow("supplier, firm name only")
-        << "TfrmFornitori" << QStringList{"txtDitta", QStringLiteral(" Società Rossi & C. ")}
+        << u"TfrmFornitori"_s << QStringList{u"txtDitta"_s, QStringLiteral(" Società Rossi & C. ")}
         << supplier;
 }
 
@@ -217,14 +220,14 @@ void TestRegistry::requiredFields_data() {
     const QString name = QStringLiteral(
         "Attenzione: per salvare la scheda è necessario indicare il nome del cliente.");
     QTest::newRow("surname of blanks")
-        << "TfrmClienti" << QStringList{"txtCognome", "   ", "txtNome", "Mario"} << surname
-        << "txtCognome";
+        << u"TfrmClienti"_s << QStringList{u"txtCognome"_s, u"   "_s, u"txtNome"_s, u"Mario"_s}
+        << surname << "txtCognome";
     QTest::newRow("surname before name")
         << "TfrmClienti" << QStringList{} << surname << "txtCognome";
-    QTest::newRow("name missing") << "TfrmClienti" << QStringList{"txtCognome", "Rossi"} << name
-                                  << "txtNome";
+    QTest::newRow("name missing") << u"TfrmClienti"_s << QStringList{u"txtCognome"_s, u"Rossi"_s}
+                                  << name << "txtNome";
     QTest::newRow("owner without firm")
-        << "TfrmFornitori" << QStringList{"txtTitolare", "Mario Rossi"}
+        << u"TfrmFornitori"_s << QStringList{u"txtTitolare"_s, u"Mario Rossi"_s}
         << QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la "
                           "denominazione della Ditta fornitrice.")
         << "txtDitta";
@@ -522,27 +525,29 @@ void TestRegistry::leavingTrimsAndUpperCases() {
 void TestRegistry::enterChain_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QStringList>("chain");
-    QTest::newRow("customer") << "TfrmClienti"
-                              << QStringList{"txtCognome",    "txtNome",       "txtDitta",
-                                             "txtSesso",      "txtRecapito",   "txtIndirizzoRes",
-                                             "txtProvRes",    "txtComuneRes",  "txtCapRes",
-                                             "txtDataNasc",   "txtComuneNasc", "txtProvNasc",
-                                             "txtTelCasa",    "txtTelUff",     "txtTelCel",
-                                             "txtPec",        "txtEmail",      "txtCodFisc",
-                                             "txtCarta",      "txtScadeCarta", "txtPartitaIva",
-                                             "txtIban",       "txtTipoPat",    "txtNumPat",
-                                             "txtEnteRil",    "txtDataRil",    "txtDataSca",
-                                             "txtConducente", "txtQuestioni",  "txtNote",
-                                             "txtCodiceDest"};
-    QTest::newRow("supplier") << "TfrmFornitori"
-                              << QStringList{"txtDitta",        "txtTitolare",   "txtRecapito",
-                                             "txtIndirizzoRes", "txtProvRes",    "txtComuneRes",
-                                             "txtCapRes",       "txtPagamento",  "txtTelCasa",
-                                             "txtTelUff",       "txtTelCel",     "txtFax",
-                                             "txtEmail",        "txtCodFisc",    "txtCarta",
-                                             "txtScadeCarta",   "txtPartitaIva", "txtIban",
-                                             "txtArticoli",     "txtOfferte",    "txtOrdine",
-                                             "txtQuestioni",    "txtNote"};
+    QTest::newRow("customer") << u"TfrmClienti"_s
+                              << QStringList{
+                                     u"txtCognome"_s,    u"txtNome"_s,       u"txtDitta"_s,
+                                     u"txtSesso"_s,      u"txtRecapito"_s,   u"txtIndirizzoRes"_s,
+                                     u"txtProvRes"_s,    u"txtComuneRes"_s,  u"txtCapRes"_s,
+                                     u"txtDataNasc"_s,   u"txtComuneNasc"_s, u"txtProvNasc"_s,
+                                     u"txtTelCasa"_s,    u"txtTelUff"_s,     u"txtTelCel"_s,
+                                     u"txtPec"_s,        u"txtEmail"_s,      u"txtCodFisc"_s,
+                                     u"txtCarta"_s,      u"txtScadeCarta"_s, u"txtPartitaIva"_s,
+                                     u"txtIban"_s,       u"txtTipoPat"_s,    u"txtNumPat"_s,
+                                     u"txtEnteRil"_s,    u"txtDataRil"_s,    u"txtDataSca"_s,
+                                     u"txtConducente"_s, u"txtQuestioni"_s,  u"txtNote"_s,
+                                     u"txtCodiceDest"_s};
+    QTest::newRow("supplier") << u"TfrmFornitori"_s
+                              << QStringList{
+                                     u"txtDitta"_s,        u"txtTitolare"_s,   u"txtRecapito"_s,
+                                     u"txtIndirizzoRes"_s, u"txtProvRes"_s,    u"txtComuneRes"_s,
+                                     u"txtCapRes"_s,       u"txtPagamento"_s,  u"txtTelCasa"_s,
+                                     u"txtTelUff"_s,       u"txtTelCel"_s,     u"txtFax"_s,
+                                     u"txtEmail"_s,        u"txtCodFisc"_s,    u"txtCarta"_s,
+                                     u"txtScadeCarta"_s,   u"txtPartitaIva"_s, u"txtIban"_s,
+                                     u"txtArticoli"_s,     u"txtOfferte"_s,    u"txtOrdine"_s,
+                                     u"txtQuestioni"_s,    u"txtNote"_s};
 }
 
 void TestRegistry::enterChain() {

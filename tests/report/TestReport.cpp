@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace dp;
@@ -540,12 +539,11 @@ void TestReport::longPrintShowsProgressAndCanBeCancelled() {
 
     QString title, cancelText;
     QStringList labels;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
+    {
+        const auto watch = test::watchModal([&](QWidget* w) {
             auto* progress = qobject_cast<QProgressDialog*>(w);
             if (!progress || !progress->isVisible())
-                continue;
+                return;
             title = progress->windowTitle();
             if (auto* button = progress->findChild<QPushButton*>())
                 cancelText = button->text();
@@ -553,11 +551,9 @@ void TestReport::longPrintShowsProgressAndCanBeCancelled() {
                 labels << progress->labelText();
             if (labels.last() == QStringLiteral("Stampa in corso: pagina 3 di 40."))
                 progress->cancel();
-        }
-    });
-    poll.start(0);
-    QVERIFY(!printWithDialog(ctx, nullptr, list));
-    poll.stop();
+        });
+        QVERIFY(!printWithDialog(ctx, nullptr, list));
+    }
 
     QCOMPARE(title, QStringLiteral(" Stampa in corso"));
     QCOMPARE(cancelText, QStringLiteral("Annulla"));

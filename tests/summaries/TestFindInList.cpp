@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using dp::test::FakePlatform;
 
@@ -131,7 +133,7 @@ void TestFindInList::modelIsSound() {
     for (const char* l : {"ab", "\x80", "xyz"})
         kept->append(QByteArrayView(l));
     model.setRows(kept);
-    QCOMPARE(model.lines(), (QStringList{"ab", "€", "xyz"}));
+    QCOMPARE(model.lines(), (QStringList{u"ab"_s, u"€"_s, u"xyz"_s}));
     QVERIFY(model.lineContains(2, byteKey(u"yz")));
     QVERIFY(!model.lineContains(2, byteKey(u"")));
     model.clear();
@@ -152,24 +154,26 @@ void TestFindInList::walk_data() {
             return QTest::newRow(qPrintable(QString::fromLatin1(m) + QLatin1String(name)));
         };
         row("new key starts at the top although a later line is selected")
-            << kind << 3 << QStringList{"rossi"} << QList<int>{0};
+            << kind << 3 << QStringList{u"rossi"_s} << QList<int>{0};
         row("same key moves on and wraps past the end")
-            << kind << -1 << QStringList{"rossi", "rossi", "rossi", "rossi"}
+            << kind << -1 << QStringList{u"rossi"_s, u"rossi"_s, u"rossi"_s, u"rossi"_s}
             << QList<int>{0, 2, 4, 0};
         row("only one match: the same key stays on it")
-            << kind << -1 << QStringList{"verdi", "verdi"} << QList<int>{3, 3};
+            << kind << -1 << QStringList{u"verdi"_s, u"verdi"_s} << QList<int>{3, 3};
         row("another key starts from the top again")
-            << kind << -1 << QStringList{"rossi", "rossi", "bianchi", "rossi"}
+            << kind << -1 << QStringList{u"rossi"_s, u"rossi"_s, u"bianchi"_s, u"rossi"_s}
             << QList<int>{0, 2, 1, 0};
-        row("no match keeps the selection") << kind << 2 << QStringList{"napoli"} << QList<int>{2};
+        row("no match keeps the selection")
+            << kind << 2 << QStringList{u"napoli"_s} << QList<int>{2};
         row("empty key matches nothing; the first line gets selected")
-            << kind << -1 << QStringList{"", ""} << QList<int>{0, 0};
-        row("upper-case key is folded") << kind << -1 << QStringList{"ROSSI"} << QList<int>{0};
-        row("blank is part of the key") << kind << -1 << QStringList{"rossi "} << QList<int>{0};
-        row("accented capital does not fold") << kind << 1 << QStringList{"CAFFÈ"} << QList<int>{1};
+            << kind << -1 << QStringList{u""_s, u""_s} << QList<int>{0, 0};
+        row("upper-case key is folded") << kind << -1 << QStringList{u"ROSSI"_s} << QList<int>{0};
+        row("blank is part of the key") << kind << -1 << QStringList{u"rossi "_s} << QList<int>{0};
+        row("accented capital does not fold")
+            << kind << 1 << QStringList{u"CAFFÈ"_s} << QList<int>{1};
         row("accented and euro match as typed")
-            << kind << 1 << QStringList{"caffè  €"} << QList<int>{4};
-        row("character no line can hold") << kind << 1 << QStringList{"ł"} << QList<int>{1};
+            << kind << 1 << QStringList{u"caffè  €"_s} << QList<int>{4};
+        row("character no line can hold") << kind << 1 << QStringList{u"ł"_s} << QList<int>{1};
     }
 }
 

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using namespace dp::summaries;
 using dp::test::field;
@@ -130,58 +132,64 @@ void TestSummaryRules::interval_data() {
     using F = IntervalFocus;
 
     QTest::newRow("three-digit year")
-        << QStringList{"202", "01", "Gennaio", "31", "Gennaio"} << false << true << int(F::Anno)
-        << "Attenzione: indicare l'anno solare utilizzando quattro cifre."
+        << QStringList{u"202"_s, u"01"_s, u"Gennaio"_s, u"31"_s, u"Gennaio"_s} << false << true
+        << int(F::Anno) << "Attenzione: indicare l'anno solare utilizzando quattro cifre."
         << ""
         << "";
     QTest::newRow("start day and end month missing: start day first")
-        << QStringList{"2024", "", "Marzo", "14", ""} << false << true << int(F::GiornoInizio)
+        << QStringList{u"2024"_s, u""_s, u"Marzo"_s, u"14"_s, u""_s} << false << true
+        << int(F::GiornoInizio)
         << "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a "
            "cascata."
         << ""
         << "";
     QTest::newRow("start month missing")
-        << QStringList{"2024", "01", " ", "14", "Marzo"} << false << true << int(F::MeseInizio)
+        << QStringList{u"2024"_s, u"01"_s, u" "_s, u"14"_s, u"Marzo"_s} << false << true
+        << int(F::MeseInizio)
         << "Attenzione: indicare il mese di inizio intervallo "
            "selezionandolo dall'elenco a cascata."
         << ""
         << "";
     QTest::newRow("end day missing")
-        << QStringList{"2024", "01", "Marzo", "", "Marzo"} << false << true << int(F::GiornoFine)
+        << QStringList{u"2024"_s, u"01"_s, u"Marzo"_s, u""_s, u"Marzo"_s} << false << true
+        << int(F::GiornoFine)
         << "Attenzione: indicare il giorno di fine intervallo "
            "selezionandolo dall'elenco a cascata."
         << ""
         << "";
     QTest::newRow("end month missing")
-        << QStringList{"2024", "01", "Marzo", "14", ""} << false << true << int(F::MeseFine)
+        << QStringList{u"2024"_s, u"01"_s, u"Marzo"_s, u"14"_s, u""_s} << false << true
+        << int(F::MeseFine)
         << "Attenzione: indicare il mese di fine intervallo "
            "selezionandolo dall'elenco a cascata."
         << ""
         << "";
     QTest::newRow("29 February 2023")
-        << QStringList{"2023", "29", "Febbraio", "01", "Marzo"} << false << false
+        << QStringList{u"2023"_s, u"29"_s, u"Febbraio"_s, u"01"_s, u"Marzo"_s} << false << false
         << int(F::GiornoInizio)
-        << "Attenzione: la data 29/02/2023 di inizio intervallo non esiste." + dateTail
+        << u"Attenzione: la data 29/02/2023 di inizio intervallo non esiste."_s + dateTail
         << "29/02/2023"
         << "";
-    QTest::newRow("29 February 2024") << QStringList{"2024", "29", "Febbraio", "01", "Marzo"}
-                                      << true << false << int(F::Stay) << ""
-                                      << "29/02/2024"
-                                      << "01/03/2024";
+    QTest::newRow("29 February 2024")
+        << QStringList{u"2024"_s, u"29"_s, u"Febbraio"_s, u"01"_s, u"Marzo"_s} << true << false
+        << int(F::Stay) << ""
+        << "29/02/2024"
+        << "01/03/2024";
     QTest::newRow("year 0000")
-        << QStringList{"0000", "01", "Gennaio", "02", "Gennaio"} << false << false
+        << QStringList{u"0000"_s, u"01"_s, u"Gennaio"_s, u"02"_s, u"Gennaio"_s} << false << false
         << int(F::GiornoInizio)
-        << "Attenzione: la data 01/01/0000 di inizio intervallo non esiste." + dateTail
+        << u"Attenzione: la data 01/01/0000 di inizio intervallo non esiste."_s + dateTail
         << "01/01/0000"
         << "";
     QTest::newRow("31 April as end")
-        << QStringList{"2024", "01", "Aprile", "31", "Aprile"} << false << false
+        << QStringList{u"2024"_s, u"01"_s, u"Aprile"_s, u"31"_s, u"Aprile"_s} << false << false
         << int(F::GiornoFine)
-        << "Attenzione: la data 31/04/2024 di fine intervallo non esiste." + dateTail
+        << u"Attenzione: la data 31/04/2024 di fine intervallo non esiste."_s + dateTail
         << "01/04/2024"
         << "31/04/2024";
     QTest::newRow("end before start names end first")
-        << QStringList{"2024", "15", "Marzo", "14", "Marzo"} << false << false << int(F::Stay)
+        << QStringList{u"2024"_s, u"15"_s, u"Marzo"_s, u"14"_s, u"Marzo"_s} << false << false
+        << int(F::Stay)
         << "Attenzione: la data di fine intervallo (14/03/2024) non può essere anteriore a quella "
            "di "
            "inizio intervallo (15/03/2024).\n\r\n\rPer poter visualizzare il riepilogo è "
@@ -190,7 +198,8 @@ void TestSummaryRules::interval_data() {
         << "15/03/2024"
         << "14/03/2024";
     QTest::newRow("end before start across months (compared as dates)")
-        << QStringList{"2024", "02", "Febbraio", "10", "Gennaio"} << false << false << int(F::Stay)
+        << QStringList{u"2024"_s, u"02"_s, u"Febbraio"_s, u"10"_s, u"Gennaio"_s} << false << false
+        << int(F::Stay)
         << "Attenzione: la data di fine intervallo (10/01/2024) non può essere anteriore a quella "
            "di "
            "inizio intervallo (02/02/2024).\n\r\n\rPer poter visualizzare il riepilogo è "
@@ -199,8 +208,8 @@ void TestSummaryRules::interval_data() {
         << "02/02/2024"
         << "10/01/2024";
     QTest::newRow("equal dates are one day")
-        << QStringList{"2024", "15", "Marzo", "15", "Marzo"} << true << false << int(F::Stay) << ""
-        << "15/03/2024"
+        << QStringList{u"2024"_s, u"15"_s, u"Marzo"_s, u"15"_s, u"Marzo"_s} << true << false
+        << int(F::Stay) << u""_s << "15/03/2024"
         << "15/03/2024";
 }
 
@@ -271,16 +280,16 @@ void TestSummaryRules::movementLinesCutAndPad() {
 }
 
 void TestSummaryRules::intervalIncludesBothEnds() {
-    writeJournal(path("j.pro"), {{"29/02/2024", "prima"},
-                                 {"01/03/2024", "inizio"},
-                                 {"15/03/2024", "mezzo"},
-                                 {"31/03/2024", "fine"},
-                                 {"01/04/2024", "dopo"},
-                                 {"15/03/2023", "altro anno"}});
+    writeJournal(path("j.pro"), {{u"29/02/2024"_s, u"prima"_s},
+                                 {u"01/03/2024"_s, u"inizio"_s},
+                                 {u"15/03/2024"_s, u"mezzo"_s},
+                                 {u"31/03/2024"_s, u"fine"_s},
+                                 {u"01/04/2024"_s, u"dopo"_s},
+                                 {u"15/03/2023"_s, u"altro anno"_s}});
     const MovementLoad load =
         loadMovements(kLoadSummary, {path("j.pro"), QString(), QStringLiteral("01/03/2024"),
                                      QStringLiteral("31/03/2024")});
-    QCOMPARE(listedCodes(load.lines), (QStringList{"inizio", "mezzo", "fine"}));
+    QCOMPARE(listedCodes(load.lines), (QStringList{u"inizio"_s, u"mezzo"_s, u"fine"_s}));
     QCOMPARE(load.titTipologia, QStringLiteral("Tutti gli articoli"));
     QVERIFY(load.complete());
 }
@@ -289,12 +298,16 @@ void TestSummaryRules::codeFilter_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("title");
-    QTest::newRow("contained, any case") << "ab" << QStringList{"XAB-1", "ab", "x ab"} << "ab";
-    QTest::newRow("A1 in A1, a10, XA1") << "A1" << QStringList{"A1", "a10", "XA1"} << "A1";
+    QTest::newRow("contained, any case")
+        << u"ab"_s << QStringList{u"XAB-1"_s, u"ab"_s, u"x ab"_s} << u"ab"_s;
+    QTest::newRow("A1 in A1, a10, XA1")
+        << u"A1"_s << QStringList{u"A1"_s, u"a10"_s, u"XA1"_s} << u"A1"_s;
     QTest::newRow("blanks only: every movement")
-        << "   " << QStringList{"XAB-1", "A-B", "", "A1", "a10", "XA1", "ab", "x ab"}
+        << u"   "_s
+        << QStringList{u"XAB-1"_s, u"A-B"_s, u""_s, u"A1"_s, u"a10"_s, u"XA1"_s, u"ab"_s, u"x ab"_s}
         << "Tutti gli articoli";
-    QTest::newRow("leading blank is part of the filter") << " ab" << QStringList{"x ab"} << "ab";
+    QTest::newRow("leading blank is part of the filter")
+        << u" ab"_s << QStringList{u"x ab"_s} << u"ab"_s;
     QTest::newRow("no code contains it: title still the filter") << "zz" << QStringList{} << "zz";
 }
 
@@ -303,14 +316,14 @@ void TestSummaryRules::codeFilter() {
     QFETCH(QStringList, listed);
     QFETCH(QString, title);
     const QString d = QStringLiteral("10/06/2024");
-    writeJournal(path("j.pro"), {{d, "XAB-1"},
-                                 {d, "A-B"},
-                                 {d, ""},
-                                 {d, "A1"},
-                                 {d, "a10"},
-                                 {d, "XA1"},
-                                 {d, "ab"},
-                                 {d, "x ab"}});
+    writeJournal(path("j.pro"), {{d, u"XAB-1"_s},
+                                 {d, u"A-B"_s},
+                                 {d, u""_s},
+                                 {d, u"A1"_s},
+                                 {d, u"a10"_s},
+                                 {d, u"XA1"_s},
+                                 {d, u"ab"_s},
+                                 {d, u"x ab"_s}});
     const MovementLoad load =
         loadMovements(kLoadSummary, {path("j.pro"), filter, QStringLiteral("01/01/2024"),
                                      QStringLiteral("31/12/2024")});
@@ -331,19 +344,21 @@ void TestSummaryRules::emptyJournalIsCreatedAndLeavesTheTitle() {
         QVERIFY(load.complete());
     }
     // A filter that meets only records without a code leaves the title too.
-    writeJournal(path("codeless.pro"), {{"10/06/2024", ""}});
-    QVERIFY(loadMovements(kLoadSummary, {path("codeless.pro"), "ab", "01/01/2024", "31/12/2024"})
+    writeJournal(path("codeless.pro"), {{u"10/06/2024"_s, u""_s}});
+    QVERIFY(loadMovements(kLoadSummary,
+                          {path("codeless.pro"), u"ab"_s, u"01/01/2024"_s, u"31/12/2024"_s})
                 .titTipologia.isNull());
 }
 
 void TestSummaryRules::unreadableDateStopsLoading() {
-    writeJournal(
-        path("j.pro"),
-        {{"10/06/2024", "a1"}, {"11/06/2024", "b1"}, {"31/06/2024", "a2"}, {"12/06/2024", "a3"}});
+    writeJournal(path("j.pro"), {{u"10/06/2024"_s, u"a1"_s},
+                                 {u"11/06/2024"_s, u"b1"_s},
+                                 {u"31/06/2024"_s, u"a2"_s},
+                                 {u"12/06/2024"_s, u"a3"_s}});
     const MovementRequest all{path("j.pro"), QString(), QStringLiteral("01/01/2024"),
                               QStringLiteral("31/12/2024")};
     MovementLoad load = loadMovements(kLoadSummary, all);
-    QCOMPARE(listedCodes(load.lines), (QStringList{"a1", "b1"}));
+    QCOMPARE(listedCodes(load.lines), (QStringList{u"a1"_s, u"b1"_s}));
     QCOMPARE(load.stoppedAt, 3);
     QCOMPARE(load.badDate, QStringLiteral("31/06/2024"));
     QVERIFY(!load.complete());
@@ -354,17 +369,18 @@ void TestSummaryRules::unreadableDateStopsLoading() {
                  "movimenti registrati prima di quella posizione."));
 
     // Under a filter the date is read only for matching codes.
-    load = loadMovements(kLoadSummary, {path("j.pro"), "b", all.start, all.end});
-    QCOMPARE(listedCodes(load.lines), QStringList{"b1"});
+    load = loadMovements(kLoadSummary, {path("j.pro"), u"b"_s, all.start, all.end});
+    QCOMPARE(listedCodes(load.lines), QStringList{u"b1"_s});
     QVERIFY(load.complete());
 }
 
 void TestSummaryRules::movementMemoEndsWithTheClosingLines() {
-    const QStringList memo = movementMemo(
-        {"uno", "due"}, QStringLiteral("Dal   01/03/2024   al   31/03/2024"), QStringLiteral("2"));
-    QCOMPARE(memo, (QStringList{"uno", "due", "- - - - - - - - - - - - - - - -",
-                                "INTERVALLO SELEZIONATO:    Dal   01/03/2024   al   31/03/2024",
-                                "TOTALE MOVIMENTI:  2"}));
+    const QStringList memo =
+        movementMemo({u"uno"_s, u"due"_s}, QStringLiteral("Dal   01/03/2024   al   31/03/2024"),
+                     QStringLiteral("2"));
+    QCOMPARE(memo, (QStringList{u"uno"_s, u"due"_s, u"- - - - - - - - - - - - - - - -"_s,
+                                u"INTERVALLO SELEZIONATO:    Dal   01/03/2024   al   31/03/2024"_s,
+                                u"TOTALE MOVIMENTI:  2"_s}));
     QCOMPARE(memo.at(2).size(), 31);
     QCOMPARE(memo.at(2).count(QLatin1Char('-')), 16);
 }
@@ -430,8 +446,8 @@ void TestSummaryRules::movementAppendedLaterIsNotListed() {
 }
 
 void TestSummaryRules::inventoryLineAndValue() {
-    writeProducts(path("m.pro"), {{QString(25, QLatin1Char('A')), "Vini", "3", "12,5",
-                                   QString(50, QLatin1Char('N')), "31/12/2025"}});
+    writeProducts(path("m.pro"), {{QString(25, QLatin1Char('A')), u"Vini"_s, u"3"_s, u"12,5"_s,
+                                   QString(50, QLatin1Char('N')), u"31/12/2025"_s}});
     const InventoryLoad load = loadInventory(path("m.pro"), QString());
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.lines.line(0),
@@ -446,13 +462,15 @@ void TestSummaryRules::inventoryTotals_data() {
     QTest::addColumn<QList<Prod>>("prods");
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("total");
-    QTest::newRow("250,50") << QList<Prod>{{"a", "", "10", "20,05"}, {"b", "", "1", "50"}}
-                            << QStringList{"200,5", "50"} << "€ 250,50";
-    QTest::newRow("four decimals")
-        << QList<Prod>{{"a", "", "1", "12,34567"}} << QStringList{"12,34567"} << "€ 12,3457";
+    QTest::newRow("250,50") << QList<Prod>{{u"a"_s, u""_s, u"10"_s, u"20,05"_s},
+                                           {u"b"_s, u""_s, u"1"_s, u"50"_s}}
+                            << QStringList{u"200,5"_s, u"50"_s} << u"€ 250,50"_s;
+    QTest::newRow("four decimals") << QList<Prod>{{u"a"_s, u""_s, u"1"_s, u"12,34567"_s}}
+                                   << QStringList{u"12,34567"_s} << u"€ 12,3457"_s;
     QTest::newRow("nothing") << QList<Prod>{} << QStringList{} << "€ 0,00";
-    QTest::newRow("negative stock") << QList<Prod>{{"a", "", "-2", "1,5"}, {"b", "", "4", "1"}}
-                                    << QStringList{"-3", "4"} << "€ 1,00";
+    QTest::newRow("negative stock")
+        << QList<Prod>{{u"a"_s, u""_s, u"-2"_s, u"1,5"_s}, {u"b"_s, u""_s, u"4"_s, u"1"_s}}
+        << QStringList{u"-3"_s, u"4"_s} << u"€ 1,00"_s;
 }
 
 void TestSummaryRules::inventoryTotals() {
@@ -472,23 +490,27 @@ void TestSummaryRules::categoryFilter_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("title");
-    QTest::newRow("vin in any case") << "vin" << QStringList{"1", "2", "3"} << "vin";
-    QTest::newRow("vini") << "vini" << QStringList{"1", "2"} << "vini";
+    QTest::newRow("vin in any case") << u"vin"_s << QStringList{u"1"_s, u"2"_s, u"3"_s} << u"vin"_s;
+    QTest::newRow("vini") << u"vini"_s << QStringList{u"1"_s, u"2"_s} << u"vini"_s;
     QTest::newRow("no filter lists every product")
-        << "" << QStringList{"1", "2", "3", "4", "5"} << "Tutti gli articoli in magazzino.";
+        << u""_s << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}
+        << u"Tutti gli articoli in magazzino."_s;
     QTest::newRow("blanks only lists every product once")
-        << "  " << QStringList{"1", "2", "3", "4", "5"} << "Tutti gli articoli in magazzino.";
+        << u"  "_s << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}
+        << u"Tutti gli articoli in magazzino."_s;
     QTest::newRow("typed with blanks: matched as typed, shown trimmed")
-        << " rossi" << QStringList{"1"} << "rossi";
+        << u" rossi"_s << QStringList{u"1"_s} << u"rossi"_s;
 }
 
 void TestSummaryRules::categoryFilter() {
     QFETCH(QString, filter);
     QFETCH(QStringList, listed);
     QFETCH(QString, title);
-    writeProducts(
-        path("m.pro"),
-        {{"1", "Vini rossi"}, {"2", "VINI"}, {"3", "Vinaccia"}, {"4", "Birre"}, {"5", ""}});
+    writeProducts(path("m.pro"), {{u"1"_s, u"Vini rossi"_s},
+                                  {u"2"_s, u"VINI"_s},
+                                  {u"3"_s, u"Vinaccia"_s},
+                                  {u"4"_s, u"Birre"_s},
+                                  {u"5"_s, u""_s}});
     const InventoryLoad load = loadInventory(path("m.pro"), filter);
     QStringList codes;
     for (qsizetype i = 0; i < load.lines.count(); ++i)
@@ -516,9 +538,9 @@ void TestSummaryRules::unreadableNumberStopsInventory() {
     QFETCH(QString, giacenza);
     QFETCH(QString, costo);
     QFETCH(QString, reason);
-    writeProducts(
-        path("m.pro"),
-        {{"1", "Vini", "2", "10"}, {"2", "Birre", giacenza, costo}, {"3", "Vini", "1", "1"}});
+    writeProducts(path("m.pro"), {{u"1"_s, u"Vini"_s, u"2"_s, u"10"_s},
+                                  {u"2"_s, u"Birre"_s, giacenza, costo},
+                                  {u"3"_s, u"Vini"_s, u"1"_s, u"1"_s}});
     const InventoryLoad load = loadInventory(path("m.pro"), QString());
     QCOMPARE(load.lines.count(), 1);
     QCOMPARE(load.total, 20.0);
@@ -532,8 +554,8 @@ void TestSummaryRules::unreadableNumberStopsInventory() {
 
 void TestSummaryRules::inventoryMemoEndsWithTheTotal() {
     QCOMPARE(inventoryMemo({}, QStringLiteral("€ 0,00")),
-             (QStringList{"--------------------------", "VALORE TOTALE: € 0,00"}));
-    QCOMPARE(inventoryMemo({"riga"}, QStringLiteral(" € 1,00 ")).size(), 3);
+             (QStringList{u"--------------------------"_s, u"VALORE TOTALE: € 0,00"_s}));
+    QCOMPARE(inventoryMemo({u"riga"_s}, QStringLiteral(" € 1,00 ")).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestSummaryRules)

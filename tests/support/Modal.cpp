@@ -9,17 +9,23 @@
 namespace dp::test {
 
 namespace {
-QTimer* pollForModal(std::function<void(QWidget*)> act, bool* ran) {
+enum class Times { Once, Repeatedly };
+
+QTimer* pollForModal(std::function<void(QWidget*)> act, bool* ran, Times times = Times::Once) {
     if (ran)
         *ran = false;
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), ran] {
+    auto* timer = new QTimer(times == Times::Once ? qApp : nullptr);
+    // A screen that changes is looked at on every pass of its event loop, so that no state
+    // it shows is missed.
+    timer->setInterval(times == Times::Once ? 5 : 0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), ran, times] {
         QWidget* w = QApplication::activeModalWidget();
         if (!w)
             return;
-        timer->stop();
-        timer->deleteLater();
+        if (times == Times::Once) {
+            timer->stop();
+            timer->deleteLater();
+        }
         if (ran)
             *ran = true;
         act(w);
@@ -28,6 +34,10 @@ QTimer* pollForModal(std::function<void(QWidget*)> act, bool* ran) {
     return timer;
 }
 } // namespace
+
+std::unique_ptr<QObject> watchModal(std::function<void(QWidget*)> act) {
+    return std::unique_ptr<QObject>(pollForModal(std::move(act), nullptr, Times::Repeatedly));
+}
 
 void whenModal(std::function<void(QWidget*)> act, bool* ran) {
     pollForModal(std::move(act), ran);

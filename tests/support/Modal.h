@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+class QObject;
 class QWidget;
 
 namespace dp::test {
@@ -14,5 +16,9 @@ void whenModal(std::function<void(QWidget*)> act, bool* ran = nullptr);
 // Runs `open`, which shows a modal screen; runs `inside` on that screen, then closes it. The
 // test fails when no modal screen opened.
 void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside);
+
+// Runs `act` on the open modal screen every few milliseconds for as long as the returned
+// watch lives: for a screen that changes while it is open, such as a progress window.
+[[nodiscard]] std::unique_ptr<QObject> watchModal(std::function<void(QWidget*)> act);
 
 } // namespace dp::test

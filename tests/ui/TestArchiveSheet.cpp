@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using Kind = test::FakePlatform::Kind;
 
@@ -285,7 +287,7 @@ void TestArchiveSheet::pickHandsBackEveryEqualRecord() {
     QCOMPARE(list.picks, 1);
     // Trimmed lines compare equal; both are handed over in file order, the last stays shown.
     QCOMPARE(receiver.positions, (QList<qint64>{1, 3}));
-    QCOMPARE(receiver.names, (QStringList{"Rossi", "Rossi"}));
+    QCOMPARE(receiver.names, (QStringList{u"Rossi"_s, u"Rossi"_s}));
     QVERIFY(!list.isVisible());
 
     // With the archive gone, the pick hands nothing and the list still closes.

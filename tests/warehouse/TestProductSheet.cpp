@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using namespace dp::test;
 using Kind = FakePlatform::Kind;
@@ -46,7 +48,7 @@ void TestProductSheet::newSheetState() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral("FieldConventions")));
     SheetFixture s;
     // Until the mouse first crosses the background.
-    QCOMPARE(s.screen->findChild<QLabel*>("panInfo")->text(),
+    QCOMPARE(s.screen->findChild<QLabel*>(u"panInfo"_s)->text(),
              QStringLiteral("Pronto per archiviare una nuova scheda..."));
     QVERIFY(s.showActive());
     QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("0,00"));
@@ -55,20 +57,21 @@ void TestProductSheet::newSheetState() {
     QCOMPARE(s.f("txtAvviso")->text(), QStringLiteral("0"));
     QVERIFY(s.f("txtGiacenza")->isReadOnly());
     QVERIFY(s.f("txtDataSca")->isReadOnly());
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
-    QVERIFY(s.screen->findChild<QWidget*>("effCodice")->isVisible());
+    QVERIFY(s.screen->findChild<QWidget*>(u"effCodice"_s)->isVisible());
     QVERIFY(!s.screen->photo()->hasPhoto());
     QVERIFY(s.screen->windowState() & Qt::WindowMaximized);
     for (const char* name : {"btnTrova", "impFornitore", "btnSottoscorta", "btnScaduti",
                              "btnEsporta", "btnAllegati", "btnAnteprima", "btnStampa"})
-        QVERIFY2(s.screen->findChild<QToolButton*>(name)->isEnabled(), name);
+        QVERIFY2(s.screen->findChild<QToolButton*>(QLatin1String(name))->isEnabled(), name);
 }
 
 void TestProductSheet::saveAppendsThenRewrites() {
     SheetFixture s;
     // Two records already on file: the new sheet goes to position 3.
-    writeFile(s.path("Magazzino.pro"), productBytes({{0, "OLD1"}}) + productBytes({{0, "OLD2"}}));
+    writeFile(s.path(u"Magazzino.pro"_s),
+              productBytes({{0, "OLD1"}}) + productBytes({{0, "OLD2"}}));
     QVERIFY(s.showActive());
     s.fillRequired();
     s.click("btnSalva");
@@ -76,7 +79,7 @@ void TestProductSheet::saveAppendsThenRewrites() {
     QCOMPARE(s.platform.lastKind(), Kind::Information);
     QCOMPARE(s.platform.lastText(),
              QStringLiteral("La scheda corrente è stata inserita in archivio."));
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("3"));
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QStringLiteral("3"));
     QCOMPARE(s.archive().size(), 3 * 2502);
     const QByteArray rec = s.record(3);
     QCOMPARE(bytesAt(rec, off::Codice, 25), field(25, "A-100"));
@@ -88,13 +91,13 @@ void TestProductSheet::saveAppendsThenRewrites() {
     QCOMPARE(bytesAt(rec, off::DataSca, 10), field(10, ""));
 
     s.f("txtNome")->setText(QStringLiteral("Vite a testa piana"));
-    s.screen->findChild<QCheckBox*>("chkPagato")->setChecked(true);
+    s.screen->findChild<QCheckBox*>(u"chkPagato"_s)->setChecked(true);
     s.click("btnSalva");
     QCOMPARE(s.platform.lastKind(), Kind::Information);
     QCOMPARE(s.platform.lastText(),
              QStringLiteral(
                  "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("3"));
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QStringLiteral("3"));
     QCOMPARE(s.archive().size(), 3 * 2502);
     QCOMPARE(bytesAt(s.record(3), off::Nome, 50), field(50, "Vite a testa piana"));
     QCOMPARE(bytesAt(s.record(3), off::Pagato, 2), field(2, "S\xEC"));
@@ -126,18 +129,18 @@ void TestProductSheet::requiredFieldsInOrder_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("message");
     const QString pre = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
-    QTest::newRow("codice") << QStringList{"txtCodice", "txtPrezzo"} << "txtCodice"
-                            << pre + "il codice articolo.";
-    QTest::newRow("costo") << QStringList{"txtCosto", "txtNome"} << "txtCosto"
-                           << pre + "il costo unitario.";
-    QTest::newRow("nome") << QStringList{"txtNome", "txtUM", "txtTipologia"} << "txtNome"
-                          << pre + "il nome del prodotto.";
-    QTest::newRow("um") << QStringList{"txtUM", "txtPrezzo"} << "txtUM"
-                        << pre + "l'aspetto esteriore del bene.";
-    QTest::newRow("tipologia (blanks only)")
-        << QStringList{"txtTipologia"} << "txtTipologia" << pre + "la categoria merceologica.";
-    QTest::newRow("prezzo") << QStringList{"txtPrezzo"} << "txtPrezzo"
-                            << pre + "il prezzo di vendita.";
+    QTest::newRow("codice") << QStringList{u"txtCodice"_s, u"txtPrezzo"_s} << u"txtCodice"_s
+                            << pre + u"il codice articolo."_s;
+    QTest::newRow("costo") << QStringList{u"txtCosto"_s, u"txtNome"_s} << u"txtCosto"_s
+                           << pre + u"il costo unitario."_s;
+    QTest::newRow("nome") << QStringList{u"txtNome"_s, u"txtUM"_s, u"txtTipologia"_s}
+                          << u"txtNome"_s << pre + u"il nome del prodotto."_s;
+    QTest::newRow("um") << QStringList{u"txtUM"_s, u"txtPrezzo"_s} << u"txtUM"_s
+                        << pre + u"l'aspetto esteriore del bene."_s;
+    QTest::newRow("tipologia (blanks only)") << QStringList{u"txtTipologia"_s} << u"txtTipologia"_s
+                                             << pre + u"la categoria merceologica."_s;
+    QTest::newRow("prezzo") << QStringList{u"txtPrezzo"_s} << u"txtPrezzo"_s
+                            << pre + u"il prezzo di vendita."_s;
 }
 
 void TestProductSheet::requiredFieldsInOrder() {
@@ -155,12 +158,12 @@ void TestProductSheet::requiredFieldsInOrder() {
     QCOMPARE(s.platform.lastText(), message);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QCOMPARE(s.archive().size(), 0);
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QString());
 }
 
 void TestProductSheet::saveFailureReportsAndStoresNoPhoto() {
     SheetFixture s;
-    QVERIFY(QDir(s.dir.path()).mkdir("Magazzino.pro")); // the archive cannot be opened
+    QVERIFY(QDir(s.dir.path()).mkdir(u"Magazzino.pro"_s)); // the archive cannot be opened
     QVERIFY(s.showActive());
     s.fillRequired();
     test::expectStorageLog(QStringLiteral("Magazzino.pro"));
@@ -168,8 +171,8 @@ void TestProductSheet::saveFailureReportsAndStoresNoPhoto() {
     QCOMPARE(s.platform.shown.size(), 1);
     QCOMPARE(s.platform.lastKind(), Kind::Error);
     QCOMPARE(s.platform.lastText(), test::kArchiveErrorNotice);
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
-    QVERIFY(!QFileInfo::exists(s.path("Schedario/Prodotto_1.jpg")));
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QString());
+    QVERIFY(!QFileInfo::exists(s.path(u"Schedario/Prodotto_1.jpg"_s)));
     QCOMPARE(s.f("txtCodice")->text(), QStringLiteral("A-100"));
 }
 
@@ -330,14 +333,14 @@ void TestProductSheet::browse_data() {
 // Another workstation emptied the archive while this sheet showed its only record.
 void TestProductSheet::headingFollowsAnEmptiedArchive() {
     SheetFixture s;
-    writeFile(s.path("Magazzino.pro"), productBytes({{0, "COD1"}}));
+    writeFile(s.path(u"Magazzino.pro"_s), productBytes({{0, "COD1"}}));
     QVERIFY(s.showActive());
     s.click("cmdPrimo");
-    auto* heading = s.screen->findChild<QLabel*>("titPosizione");
+    auto* heading = s.screen->findChild<QLabel*>(u"titPosizione"_s);
     QCOMPARE(heading->text(), QStringLiteral("Scheda in archivio n."));
-    writeFile(s.path("Magazzino.pro"), QByteArray());
+    writeFile(s.path(u"Magazzino.pro"_s), QByteArray());
     s.click("cmdAvanti");
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QString());
     QCOMPARE(heading->text(), QStringLiteral("Nuova scheda, non ancora inserita in archivio"));
 }
 
@@ -352,7 +355,7 @@ void TestProductSheet::browse() {
     for (int i = 1; i <= records; ++i)
         file += productBytes({{0, "COD" + QByteArray::number(i)}});
     if (records)
-        writeFile(s.path("Magazzino.pro"), file);
+        writeFile(s.path(u"Magazzino.pro"_s), file);
     QVERIFY(s.showActive());
     if (!start.isEmpty()) {
         s.screen->showRecord(Record(TSchedaProdotto, file.mid((start.toInt() - 1) * 2502, 2502)),
@@ -360,15 +363,15 @@ void TestProductSheet::browse() {
         s.f("txtCodice")->setText(QStringLiteral("edited"));
     }
     s.click(button.toLatin1().constData());
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), position);
-    QCOMPARE(s.screen->findChild<QLabel*>("titPosizione")->text(),
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), position);
+    QCOMPARE(s.screen->findChild<QLabel*>(u"titPosizione"_s)->text(),
              position.isEmpty() ? QStringLiteral("Nuova scheda, non ancora inserita in archivio")
                                 : QStringLiteral("Scheda in archivio n."));
     if (emptyMessage) {
         QCOMPARE(s.platform.shown.size(), 1);
         QCOMPARE(s.platform.lastKind(), Kind::Information);
         QCOMPARE(s.platform.lastText(), QStringLiteral("L'archivio non contiene nessuna scheda."));
-        QVERIFY(QFileInfo::exists(s.path("Magazzino.pro"))); // created on first use
+        QVERIFY(QFileInfo::exists(s.path(u"Magazzino.pro"_s))); // created on first use
     } else {
         QCOMPARE(s.platform.shown.size(), 0);
     }
@@ -403,13 +406,13 @@ void TestProductSheet::showRecordFillsEveryControl() {
     QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("-3"));
     QCOMPARE(s.f("txtDataSca")->text(), QStringLiteral("07/01/2025"));
     QCOMPARE(s.f("txtPrezzo")->text(), QStringLiteral("2,25"));
-    QVERIFY(s.screen->findChild<QCheckBox*>("chkPagato")->isChecked());
-    QCOMPARE(s.screen->findChild<QLabel*>("lblFile01")->text(), QStringLiteral("manuale.pdf"));
-    QCOMPARE(s.screen->findChild<QLabel*>("lblDesc03")->text(), QStringLiteral("descrizione"));
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QStringLiteral("4"));
+    QVERIFY(s.screen->findChild<QCheckBox*>(u"chkPagato"_s)->isChecked());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblFile01"_s)->text(), QStringLiteral("manuale.pdf"));
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblDesc03"_s)->text(), QStringLiteral("descrizione"));
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QStringLiteral("4"));
     // Saving it again rewrites the same bytes (the file holds what was shown: a record
     // changed since would be refused).
-    writeFile(s.path("Magazzino.pro"), productBytes({}).repeated(3) + bytes);
+    writeFile(s.path(u"Magazzino.pro"_s), productBytes({}).repeated(3) + bytes);
     s.click("btnSalva");
     QCOMPARE(s.record(4), bytes);
 }
@@ -433,7 +436,7 @@ void TestProductSheet::duplicate() {
                                               {17, "S\xEC"},
                                               {18, "scheda.pdf"},
                                               {21, "sicurezza"}});
-    writeFile(s.path("Magazzino.pro"), original);
+    writeFile(s.path(u"Magazzino.pro"_s), original);
     s.click("cmdPrimo");
     s.screen->photo()->setPicture(QImage(40, 30, QImage::Format_RGB32));
     s.platform.clear();
@@ -443,8 +446,8 @@ void TestProductSheet::duplicate() {
         s.platform.lastText(),
         QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
                        "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
-    QCOMPARE(s.screen->findChild<QLabel*>("lblPosizione")->text(), QString());
-    QCOMPARE(s.screen->findChild<QLabel*>("lblFile01")->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), QString());
+    QCOMPARE(s.screen->findChild<QLabel*>(u"lblFile01"_s)->text(), QString());
     QVERIFY(!s.screen->photo()->hasPhoto());
     QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
     QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("12"));
@@ -464,17 +467,18 @@ void TestProductSheet::duplicate() {
 void TestProductSheet::enterChain() {
     SheetFixture s;
     QVERIFY(s.showActive());
-    const QStringList chain{"txtCodice",    "txtCosto",           "txtNome",         "txtUM",
-                            "txtTipologia", "txtCaratteristiche", "txtCollocazione", "txtGiacenza",
-                            "txtAvviso",    "txtDitta",           "txtAgente",       "txtRecapito",
-                            "txtDocumento", "txtPagamento",       "txtDataSca"};
+    const QStringList chain{u"txtCodice"_s,       u"txtCosto"_s,     u"txtNome"_s,
+                            u"txtUM"_s,           u"txtTipologia"_s, u"txtCaratteristiche"_s,
+                            u"txtCollocazione"_s, u"txtGiacenza"_s,  u"txtAvviso"_s,
+                            u"txtDitta"_s,        u"txtAgente"_s,    u"txtRecapito"_s,
+                            u"txtDocumento"_s,    u"txtPagamento"_s, u"txtDataSca"_s};
     QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
     for (int i = 1; i < chain.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), chain[i]);
         if (chain[i] == QLatin1String("txtCosto")) {
             // Arriving by Enter selects the text: typing replaces the proposed 0,00.
-            QTest::keyClicks(s.f("txtCosto"), "0,35");
+            QTest::keyClicks(s.f("txtCosto"), u"0,35"_s);
             QCOMPARE(s.f("txtCosto")->text(), QStringLiteral("0,35"));
         }
     }
@@ -502,10 +506,10 @@ void TestProductSheet::expiryDateKeysAndPicker() {
     QDate shown;
     whenModal(
         [&](QWidget* w) {
-            tag = w->findChild<QLabel*>("lblMemory")->text();
+            tag = w->findChild<QLabel*>(u"lblMemory"_s)->text();
             caption = w->windowTitle();
-            shown = w->findChild<QCalendarWidget*>("calAppuntamenti")->selectedDate();
-            w->findChild<QPushButton*>("btnImportaData")->click();
+            shown = w->findChild<QCalendarWidget*>(u"calAppuntamenti"_s)->selectedDate();
+            w->findChild<QPushButton*>(u"btnImportaData"_s)->click();
         },
         &ran);
     QTest::keyClick(s.f("txtDataSca"), Qt::Key_Return);
@@ -519,9 +523,9 @@ void TestProductSheet::expiryDateKeysAndPicker() {
     // Any other key opens it too; Annulla changes nothing.
     whenModal(
         [](QWidget* w) {
-            auto* cal = w->findChild<QCalendarWidget*>("calAppuntamenti");
+            auto* cal = w->findChild<QCalendarWidget*>(u"calAppuntamenti"_s);
             cal->setSelectedDate(QDate(2026, 2, 3));
-            w->findChild<QPushButton*>("btnAnnulla")->click();
+            w->findChild<QPushButton*>(u"btnAnnulla"_s)->click();
         },
         &ran);
     QTest::keyClick(s.f("txtDataSca"), Qt::Key_X);
@@ -542,7 +546,7 @@ void TestProductSheet::expiryDateKeysAndPicker() {
     TfrmCalendario other(s.ctx, s.screen.get());
     other.setMemory(QStringLiteral("clienti"));
     other.calendar()->setSelectedDate(QDate(2026, 2, 3));
-    other.findChild<QPushButton*>("btnImportaData")->click();
+    other.findChild<QPushButton*>(u"btnImportaData"_s)->click();
     QCOMPARE(other.result(), int(QDialog::Accepted));
     QCOMPARE(other.selectedDate(), QDate(2026, 2, 3));
     QCOMPARE(s.f("txtDataSca")->text(), QString());
@@ -559,7 +563,7 @@ void TestProductSheet::stockFieldOpensInstructions() {
     whenModal(
         [&](QWidget* w) {
             name = w->objectName();
-            w->findChild<QPushButton*>("btnChiudi")->click();
+            w->findChild<QPushButton*>(u"btnChiudi"_s)->click();
         },
         &ran);
     QTest::keyClick(s.f("txtGiacenza"), Qt::Key_A);
@@ -576,18 +580,18 @@ void TestProductSheet::photoWrittenAtSaveAndLoadedWhenShown() {
     SheetFixture s;
     QVERIFY(s.showActive());
     // No photo set: the placeholder is what the product's photo file holds.
-    s.fillRequired("P1");
+    s.fillRequired(u"P1"_s);
     s.click("btnSalva");
-    const QImage first(s.path("Schedario/Prodotto_1.jpg"), "JPEG");
+    const QImage first(s.path(u"Schedario/Prodotto_1.jpg"_s), "JPEG");
     QCOMPARE(first.size(), QSize(366, 274));
 
     QImage red(120, 80, QImage::Format_RGB32);
     red.fill(Qt::red);
     s.click("btnNuovo");
-    s.fillRequired("P2");
+    s.fillRequired(u"P2"_s);
     s.screen->photo()->setPicture(red);
     s.click("btnSalva");
-    const QImage second(s.path("Schedario/Prodotto_2.jpg"), "JPEG");
+    const QImage second(s.path(u"Schedario/Prodotto_2.jpg"_s), "JPEG");
     QCOMPARE(second.size(), QSize(120, 80));
     QVERIFY(qRed(second.pixel(60, 40)) > 200 && qGreen(second.pixel(60, 40)) < 60);
 
@@ -597,18 +601,18 @@ void TestProductSheet::photoWrittenAtSaveAndLoadedWhenShown() {
     s.click("cmdUltimo");
     QCOMPARE(s.screen->photo()->picture().size(), QSize(120, 80));
     // Saved again unchanged, the photo file is left as it is (no second JPEG encoding)...
-    const QByteArray stored = readFile(s.path("Schedario/Prodotto_2.jpg"));
+    const QByteArray stored = readFile(s.path(u"Schedario/Prodotto_2.jpg"_s));
     s.click("btnSalva");
-    QCOMPARE(readFile(s.path("Schedario/Prodotto_2.jpg")), stored);
+    QCOMPARE(readFile(s.path(u"Schedario/Prodotto_2.jpg"_s)), stored);
     // ...while a new picture replaces it.
     QImage green(30, 30, QImage::Format_RGB32);
     green.fill(Qt::green);
     s.screen->photo()->setPicture(green);
     s.click("btnSalva");
-    QCOMPARE(QImage(s.path("Schedario/Prodotto_2.jpg"), "JPEG").size(), QSize(30, 30));
+    QCOMPARE(QImage(s.path(u"Schedario/Prodotto_2.jpg"_s), "JPEG").size(), QSize(30, 30));
     s.screen->photo()->setPicture(red);
     s.click("btnSalva");
-    QVERIFY(QFile::remove(s.path("Schedario/Prodotto_2.jpg")));
+    QVERIFY(QFile::remove(s.path(u"Schedario/Prodotto_2.jpg"_s)));
     s.click("cmdPrimo");
     s.click("cmdAvanti");
     QVERIFY(!s.screen->photo()->hasPhoto());

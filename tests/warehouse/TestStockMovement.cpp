@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace dp;
 using namespace dp::test;
 using Kind = FakePlatform::Kind;
@@ -20,14 +22,14 @@ const QString kDone = QStringLiteral(
 
 // A stored product with cost 12,50, price 20,00 and the given stock, shown on the sheet.
 void showStoredProduct(SheetFixture& s, const QByteArray& stock) {
-    writeFile(s.path("Magazzino.pro"), productBytes({{0, "V-10"},
-                                                     {1, "12,50"},
-                                                     {2, "Vite"},
-                                                     {3, stock},
-                                                     {5, "Scatola"},
-                                                     {6, "Ferramenta"},
-                                                     {16, "20,00"},
-                                                     {17, "No"}}));
+    writeFile(s.path(u"Magazzino.pro"_s), productBytes({{0, "V-10"},
+                                                        {1, "12,50"},
+                                                        {2, "Vite"},
+                                                        {3, stock},
+                                                        {5, "Scatola"},
+                                                        {6, "Ferramenta"},
+                                                        {16, "20,00"},
+                                                        {17, "No"}}));
     s.click("cmdPrimo");
 }
 
@@ -96,8 +98,8 @@ void TestStockMovement::movementFromTheSheet() {
     whenModal(
         [&](QWidget* w) {
             operation = in(w, "txtOperazione")->text();
-            amountCaption = w->findChild<QLabel*>("titImporto")->text();
-            quantityCaption = w->findChild<QLabel*>("lblAggiunta")->text();
+            amountCaption = w->findChild<QLabel*>(u"titImporto"_s)->text();
+            quantityCaption = w->findChild<QLabel*>(u"lblAggiunta"_s)->text();
             for (const char* name :
                  {"txtData", "txtOra", "txtCodice", "txtCategoria", "txtNome", "txtAspetto",
                   "txtImporto", "txtGiacenza", "txtAggiunta", "txtTotale"})
@@ -115,8 +117,9 @@ void TestStockMovement::movementFromTheSheet() {
         &ran);
     s.click(load ? "btnAggiungi" : "btnSottrai");
     QVERIFY(ran);
-    QCOMPARE(prepared, (QStringList{"05/03/2024", "14:05:09", "V-10", "Ferramenta", "Vite",
-                                    "Scatola", QString::fromLatin1(amount), "12", "0", "12"}));
+    QCOMPARE(prepared,
+             (QStringList{u"05/03/2024"_s, u"14:05:09"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s,
+                          u"Scatola"_s, QString::fromLatin1(amount), u"12"_s, u"0"_s, u"12"_s}));
     QCOMPARE(focusOnOpen, QStringLiteral("txtAggiunta"));
     QCOMPARE(operation, load ? QStringLiteral("OPERAZIONE DI CARICO")
                              : QStringLiteral("OPERAZIONE DI SCARICO"));
@@ -132,7 +135,8 @@ void TestStockMovement::movementFromTheSheet() {
     // Exactly one record in the journal of its kind; the other journal is not created.
     const QByteArray rec = readFile(s.path(journal));
     QCOMPARE(rec.size(), 462);
-    QVERIFY(!QFileInfo::exists(s.path(load ? "Operazioni_Scarico.pro" : "Operazioni_Carico.pro")));
+    QVERIFY(!QFileInfo::exists(
+        s.path(load ? u"Operazioni_Scarico.pro"_s : u"Operazioni_Carico.pro"_s)));
     QCOMPARE(bytesAt(rec, off::mData, 10), field(10, "05/03/2024"));
     QCOMPARE(bytesAt(rec, off::mOra, 8), field(8, "14:05:09"));
     QCOMPARE(bytesAt(rec, off::mCodice, 30), field(30, "V-10"));
@@ -165,23 +169,24 @@ void TestStockMovement::newSheetRefusesMovements() {
                                 "salvare la scheda."));
         QCOMPARE(QApplication::focusWidget(), s.f("txtCodice"));
     }
-    QVERIFY(!QFileInfo::exists(s.path("Operazioni_Carico.pro")));
-    QVERIFY(!QFileInfo::exists(s.path("Operazioni_Scarico.pro")));
+    QVERIFY(!QFileInfo::exists(s.path(u"Operazioni_Carico.pro"_s)));
+    QVERIFY(!QFileInfo::exists(s.path(u"Operazioni_Scarico.pro"_s)));
 }
 
 void TestStockMovement::quantityKeys() {
     SheetFixture s;
     TfrmGiacenza m(s.ctx, s.screen.get());
-    m.prepare(MovementKind::Load, {"12", "V-10", "Ferramenta", "Vite", "Scatola", "12,50"});
+    m.prepare(MovementKind::Load,
+              {u"12"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"12,50"_s});
     m.show();
     QVERIFY(QTest::qWaitForWindowActive(&m));
     QLineEdit* q = in(&m, "txtAggiunta");
     QTRY_COMPARE(QApplication::focusWidget(), q);
-    typeText(q, "3a,b 4");
+    typeText(q, u"3a,b 4"_s);
     QCOMPARE(q->text(), QStringLiteral("34"));
     QTest::keyClick(q, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), q);
-    typeText(q, "1234567890");
+    typeText(q, u"1234567890"_s);
     QCOMPARE(q->text().size(), 8);
     QTest::keyClick(q, Qt::Key_Backspace);
     QCOMPARE(q->text().size(), 7);
@@ -199,13 +204,14 @@ void TestStockMovement::totalAndCancel() {
     QVERIFY(s.showActive());
     showStoredProduct(s, "12");
     TfrmGiacenza m(s.ctx, s.screen.get());
-    m.prepare(MovementKind::Unload, {"12", "V-10", "Ferramenta", "Vite", "Scatola", "20,00"});
+    m.prepare(MovementKind::Unload,
+              {u"12"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"20,00"_s});
     m.show();
     QVERIFY(QTest::qWaitForWindowActive(&m));
     QLineEdit* q = in(&m, "txtAggiunta");
     QTRY_COMPARE(QApplication::focusWidget(), q);
     q->selectAll();
-    QTest::keyClicks(q, "4");
+    QTest::keyClicks(q, u"4"_s);
     press(&m, "btnTotale");
     QCOMPARE(in(&m, "txtTotale")->text(), QStringLiteral("8"));
     // Typing again voids the total until it is computed again.
@@ -216,14 +222,14 @@ void TestStockMovement::totalAndCancel() {
     QVERIFY(!m.isVisible());
     QCOMPARE(m.result(), int(QDialog::Rejected));
     QCOMPARE(s.f("txtGiacenza")->text(), QStringLiteral("12"));
-    QVERIFY(!QFileInfo::exists(s.path("Operazioni_Scarico.pro")));
+    QVERIFY(!QFileInfo::exists(s.path(u"Operazioni_Scarico.pro"_s)));
     QCOMPARE(s.platform.shown.size(), 0);
 }
 
 void TestStockMovement::requiredCategoryAndName() {
     SheetFixture s;
     TfrmGiacenza m(s.ctx, s.screen.get());
-    m.prepare(MovementKind::Load, {"12", "V-10", "", "", "Scatola", "12,50"});
+    m.prepare(MovementKind::Load, {u"12"_s, u"V-10"_s, u""_s, u""_s, u"Scatola"_s, u"12,50"_s});
     press(&m, "btnAggiorna");
     QCOMPARE(s.platform.lastKind(), Kind::Warning);
     QCOMPARE(s.platform.lastText(), QStringLiteral("Attenzione: per salvare la scheda è necessario "
@@ -233,21 +239,21 @@ void TestStockMovement::requiredCategoryAndName() {
     QCOMPARE(s.platform.lastText(), QStringLiteral("Attenzione: per salvare la scheda è necessario "
                                                    "indicare il nome del prodotto."));
     QCOMPARE(s.platform.shown.size(), 2);
-    QVERIFY(!QFileInfo::exists(s.path("Operazioni_Carico.pro")));
+    QVERIFY(!QFileInfo::exists(s.path(u"Operazioni_Carico.pro"_s)));
     QCOMPARE(m.newStock(), QString());
 }
 
 void TestStockMovement::unreadableStockBecomesZero() {
     SheetFixture s;
     TfrmGiacenza m(s.ctx, s.screen.get());
-    m.prepare(MovementKind::Load, {"tre", "V-10", "Ferramenta", "Vite", "", ""});
+    m.prepare(MovementKind::Load, {u"tre"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u""_s, u""_s});
     in(&m, "txtAggiunta")->setText(QStringLiteral("5"));
     press(&m, "btnTotale");
     for (const char* name : {"txtGiacenza", "txtAggiunta", "txtTotale"})
         QCOMPARE(in(&m, name)->text(), QStringLiteral("0"));
     // Still recorded, as a movement of 0 at an amount of 0,00.
     press(&m, "btnAggiorna");
-    const QByteArray rec = readFile(s.path("Operazioni_Carico.pro"));
+    const QByteArray rec = readFile(s.path(u"Operazioni_Carico.pro"_s));
     QCOMPARE(bytesAt(rec, off::mAggiunta, 10), field(10, "0"));
     QCOMPARE(bytesAt(rec, off::mImporto, 15), field(15, "0,00"));
     QCOMPARE(m.newStock(), QStringLiteral("0"));
@@ -255,10 +261,11 @@ void TestStockMovement::unreadableStockBecomesZero() {
 
 void TestStockMovement::journalFailureKeepsTheStock() {
     SheetFixture s;
-    QVERIFY(QDir(s.dir.path()).mkdir("Operazioni_Carico.pro")); // cannot be opened as a file
+    QVERIFY(QDir(s.dir.path()).mkdir(u"Operazioni_Carico.pro"_s)); // cannot be opened as a file
     s.f("txtGiacenza")->setText(QStringLiteral("12"));
     TfrmGiacenza m(s.ctx, s.screen.get());
-    m.prepare(MovementKind::Load, {"12", "V-10", "Ferramenta", "Vite", "Scatola", "12,50"});
+    m.prepare(MovementKind::Load,
+              {u"12"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"12,50"_s});
     m.show();
     in(&m, "txtAggiunta")->setText(QStringLiteral("5"));
     test::expectStorageLog(QStringLiteral("Operazioni_Carico.pro"));
@@ -270,10 +277,10 @@ void TestStockMovement::journalFailureKeepsTheStock() {
     QVERIFY(m.isVisible()); // the user can retry or cancel
 
     // Once the journal can be written, the same screen records the movement.
-    QVERIFY(QDir(s.dir.path()).rmdir("Operazioni_Carico.pro"));
+    QVERIFY(QDir(s.dir.path()).rmdir(u"Operazioni_Carico.pro"_s));
     press(&m, "btnAggiorna");
     QCOMPARE(s.platform.lastText(), kDone);
-    QCOMPARE(readFile(s.path("Operazioni_Carico.pro")).size(), 462);
+    QCOMPARE(readFile(s.path(u"Operazioni_Carico.pro"_s)).size(), 462);
     QCOMPARE(m.newStock(), QStringLiteral("17"));
     QCOMPARE(m.result(), int(QDialog::Accepted));
     QVERIFY(!m.isVisible());
@@ -310,11 +317,11 @@ void TestStockMovement::stockMustFitItsField() {
     s.f("txtGiacenza")->setText(stock);
     TfrmGiacenza m(s.ctx, s.screen.get());
     m.prepare(load ? MovementKind::Load : MovementKind::Unload,
-              {stock, "V-10", "Ferramenta", "Vite", "Scatola", "1,00"});
+              {stock, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"1,00"_s});
     m.show();
     in(&m, "txtAggiunta")->setText(quantity);
     press(&m, "btnAggiorna");
-    const QString journal = s.path(load ? "Operazioni_Carico.pro" : "Operazioni_Scarico.pro");
+    const QString journal = s.path(load ? u"Operazioni_Carico.pro"_s : u"Operazioni_Scarico.pro"_s);
     if (total.isEmpty()) {
         QCOMPARE(s.platform.shown.size(), 1);
         QCOMPARE(s.platform.lastKind(), Kind::Warning);
