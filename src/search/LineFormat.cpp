@@ -1,11 +1,12 @@
 #include "search/LineFormat.h"
 
 #include "storage/Win1252.h"
-
-#include <cstring>
+#include "summaries/ListLines.h"
 
 namespace dp::search {
 
+using summaries::appendFitted;
+using summaries::appendTrimmed;
 using summaries::FieldBytes;
 using summaries::trimmedBytes;
 
@@ -30,18 +31,18 @@ LineFormat::LineFormat(const RecordLayout& layout, std::initializer_list<LinePie
     }
 }
 
-void LineFormat::write(summaries::LineWriter& w, const char* record) const {
+void LineFormat::append(const char* record, QByteArray& out) const {
     for (const Piece& piece : m_pieces) {
         const LinePiece& p = piece.def;
         switch (p.kind) {
         case LinePiece::Literal:
-            w.literal(piece.bytes.constData(), piece.bytes.size());
+            out.append(piece.bytes);
             break;
         case LinePiece::Fit:
-            w.fitField(record + m_layout.offset(p.field), m_layout.width(p.field), p.width);
+            appendFitted(out, record + m_layout.offset(p.field), m_layout.width(p.field), p.width);
             break;
         case LinePiece::Whole:
-            w.trimmedField(record + m_layout.offset(p.field), m_layout.width(p.field));
+            appendTrimmed(out, record + m_layout.offset(p.field), m_layout.width(p.field));
             break;
         case LinePiece::FitPair: {
             // The joined text is not trimmed again: an empty first field leaves a leading blank.
@@ -49,29 +50,23 @@ void LineFormat::write(summaries::LineWriter& w, const char* record) const {
                 trimmedBytes(record + m_layout.offset(p.field), m_layout.width(p.field));
             const FieldBytes b =
                 trimmedBytes(record + m_layout.offset(p.field2), m_layout.width(p.field2));
-            char joined[2 * 256 + 1];
-            std::memcpy(joined, a.data, size_t(a.size));
-            joined[a.size] = ' ';
-            std::memcpy(joined + a.size + 1, b.data, size_t(b.size));
-            const int n = a.size + 1 + b.size;
-            const int kept = qMin(n, p.width);
-            w.literal(joined, kept);
-            for (int i = kept; i < p.width; ++i)
-                w.literal(" ", 1);
+            const qsizetype start = out.size();
+            out.append(a.data, a.size).append(' ').append(b.data, b.size);
+            const qsizetype n = out.size() - start;
+            if (n > p.width)
+                out.truncate(start + p.width);
+            else
+                out.append(p.width - n, ' ');
             break;
         }
         }
     }
-    w.endLine();
 }
 
 QString LineFormat::line(const RecordView& record) const {
-    summaries::ListLines one;
-    {
-        summaries::LineWriter w(one, 1, m_maxBytes);
-        write(w, record.data());
-    }
-    return one.line(0);
+    QByteArray bytes;
+    append(record.data(), bytes);
+    return win1252::decode(bytes.constData(), bytes.size());
 }
 
 } // namespace dp::search

@@ -2,7 +2,6 @@
 
 #include "storage/Record.h"
 #include "storage/RecordLayout.h"
-#include "summaries/ListLines.h"
 
 #include <QByteArray>
 #include <QList>
@@ -49,7 +48,8 @@ class LineFormat {
     const RecordLayout& layout() const { return m_layout; }
     // The longest line this format can give, in bytes.
     qsizetype maxBytes() const { return m_maxBytes; }
-    void write(summaries::LineWriter& w, const char* record) const;
+    // Appends the record's line to `out`.
+    void append(const char* record, QByteArray& out) const;
     QString line(const RecordView& record) const;
 
   private:

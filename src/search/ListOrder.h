@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 
-namespace dp::summaries {
-struct ListLines;
-}
+#include <functional>
+#include <vector>
 
 namespace dp::search {
 
@@ -14,8 +13,19 @@ namespace dp::search {
 // Negative, zero or positive as strcmp.
 int compareLines(QByteArrayView a, QByteArrayView b);
 
-// Sorts the lines into that order; lines that compare equal keep their file order.
-// `positions` (one per line) moves with its line.
-void sortLines(summaries::ListLines& lines, QList<qint64>& positions);
+// What a list is sorted by: the first bytes of an item's line, folded and packed so that
+// comparing the numbers compares the bytes, and the item (its index in file order).
+struct SortKey {
+    static constexpr int kBytes = 24;
+    quint64 prefix[kBytes / 8];
+    quint32 item;
+};
+SortKey sortKey(QByteArrayView line, quint32 item);
+
+// Sorts the keys into the list order; items whose lines compare equal keep their order.
+// Only where two keys tie is `lineOf(item, out)` asked to append the items' lines to `out`:
+// no line is kept.
+void sortByLine(std::vector<SortKey>& keys,
+                const std::function<void(quint32 item, QByteArray& out)>& lineOf);
 
 } // namespace dp::search

@@ -53,7 +53,7 @@ QString RecordListBase::archivePath() const {
 
 void RecordListBase::setLines(RecordList& list) {
     m_positions = std::move(list.positions);
-    m_model->setLines(std::move(list.lines.text), std::move(list.lines.ends));
+    m_model->setRows(std::move(list.lines));
 }
 
 void RecordListBase::pickLine(int row, RecordReceiver& receiver) {

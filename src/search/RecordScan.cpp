@@ -2,8 +2,11 @@
 
 #include "search/ListOrder.h"
 #include "storage/RecordFile.h"
+#include "storage/RecordReader.h"
+#include "storage/RecordRows.h"
 
-#include <optional>
+#include <algorithm>
+#include <vector>
 
 namespace dp::search {
 
@@ -37,24 +40,68 @@ void scanArchive(const QString& path, const RecordLayout& layout, const Selectio
     }
 }
 
+// A list line as a row of the list's model, made from its record when asked for.
+class ListLineFormat final : public RecordFormat {
+  public:
+    explicit ListLineFormat(const LineFormat& format) : m_format(format) {}
+    void write(const char* record, qint64, int, QByteArray& out) const override {
+        m_format.append(record, out);
+    }
+
+  private:
+    const LineFormat& m_format;
+};
+
 } // namespace
 
 RecordList listRecords(const QString& archivePath, const SelectionRule& rule,
                        const LineFormat& format) {
     RecordList out;
-    struct Writer {
-        RecordList& out;
+    // The scan makes each line once, in one reused buffer, for its sort key and its length.
+    struct Keys {
         const LineFormat& format;
-        std::optional<summaries::LineWriter> w;
-        void begin(qint64 records) { w.emplace(out.lines, records, format.maxBytes()); }
-        void operator()(const RecordView& view, qint64 position) {
-            format.write(*w, view.data());
-            out.positions.append(position);
+        std::vector<SortKey> keys;
+        qint64 counted = 0;
+        qsizetype longest = 0;
+        QByteArray line;
+        void begin(qint64 records) {
+            counted = records;
+            keys.reserve(size_t(records));
         }
-    } writer{out, format, {}};
-    scanArchive(archivePath, format.layout(), rule, out, writer);
-    writer.w.reset();
-    sortLines(out.lines, out.positions);
+        void operator()(const RecordView& view, qint64 position) {
+            line.clear();
+            format.append(view.data(), line);
+            longest = std::max(longest, line.size());
+            keys.push_back(sortKey(line, quint32(position - 1)));
+        }
+    } scan{format, {}, 0, 0, {}};
+    scanArchive(archivePath, format.layout(), rule, out, scan);
+    if (scan.keys.empty())
+        return out;
+    // What was taken before a failure stays listed.
+    try {
+        auto reader = std::make_shared<RecordReader>(archivePath, format.layout(), scan.counted,
+                                                     RecordReader::Access::Random);
+        sortByLine(scan.keys, [&](quint32 item, QByteArray& line) {
+            if (const char* r = reader->record(item))
+                format.append(r, line);
+        });
+        std::vector<quint32> picked(scan.keys.size());
+        out.positions.resize(qsizetype(scan.keys.size()));
+        for (size_t i = 0; i < scan.keys.size(); ++i) {
+            picked[i] = scan.keys[i].item;
+            out.positions[qsizetype(i)] = qint64(scan.keys[i].item) + 1;
+        }
+        scan.keys = {};
+        auto rows = std::make_shared<RecordRows>(
+            std::move(reader), std::make_shared<const ListLineFormat>(format), std::move(picked));
+        rows->setMaxLength(0, scan.longest);
+        out.lines = std::move(rows);
+    } catch (const StorageError& e) {
+        logStorageError(e);
+        out.accessFailed = true;
+        out.busy = isArchiveBusy(e);
+    }
     return out;
 }
 

@@ -2,10 +2,12 @@
 
 #include "search/LineFormat.h"
 #include "search/SelectionRules.h"
-#include "summaries/ListLines.h"
+#include "storage/KeptLines.h"
 
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 namespace dp::search {
 
@@ -20,7 +22,7 @@ struct ScanEnd {
 
 // The lines of a record list in list order, each with the archive position of its record.
 struct RecordList : ScanEnd {
-    summaries::ListLines lines;
+    std::shared_ptr<const TextRows> lines = std::make_shared<KeptLines>();
     QList<qint64> positions;
 };
 
@@ -29,7 +31,10 @@ struct RecordCount : ScanEnd {
 };
 
 // Reads the archive once, in blocks (created empty when missing), and lists every record
-// the rule takes, one line each in `format`, sorted into the list order.
+// the rule takes, one line each in `format`, sorted into the list order. Only the positions
+// are kept: a line is made from its record, read again, when it is shown, found or printed.
+// A record another workstation rewrites meanwhile shows as it is then, in the place its
+// line had when the list was made.
 RecordList listRecords(const QString& archivePath, const SelectionRule& rule,
                        const LineFormat& format);
 

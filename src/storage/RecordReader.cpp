@@ -18,20 +18,22 @@ constexpr int kReadAttempts = 10;
 
 } // namespace
 
-RecordReader::RecordReader(const QString& path, const RecordLayout& layout, qint64 count)
+RecordReader::RecordReader(const QString& path, const RecordLayout& layout, qint64 count,
+                           Access access)
     : m_file(path), m_layout(layout) {
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw StorageError(QStringLiteral("open %1: %2").arg(path, m_file.errorString()));
     m_count = std::clamp<qint64>(count, 0, m_file.size() / layout.size());
-    m_perBlock = std::max<qint64>(1, kBlockBytes / layout.size());
-    m_blocks.resize(kBlocks);
+    m_random = access == Access::Random;
+    m_perBlock = m_random ? 1 : std::max<qint64>(1, kBlockBytes / layout.size());
+    m_blocks.resize(m_random ? 1 : kBlocks);
 }
 
 const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
     const qint64 first = blockNumber * m_perBlock;
     Block* slot = &m_blocks.front();
     for (Block& b : m_blocks) {
-        if (b.first == first) {
+        if (b.first == first && !m_random) {
             b.lastUse = ++m_clock;
             return &b;
         }
@@ -73,7 +75,7 @@ const char* RecordReader::record(qint64 index) const {
         return nullptr;
     // Rows are mostly asked for in order: the block of the last one is looked at first.
     const Block* b = m_last;
-    if (!b || b->first < 0 || index < b->first || index >= b->first + m_perBlock) {
+    if (m_random || !b || b->first < 0 || index < b->first || index >= b->first + m_perBlock) {
         b = load(index / m_perBlock);
         if (!b)
             return nullptr;

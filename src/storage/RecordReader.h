@@ -15,13 +15,21 @@ namespace dp {
 // list, and records appended later (by another workstation too) are not among them.
 // Records are read on demand through a small cache of blocks: a list of a million records
 // holds only the blocks last used, and a walk through all of them reads the file in blocks.
+// Read in any order, each record is read when asked for (a few kilobytes, nothing kept), so
+// that a record rewritten meanwhile in place (an archive sheet saved on another workstation)
+// is served as it is now.
 // The file stays open for reading without a lock, so that others can still append: the
 // records it serves are never written again.
 class RecordReader {
   public:
+    // How rows are asked for: mostly in file order (a journal's list, a grid), or in any
+    // order (a list sorted by its text), where a block would be read for one record.
+    enum class Access { InOrder, Random };
+
     // Throws StorageError when the file cannot be opened. A count beyond the records in
     // the file is cut to them.
-    RecordReader(const QString& path, const RecordLayout& layout, qint64 count);
+    RecordReader(const QString& path, const RecordLayout& layout, qint64 count,
+                 Access access = Access::InOrder);
     RecordReader(const RecordReader&) = delete;
     RecordReader& operator=(const RecordReader&) = delete;
 
@@ -49,6 +57,7 @@ class RecordReader {
     mutable std::vector<Block> m_blocks;
     mutable quint64 m_clock = 0;
     mutable bool m_failed = false;
+    bool m_random = false;
     mutable const Block* m_last = nullptr; // the block of the last record served
 };
 

@@ -63,11 +63,12 @@ void TfrmVerificaGiacenze::FormShow() {
         return;
     }
     search::RecordList list;
+    auto lines = std::make_shared<KeptLines>();
     for (const stock::StockDifference& d : check.differences) {
-        list.lines.text += win1252::encode(stock::stockCheckLine(d));
-        list.lines.ends.append(list.lines.text.size());
+        lines->append(win1252::encode(stock::stockCheckLine(d)));
         list.positions.append(d.position);
     }
+    list.lines = std::move(lines);
     setLines(list);
     const auto many = [](qint64 n, const char* one, const char* more) {
         return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : more));
