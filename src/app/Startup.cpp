@@ -68,22 +68,22 @@ const std::vector<ScreenEntry>& screenTable() {
          [](AppContext& c) -> QWidget* { return new TfrmAllegaCartella(c, nullptr); }},
         {"TfrmRicontatta",
          [](AppContext& c) -> QWidget* {
-             return new search::RecordListScreen(c, nullptr, search::customerRecontactList());
+             return new RecordListScreen(c, nullptr, search::customerRecontactList());
          }},
         {"TfrmTrovaClienti",
          [](AppContext& c) -> QWidget* {
-             return new search::SearchScreen(c, nullptr, search::customerSearch());
+             return new SearchScreen(c, nullptr, search::customerSearch());
          }},
         {"TfrmExpClienti", makeExport<exports::ExportArchive::Customers>},
         {"TfrmFornitori", make<TfrmFornitori>},
         {"TfrmTrovaFornitori",
          [](AppContext& c) -> QWidget* {
-             return new search::SearchScreen(c, nullptr, search::supplierSearch());
+             return new SearchScreen(c, nullptr, search::supplierSearch());
          }},
         {"TfrmExpFornitori", makeExport<exports::ExportArchive::Suppliers>},
         {"TfrmRicontattaFor",
          [](AppContext& c) -> QWidget* {
-             return new search::RecordListScreen(c, nullptr, search::supplierRecontactList());
+             return new RecordListScreen(c, nullptr, search::supplierRecontactList());
          }},
         {"TfrmMagazzino", make<TfrmMagazzino>},
         {"TfrmZoom", [](AppContext& c) -> QWidget* { return new TfrmZoom(c, nullptr); }},
@@ -94,15 +94,15 @@ const std::vector<ScreenEntry>& screenTable() {
         {"TfrmExpMagazzino", makeExport<exports::ExportArchive::Products>},
         {"TfrmTrovaMagazzino",
          [](AppContext& c) -> QWidget* {
-             return new search::SearchScreen(c, nullptr, search::productSearch());
+             return new SearchScreen(c, nullptr, search::productSearch());
          }},
         {"TfrmSottoscorta",
          [](AppContext& c) -> QWidget* {
-             return new search::RecordListScreen(c, nullptr, search::lowStockList());
+             return new RecordListScreen(c, nullptr, search::lowStockList());
          }},
         {"TfrmDaSaldare",
          [](AppContext& c) -> QWidget* {
-             return new search::RecordListScreen(c, nullptr, search::unpaidList());
+             return new RecordListScreen(c, nullptr, search::unpaidList());
          }},
         {"TfrmAnteprimaMag",
          [](AppContext& c) -> QWidget* { return new TfrmAnteprimaMag(c, nullptr); }},

@@ -351,7 +351,7 @@ void TfrmAvvio::openReminder(const QString& link) {
     // there comes up on the sheet the user then works on.
     openArea(reminder->sheet);
     const search::RecordListDef def = reminder->list(m_ctx.platform().now().date());
-    search::RecordListScreen::open(m_ctx, sheet, def, *receiver);
+    RecordListScreen::open(m_ctx, sheet, def, *receiver);
 }
 
 void TfrmAvvio::setVisible(bool visible) {

@@ -423,12 +423,12 @@ void RegistrySheet::cmdPDFClick() {
 }
 
 void RegistrySheet::cmdTrovaClick() {
-    search::SearchScreen::open(context(), this, m_config.search,
-                               QString::fromLatin1(m_config.searchTag), *this);
+    SearchScreen::open(context(), this, m_config.search, QString::fromLatin1(m_config.searchTag),
+                       *this);
 }
 
 void RegistrySheet::cmdRicontattaClick() {
-    search::RecordListScreen::open(context(), this, m_config.recontact, *this);
+    RecordListScreen::open(context(), this, m_config.recontact, *this);
 }
 
 } // namespace dp

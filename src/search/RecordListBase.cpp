@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace dp::search {
+namespace dp {
 
 namespace {
 
@@ -51,7 +51,7 @@ QString RecordListBase::archivePath() const {
     return context().path(m_layout.file());
 }
 
-void RecordListBase::setLines(RecordList& list) {
+void RecordListBase::setLines(search::RecordList& list) {
     m_positions = std::move(list.positions);
     m_model->setRows(std::move(list.lines));
 }
@@ -75,4 +75,4 @@ void RecordListBase::FormClose() {
     m_positions.clear();
 }
 
-} // namespace dp::search
+} // namespace dp

@@ -7,10 +7,8 @@
 #include <QString>
 
 namespace dp {
-class LineListModel;
-}
 
-namespace dp::search {
+class LineListModel;
 
 // The record-list component behind every list of archive records (the searches' results,
 // the low-stock and unpaid lists, the call-back lists): the sorted lines, each keeping the
@@ -32,7 +30,7 @@ class RecordListBase : public ListScreen {
   protected:
     QString archivePath() const;
     // Puts the lines into the list.
-    void setLines(RecordList& list);
+    void setLines(search::RecordList& list);
     void pickLine(int row, RecordReceiver& receiver) override;
     void FormClose() override;
 
@@ -43,4 +41,4 @@ class RecordListBase : public ListScreen {
     QList<qint64> m_positions;
 };
 
-} // namespace dp::search
+} // namespace dp

@@ -2,12 +2,13 @@
 
 #include "ui/LineListModel.h"
 
-namespace dp::search {
+namespace dp {
 
-RecordListScreen::RecordListScreen(AppContext& ctx, QWidget* owner, const RecordListDef& def)
+RecordListScreen::RecordListScreen(AppContext& ctx, QWidget* owner,
+                                   const search::RecordListDef& def)
     : RecordListBase(ctx, owner, def.className, def.caption, def.layout, def.title), m_def(def) {}
 
-void RecordListScreen::open(AppContext& ctx, QWidget* owner, const RecordListDef& def,
+void RecordListScreen::open(AppContext& ctx, QWidget* owner, const search::RecordListDef& def,
                             RecordReceiver& receiver) {
     RecordListScreen screen(ctx, owner, def);
     screen.setReceiver(&receiver);
@@ -16,11 +17,11 @@ void RecordListScreen::open(AppContext& ctx, QWidget* owner, const RecordListDef
 
 void RecordListScreen::FormShow() {
     model()->clear();
-    RecordList list = listRecords(archivePath(), m_def.rule, m_def.format);
+    search::RecordList list = listRecords(archivePath(), m_def.rule, m_def.format);
     setLines(list);
     if (!list.complete())
-        reportIncomplete(list.accessFailed, listStopText(list.stoppedAt, list.stopReason),
+        reportIncomplete(list.accessFailed, search::listStopText(list.stoppedAt, list.stopReason),
                          list.busy);
 }
 
-} // namespace dp::search
+} // namespace dp

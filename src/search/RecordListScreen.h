@@ -3,7 +3,7 @@
 #include "search/RecordListBase.h"
 #include "search/RecordLists.h"
 
-namespace dp::search {
+namespace dp {
 
 // The low-stock and unpaid lists of the product sheet (TfrmSottoscorta, TfrmDaSaldare) and
 // the call-back lists of the registries (TfrmRicontatta, TfrmRicontattaFor): one screen,
@@ -11,17 +11,17 @@ namespace dp::search {
 class RecordListScreen final : public RecordListBase {
     Q_OBJECT
   public:
-    RecordListScreen(AppContext& ctx, QWidget* owner, const RecordListDef& def);
+    RecordListScreen(AppContext& ctx, QWidget* owner, const search::RecordListDef& def);
 
     // Opens the list modally over `owner`; a double click hands a record to `receiver`.
-    static void open(AppContext& ctx, QWidget* owner, const RecordListDef& def,
+    static void open(AppContext& ctx, QWidget* owner, const search::RecordListDef& def,
                      RecordReceiver& receiver);
 
   protected:
     void FormShow() override;
 
   private:
-    const RecordListDef& m_def;
+    const search::RecordListDef& m_def;
 };
 
-} // namespace dp::search
+} // namespace dp

@@ -18,7 +18,7 @@
 
 #include <vector>
 
-namespace dp::search {
+namespace dp {
 
 namespace {
 
@@ -39,7 +39,7 @@ QString foundText(qsizetype n) {
 
 } // namespace
 
-SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const SearchDef& def)
+SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchDef& def)
     : RecordListBase(ctx, owner, def.className, def.caption, def.layout, def.title), m_def(def) {
     m_trovate =
         addLabel("lblTrovate", QStringLiteral("Il presente elenco contiene 0 schede."), true);
@@ -49,8 +49,8 @@ SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const SearchDef& def
     showResults(false);
 }
 
-void SearchScreen::open(AppContext& ctx, QWidget* owner, const SearchDef& def, const QString& mode,
-                        RecordReceiver& receiver) {
+void SearchScreen::open(AppContext& ctx, QWidget* owner, const search::SearchDef& def,
+                        const QString& mode, RecordReceiver& receiver) {
     SearchScreen screen(ctx, owner, def);
     screen.setMemory(mode);
     screen.setReceiver(&receiver);
@@ -64,8 +64,8 @@ QWidget* SearchScreen::buildCriteria() {
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
     std::vector<FieldConfig> fields;
-    for (int i = 0; i < kCriteria; ++i) {
-        const CriterionDef& c = m_def.criteria[size_t(i)];
+    for (int i = 0; i < search::kCriteria; ++i) {
+        const search::CriterionDef& c = m_def.criteria[size_t(i)];
         auto* edit = new QLineEdit(pan);
         edit->setObjectName(QLatin1String(c.control));
         auto* cap = new QLabel(QString::fromUtf8(c.label), pan);
@@ -74,7 +74,8 @@ QWidget* SearchScreen::buildCriteria() {
         grid->addWidget(edit, i, 1);
         m_criteria.append(edit);
         // Enter walks the criteria in matching order, from the last back to the first.
-        fields.push_back({c.control, 0, m_def.criteria[size_t((i + 1) % kCriteria)].control});
+        fields.push_back(
+            {c.control, 0, m_def.criteria[size_t((i + 1) % search::kCriteria)].control});
     }
     grid->setColumnStretch(1, 1);
     FieldConventions::apply(this, fields);
@@ -147,10 +148,10 @@ void SearchScreen::btnCercaClick() {
     for (QLineEdit* e : m_criteria)
         texts.append(e->text());
     const auto fields = m_def.fields();
-    const SearchCriteria criteria(fields, texts);
+    const search::SearchCriteria criteria(fields, texts);
     m_conta->setText(QString::number(criteria.counted()));
     model()->clear();
-    RecordList found = listRecords(archivePath(), criteria.rule(), m_def.format);
+    search::RecordList found = listRecords(archivePath(), criteria.rule(), m_def.format);
     if (found.accessFailed) {
         // Nothing is listed from an archive that could not be read to its end.
         m_attendere->hide();
@@ -174,4 +175,4 @@ void SearchScreen::FormClose() {
     m_attendere->hide();
 }
 
-} // namespace dp::search
+} // namespace dp

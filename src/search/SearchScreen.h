@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace dp::search {
+namespace dp {
 
 // The archive searches TfrmTrovaClienti, TfrmTrovaFornitori and TfrmTrovaMagazzino: one
 // screen configured by its SearchDef. It opens on the criteria panel panAvvio; a search that
@@ -19,12 +19,12 @@ namespace dp::search {
 class SearchScreen final : public RecordListBase {
     Q_OBJECT
   public:
-    SearchScreen(AppContext& ctx, QWidget* owner, const SearchDef& def);
+    SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchDef& def);
 
     // Opens the search modally over `owner` with the caller's tag `mode`; a picked record
     // goes to `receiver`.
-    static void open(AppContext& ctx, QWidget* owner, const SearchDef& def, const QString& mode,
-                     RecordReceiver& receiver);
+    static void open(AppContext& ctx, QWidget* owner, const search::SearchDef& def,
+                     const QString& mode, RecordReceiver& receiver);
 
   public Q_SLOTS:
     void btnCercaClick();
@@ -37,7 +37,7 @@ class SearchScreen final : public RecordListBase {
     QWidget* buildCriteria();
     void showResults(bool results);
 
-    const SearchDef& m_def;
+    const search::SearchDef& m_def;
     QWidget* m_avvio = nullptr;
     QList<QLineEdit*> m_criteria;
     QLabel* m_conta = nullptr;
@@ -46,4 +46,4 @@ class SearchScreen final : public RecordListBase {
     QPushButton* m_cerca = nullptr;
 };
 
-} // namespace dp::search
+} // namespace dp

@@ -252,16 +252,16 @@ QLineEdit* TfrmMagazzino::field(const char* name) const {
 }
 
 void TfrmMagazzino::btnTrovaClick() {
-    search::SearchScreen::open(context(), this, search::productSearch(),
-                               QStringLiteral("magazzino"), *this);
+    SearchScreen::open(context(), this, search::productSearch(), QStringLiteral("magazzino"),
+                       *this);
 }
 
 void TfrmMagazzino::btnSottoscortaClick() {
-    search::RecordListScreen::open(context(), this, search::lowStockList(), *this);
+    RecordListScreen::open(context(), this, search::lowStockList(), *this);
 }
 
 void TfrmMagazzino::btnScadutiClick() {
-    search::RecordListScreen::open(context(), this, search::unpaidList(), *this);
+    RecordListScreen::open(context(), this, search::unpaidList(), *this);
 }
 
 void TfrmMagazzino::impFornitoreClick() {
@@ -276,8 +276,8 @@ void TfrmMagazzino::impFornitoreClick() {
             sheet.field("txtPagamento")->setText(supplier.text(Fornitore::Pagamento));
         }
     } receiver(*this);
-    search::SearchScreen::open(context(), this, search::supplierSearch(),
-                               QStringLiteral("magazzino"), receiver);
+    SearchScreen::open(context(), this, search::supplierSearch(), QStringLiteral("magazzino"),
+                       receiver);
 }
 
 void TfrmMagazzino::recordShown(qint64 position) {

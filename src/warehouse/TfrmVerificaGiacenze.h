@@ -11,7 +11,7 @@ class RecordReceiver;
 // The stock check: the products whose stock on the sheet differs from the loads minus the
 // unloads of their code in the journals, with the record lists' Trova, print and double
 // click. It reads, never writes.
-class TfrmVerificaGiacenze final : public search::RecordListBase {
+class TfrmVerificaGiacenze final : public RecordListBase {
     Q_OBJECT
   public:
     TfrmVerificaGiacenze(AppContext& ctx, QWidget* owner);

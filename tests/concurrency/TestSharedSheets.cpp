@@ -294,7 +294,7 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
             {s.path(file), QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
         list = std::move(summary);
     } else if (screen == u"low stock") {
-        list = std::make_unique<search::RecordListScreen>(s.ctx, nullptr, search::lowStockList());
+        list = std::make_unique<RecordListScreen>(s.ctx, nullptr, search::lowStockList());
     } else {
         list = std::make_unique<TfrmVerificaGiacenze>(s.ctx, nullptr);
     }
