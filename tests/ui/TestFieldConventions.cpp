@@ -243,8 +243,8 @@ void TestFieldConventions::onlyReallyLeavingNormalises_data() {
     };
     for (const char* field : {"txtCosto", "txtAggiunta"})
         for (const auto& r : reasons)
-            QTest::addRow("%s %s", field, r.name) << QString::fromLatin1(field) << int(r.reason)
-                                                  << r.leaves;
+            QTest::addRow("%s %s", field, r.name)
+                << QString::fromLatin1(field) << int(r.reason) << r.leaves;
 }
 
 // A popup or another window takes the focus for a moment: the field keeps its text, its
@@ -262,8 +262,8 @@ void TestFieldConventions::onlyReallyLeavingNormalises() {
     QVERIFY(eff->isVisible());
     QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
     QApplication::sendEvent(e, &out);
-    const QString normalised = field == QLatin1String("txtCosto") ? QStringLiteral("12,00")
-                                                                   : QStringLiteral("12");
+    const QString normalised =
+        field == QLatin1String("txtCosto") ? QStringLiteral("12,00") : QStringLiteral("12");
     if (leaves) {
         QCOMPARE(e->text(), normalised);
         QVERIFY(!eff->isVisible());

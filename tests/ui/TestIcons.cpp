@@ -129,8 +129,8 @@ class TestIcons : public QObject {
     // clickable; enabled, the same button looks different.
     void disabledButtonsLookDisabled() {
         int checked = 0;
-        for (QWidget* screen : {static_cast<QWidget*>(m_product.get()),
-                                static_cast<QWidget*>(m_customer.get())}) {
+        for (QWidget* screen :
+             {static_cast<QWidget*>(m_product.get()), static_cast<QWidget*>(m_customer.get())}) {
             screen->show();
             for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
                 if (b->icon().isNull() || !b->isVisibleTo(screen))
