@@ -1,9 +1,12 @@
+#include "attachments/PhotoBox.h"
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "warehouse/TfrmVerificaGiacenze.h"
 #include "warehouse/WarehouseFixture.h"
 
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -100,12 +103,17 @@ class TestSheetHandBacks : public QObject {
         QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), u"1"_s);
     }
 
-    // A product at its warning level is in "Sottoscorta"; a double click shows it on the sheet.
+    // A product at its warning level is in "Sottoscorta"; a double click shows it on the
+    // sheet, with the photo of its position.
     void lowStockPickShowsTheProduct() {
         SheetFixture s;
         writeFile(s.path(u"Magazzino.pro"_s),
                   productBytes({{0, "PIENO"}, {3, "9"}, {4, "1"}}) +
                       productBytes({{0, "AL-LIMITE"}, {3, "4"}, {4, "4"}, {15, "riordinare"}}));
+        QVERIFY(QDir(s.dir.path()).mkpath(u"Schedario"_s));
+        QImage photo(16, 12, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        QVERIFY(photo.save(s.path(u"Schedario/Prodotto_2.jpg"_s), "JPEG"));
         QVERIFY(s.showActive());
         bool ran = false;
         QStringList lines;
@@ -125,6 +133,8 @@ class TestSheetHandBacks : public QObject {
         QCOMPARE(s.f("txtCodice")->text(), u"AL-LIMITE"_s);
         QCOMPARE(s.f("txtNote")->text(), u"riordinare"_s);
         QCOMPARE(s.screen->findChild<QLabel*>(u"lblPosizione"_s)->text(), u"2"_s);
+        QVERIFY(s.screen->photo()->hasPhoto());
+        QCOMPARE(s.screen->photo()->picture().size(), QSize(16, 12));
     }
 };
 
