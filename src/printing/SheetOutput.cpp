@@ -80,7 +80,7 @@ void outputSheet(AppContext& ctx, QWidget* parent, const report::ReportDocument&
         const QString name = QString::fromLatin1(pdfFile);
         const QString path = ctx.path(name);
         if (!report::writePdf(sheet, path, kPdfInfo)) {
-            ctx.platform().notice(parent, NoticeKind::Warning, pdfFailed(name));
+            ctx.platform().notice(parent, NoticeKind::Error, pdfFailed(name));
             return;
         }
         if (ctx.platform().question(parent, kPdfDone))

@@ -467,7 +467,7 @@ void TestRecordSheets::pdfNotWritten() {
         outputSheet(ctx, nullptr, sheet, SheetOutput::Pdf, "Cliente.pdf");
     }
     QCOMPARE(platform.shown.size(), 1);
-    QCOMPARE(platform.lastKind(), Kind::Warning);
+    QCOMPARE(platform.lastKind(), Kind::Error);
     QCOMPARE(platform.lastText(),
              QStringLiteral("Attenzione: non è stato possibile esportare la scheda in formato "
                             "PDF.\n\nVerificare che il file Cliente.pdf non sia aperto in un "
