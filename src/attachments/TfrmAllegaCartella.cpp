@@ -3,6 +3,7 @@
 #include "storage/TextValues.h"
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
+#include "ui/Messages.h"
 #include "ui/Platform.h"
 
 #include <QFileInfo>
@@ -239,7 +240,7 @@ void TfrmAllegaCartella::btnApriClick(int slot) {
         return;
     }
     // A file location, never a command line: any character in the name stays part of it.
-    platform.openUrl(QUrl::fromLocalFile(m_folder.path(name)));
+    openFileOnDesktop(platform, this, m_folder.path(name));
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int slot) {

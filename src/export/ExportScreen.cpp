@@ -193,8 +193,8 @@ void ExportScreen::cmdEsportaClick() {
             p.message(this, kExportFailed);
         return;
     }
-    if (p.question(this, kAskOpen))
-        p.openUrl(QUrl::fromLocalFile(filePath()));
+    if (p.question(this, kAskOpen) && !p.openUrl(QUrl::fromLocalFile(filePath())))
+        p.message(this, kExportFailed);
 }
 
 void ExportScreen::cmdGuidaClick() {

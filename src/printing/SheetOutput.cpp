@@ -4,6 +4,7 @@
 #include "report/ReportOutput.h"
 #include "storage/Layouts.h"
 #include "ui/AppContext.h"
+#include "ui/Messages.h"
 #include "ui/Platform.h"
 
 #include <QCheckBox>
@@ -84,7 +85,7 @@ void outputSheet(AppContext& ctx, QWidget* parent, const report::ReportDocument&
             return;
         }
         if (ctx.platform().question(parent, kPdfDone))
-            ctx.platform().openUrl(QUrl::fromLocalFile(path));
+            openFileOnDesktop(ctx.platform(), parent, path);
         return;
     }
     }

@@ -5,6 +5,7 @@
 #include "ui/Style.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -86,7 +87,32 @@ class HintFilter final : public QObject {
 
 } // namespace
 
-FieldConventions::FieldConventions(QWidget* screen) : QObject(screen), m_screen(screen) {}
+FieldConventions::FieldConventions(QWidget* screen) : QObject(screen), m_screen(screen) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!m_away || !now)
+            return;
+        const Bound* b = find(m_away);
+        if (!b || now == b->editKey || now == b->framedKey) {
+            m_away = nullptr; // back in the field: it was never left
+            return;
+        }
+        if (now->window() != m_screen->window())
+            return; // still a popup or another window
+        m_away = nullptr;
+        if (auto* edit = qobject_cast<QLineEdit*>(b->editKey.data()))
+            leave(*b, edit);
+    });
+}
+
+void FieldConventions::leave(const Bound& b, QLineEdit* edit) {
+    if (b.rect)
+        b.rect->hide();
+    if (b.def.normalise != Normalise::None) {
+        const QString n = normalise(b.def.normalise, edit->text());
+        if (n != edit->text())
+            edit->setText(n);
+    }
+}
 
 bool FieldConventions::accepts(Filter filter, int key, const QString& typed) {
     switch (filter) {
@@ -225,15 +251,14 @@ bool FieldConventions::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
         // A context menu or another window takes the focus only for a moment: the user has
         // not left the field, and rewriting it now would drop the selection a paste replaces.
-        if (!reallyLeaves(static_cast<QFocusEvent*>(event)->reason()))
+        // Should the focus come back to another control instead, the field is left then.
+        if (!reallyLeaves(static_cast<QFocusEvent*>(event)->reason())) {
+            m_away = b->editKey;
             break;
-        if (b->rect)
-            b->rect->hide();
-        if (b->def.normalise != Normalise::None) {
-            const QString n = normalise(b->def.normalise, edit->text());
-            if (n != edit->text())
-                edit->setText(n);
         }
+        if (m_away == b->editKey)
+            m_away = nullptr;
+        leave(*b, edit);
         break;
     case QEvent::Move:
     case QEvent::Resize:

@@ -79,9 +79,11 @@ class FieldConventions : public QObject {
     explicit FieldConventions(QWidget* screen);
     const Bound* find(QObject* o) const;
     void placeRect(const Bound& b) const;
+    void leave(const Bound& b, QLineEdit* edit);
 
     QWidget* m_screen;
     std::vector<Bound> m_fields;
+    QPointer<QObject> m_away; // the field a popup or another window took the focus from
 };
 
 } // namespace dp

@@ -3,6 +3,9 @@
 #include "storage/StorageError.h"
 #include "ui/AppContext.h"
 
+#include <QFileInfo>
+#include <QUrl>
+
 namespace dp {
 
 const QString kArchiveErrorText = QStringLiteral(
@@ -19,6 +22,15 @@ const QString kChangedElsewhereText = QStringLiteral(
     "state salvate, per non cancellare quelle dell'altra postazione. Per vedere la scheda "
     "attuale, visualizzarla di nuovo (con i pulsanti di scorrimento o con una ricerca), poi "
     "ripetere le modifiche e premere Salva.");
+
+const QString kNotOpenedText = QStringLiteral(
+    "Attenzione: non è stato possibile aprire il file \"%1\".\n\r\n\rVerificare che sul "
+    "computer sia installato un programma in grado di aprire questo tipo di file.");
+
+void openFileOnDesktop(Platform& platform, QWidget* parent, const QString& path) {
+    if (!platform.openUrl(QUrl::fromLocalFile(path)))
+        platform.message(parent, kNotOpenedText.arg(QFileInfo(path).fileName()));
+}
 
 void reportChangedElsewhere(AppContext& ctx, QWidget* parent) {
     ctx.platform().notice(parent, NoticeKind::Warning, kChangedElsewhereText);

@@ -24,4 +24,9 @@ extern const QString kArchiveBusyText;
 void reportChangedElsewhere(AppContext& ctx, QWidget* parent);
 extern const QString kChangedElsewhereText;
 
+// Hands a file to the desktop's program for it, as a file location; when nothing opens it the
+// user is told, instead of waiting for a window that never comes.
+void openFileOnDesktop(Platform& platform, QWidget* parent, const QString& path);
+extern const QString kNotOpenedText; // %1: the file's name
+
 } // namespace dp

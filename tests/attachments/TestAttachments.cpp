@@ -276,6 +276,15 @@ void TestAttachments::openHandsTheFileLocation() {
     const QUrl url(f.platform.opened[0]);
     QVERIFY(url.isLocalFile());
     QCOMPARE(url.toLocalFile(), f.attached(name));
+
+    // No program on the desktop takes it: the user is told, not left waiting.
+    f.platform.openAnswer = false;
+    f.button("btnApri01")->click();
+    QCOMPARE(f.platform.lastText(),
+             QStringLiteral("Attenzione: non è stato possibile aprire il file \"%1\".\n\r\n\r"
+                            "Verificare che sul computer sia installato un programma in grado di "
+                            "aprire questo tipo di file.")
+                 .arg(name));
 }
 
 void TestAttachments::openMissingFileSaysSo() {

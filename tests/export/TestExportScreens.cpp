@@ -309,9 +309,13 @@ void TestExportScreens::answers_data() {
     QTest::addColumn<int>("questions");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("no to exporting") << QList<bool>{false} << 1 << false << false;
-    QTest::newRow("no to opening") << QList<bool>{true, false} << 2 << true << false;
-    QTest::newRow("yes to both") << QList<bool>{true, true} << 2 << true << true;
+    QTest::addColumn<bool>("desktopOpens");
+    QTest::newRow("no to exporting") << QList<bool>{false} << 1 << false << false << true;
+    QTest::newRow("no to opening") << QList<bool>{true, false} << 2 << true << false << true;
+    QTest::newRow("yes to both") << QList<bool>{true, true} << 2 << true << true << true;
+    // Nothing on the desktop opens the file: the failure message follows the question.
+    QTest::newRow("desktop cannot open it")
+        << QList<bool>{true, true} << 3 << true << true << false;
 }
 
 void TestExportScreens::answers() {
@@ -319,16 +323,22 @@ void TestExportScreens::answers() {
     QFETCH(int, questions);
     QFETCH(bool, written);
     QFETCH(bool, opened);
+    QFETCH(bool, desktopOpens);
     addCustomer(path(QStringLiteral("Clienti.pro")), QStringLiteral("Rossi"),
                 QStringLiteral("Anna"));
     auto s = screen(ExportArchive::Customers);
     for (bool a : answers)
         m_fake->answers.enqueue(a);
+    m_fake->openAnswer = desktopOpens;
     clickExport(s.get());
     QCOMPARE(m_fake->shown.size(), questions);
     QCOMPARE(m_fake->shown[0].text, kAskExport);
     QCOMPARE(QFile::exists(path(QStringLiteral("Clienti.xls"))), written);
     QCOMPARE(m_fake->opened.size(), opened ? 1 : 0);
+    if (!desktopOpens)
+        QCOMPARE(m_fake->lastText(),
+                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                "Accertarsi che il file di Excel non sia già aperto."));
 }
 
 void TestExportScreens::failureKeepsTheOldFile_data() {

@@ -227,6 +227,18 @@ void TestRecordSheets::customerSheetPdf() {
     QVERIFY(hasPdfLine(second, QStringLiteral("Cognome e nome: Bianchi Mario")));
     QVERIFY(!second.contains(QStringLiteral("Rossi")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Cliente.pdf")});
+
+    // Yes, but no program on the desktop opens PDF files: the user is told.
+    platform.clear();
+    platform.answers.enqueue(true);
+    platform.openAnswer = false;
+    outputRegistrySheet(ctx, &screen, kCustomerSheet, SheetOutput::Pdf);
+    QCOMPARE(platform.shown.size(), 2);
+    QCOMPARE(platform.lastKind(), Kind::Message);
+    QCOMPARE(platform.lastText(),
+             QStringLiteral("Attenzione: non è stato possibile aprire il file \"Cliente.pdf\".\n\r"
+                            "\n\rVerificare che sul computer sia installato un programma in grado "
+                            "di aprire questo tipo di file."));
 }
 
 void TestRecordSheets::supplierSheetRows() {

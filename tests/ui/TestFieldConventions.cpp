@@ -95,6 +95,7 @@ class TestFieldConventions : public QObject {
     void onlyReallyLeavingNormalises_data();
     void onlyReallyLeavingNormalises();
     void pasteThroughContextMenuKeepsTheAmount();
+    void comingBackToAnotherFieldLeavesTheFirst();
     void enterOnTheLastStepPressesTheButton();
     void rewriteWhileTypingOnly();
     void typingLimitDoesNotCutProgramText();
@@ -288,6 +289,29 @@ void TestFieldConventions::pasteThroughContextMenuKeepsTheAmount() {
     QApplication::sendEvent(s.amount, &back);
     s.name->setFocus(Qt::MouseFocusReason); // a click on another field
     QCOMPARE(s.amount->text(), QStringLiteral("13,50"));
+}
+
+// A screen hidden with the focus in a field and shown again with the focus elsewhere (an
+// area screen called up from a list): the field was left after all, so it loses its frame
+// and is normalised, and only one field is framed.
+void TestFieldConventions::comingBackToAnotherFieldLeavesTheFirst() {
+    Screen s;
+    auto* eff = s.w.findChild<QFrame*>(QStringLiteral("effCosto"));
+    s.amount->setFocus();
+    s.amount->setText(QStringLiteral("12"));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(s.amount->text(), QStringLiteral("12"));
+    QVERIFY(eff->isVisible());
+    s.name->setFocus(Qt::OtherFocusReason); // set while the screen is not active
+    s.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    QVERIFY(s.name->hasFocus());
+    QCOMPARE(s.amount->text(), QStringLiteral("12,00"));
+    QVERIFY(!eff->isVisible());
+    QVERIFY(s.w.findChild<QFrame*>(QStringLiteral("effCognome"))->isVisible());
 }
 
 void TestFieldConventions::enterOnTheLastStepPressesTheButton() {
