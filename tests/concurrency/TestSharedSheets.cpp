@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 #include <csignal>
@@ -134,6 +135,7 @@ class TestSharedSheets : public QObject {
     void lockedArchiveIsBusy();
     void listOfALockedArchiveIsBusy_data();
     void listOfALockedArchiveIsBusy();
+    void pickFromALockedArchiveIsBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
     void customerSavedOnTwoWorkstations();
@@ -303,6 +305,31 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
     QTRY_COMPARE(s.platform.shown.size(), 1);
     QCOMPARE(s.platform.lastKind(), Kind::Warning);
     QCOMPARE(s.platform.lastText(), kBusy);
+}
+
+// A line picked while another workstation writes the archive: the busy notice, nothing
+// brought onto the sheet.
+void TestSharedSheets::pickFromALockedArchiveIsBusy() {
+    SheetFixture s;
+    writeFile(s.path(QStringLiteral("Magazzino.pro")), storedProduct("Vite")); // unpaid
+    RecordListScreen list(s.ctx, s.screen.get(), search::unpaidList());
+    list.setReceiver(s.screen.get());
+    list.show();
+    auto* view = list.findChild<QListView*>(QStringLiteral("lstRecords"));
+    QCOMPARE(view->model()->rowCount(), 1);
+    {
+        const RecordFile other(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
+                               RecordFile::Lock::Exclusive);
+        expectStorageLog(QStringLiteral("Magazzino.pro"));
+        const QModelIndex first = view->model()->index(0, 0);
+        view->setCurrentIndex(first);
+        Q_EMIT view->doubleClicked(first);
+    }
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), kBusy);
+    QCOMPARE(position(s), QString());
+    QCOMPARE(s.f("txtCodice")->text(), QString());
 }
 
 void TestSharedSheets::productSavedOnTwoWorkstations_data() {
