@@ -63,9 +63,9 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     m_list = makeLineListView(this, model);
 
     auto* guida = new QToolButton(this);
+    m_guida = guida;
     guida->setObjectName(QStringLiteral("imgGuida"));
     guida->setAutoRaise(true);
-    guida->setToolTip(help::title(config.help));
     guida->setIconSize(QSize(style::kToolIcon, style::kToolIcon));
     guida->setCursor(Qt::PointingHandCursor);
     guida->setIcon(icon(Icon::Help));
@@ -115,8 +115,13 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     connect(stampa, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
     connect(esci, &QPushButton::clicked, this, &ListScreen::btnEsciClick);
     connect(m_list, &QListView::doubleClicked, this, &ListScreen::lstRecordsDblClick);
-    const HelpTopic help = config.help;
-    connect(guida, &QToolButton::clicked, this, [this, help] { showHelp(context(), this, help); });
+    setHelp(config.help);
+    connect(guida, &QToolButton::clicked, this, [this] { showHelp(context(), this, m_help); });
+}
+
+void ListScreen::setHelp(HelpTopic help) {
+    m_help = help;
+    m_guida->setToolTip(help::title(help));
 }
 
 QLabel* ListScreen::addLabel(const char* name, const QString& text, bool value) {
