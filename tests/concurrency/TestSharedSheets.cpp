@@ -1,6 +1,7 @@
 #include "../warehouse/WarehouseFixture.h"
 
 #include "registry/TfrmClienti.h"
+#include "registry/TfrmFornitori.h"
 #include "search/RecordListScreen.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
@@ -138,7 +139,8 @@ class TestSharedSheets : public QObject {
     void pickFromALockedArchiveIsBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
-    void customerSavedOnTwoWorkstations();
+    void registrySavedOnTwoWorkstations_data();
+    void registrySavedOnTwoWorkstations();
 };
 
 void TestSharedSheets::saveThatCannotReachTheDisk_data() {
@@ -390,33 +392,66 @@ void TestSharedSheets::productSavedOnTwoWorkstations() {
     QCOMPARE(W::get(w.b.get(), "txtGiacenza"), refused ? stockShownB : QString::fromLatin1(stock));
 }
 
-void TestSharedSheets::customerSavedOnTwoWorkstations() {
+void TestSharedSheets::registrySavedOnTwoWorkstations_data() {
+    // A changes `kept` and saves; B, still showing the record as it was, changes `first`
+    // (the record's first field) and is refused.
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("first");
+    Record customer(TSchedaCliente);
+    customer.setText(Cliente::Cognome, u"Rossi");
+    customer.setText(Cliente::Nome, u"Mario");
+    Record supplier(TSchedaFornitore);
+    supplier.setText(Fornitore::Ditta, u"Rossi Spa");
+    supplier.setText(Fornitore::Titolare, u"Mario");
+    QTest::newRow("customer") << u"customer"_s << u"Clienti.pro"_s << customer.bytes()
+                              << u"txtNome"_s << u"txtCognome"_s;
+    QTest::newRow("supplier") << u"supplier"_s << u"Fornitori.pro"_s << supplier.bytes()
+                              << u"txtTitolare"_s << u"txtDitta"_s;
+}
+
+template <class Sheet>
+void savedOnTwoWorkstations(const QString& file, const QByteArray& stored, const QString& kept,
+                            const QString& first) {
     // The second save is refused and writes nothing; showing the record again and saving works.
-    Record stored(TSchedaCliente);
-    stored.setText(Cliente::Cognome, u"Rossi");
-    stored.setText(Cliente::Nome, u"Mario");
-    using W = TwoWorkstations<TfrmClienti>;
-    W w(QStringLiteral("Clienti.pro"), stored.bytes());
-    W::set(w.a.get(), "txtNome", QStringLiteral("Maria"));
+    using W = TwoWorkstations<Sheet>;
+    W w(file, stored);
+    const QByteArray keptName = kept.toLatin1();
+    const QByteArray firstName = first.toLatin1();
+    W::set(w.a.get(), keptName.constData(), QStringLiteral("Maria"));
     W::click(w.a.get(), "cmdSalva");
     QCOMPARE(w.platformA.lastText(), kRewritten);
-    const QByteArray afterA = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
+    const QByteArray afterA = readFile(w.dir.filePath(file));
 
-    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    W::set(w.b.get(), firstName.constData(), QStringLiteral("Bianchi"));
     W::click(w.b.get(), "cmdSalva");
     QCOMPARE(w.platformB.lastKind(), Kind::Warning);
     QCOMPARE(w.platformB.lastText(), kChangedElsewhere);
-    QCOMPARE(readFile(w.dir.filePath(QStringLiteral("Clienti.pro"))), afterA);
+    QCOMPARE(readFile(w.dir.filePath(file)), afterA);
 
     W::click(w.b.get(), "cmdPrimo");
-    QCOMPARE(W::get(w.b.get(), "txtNome"), QStringLiteral("Maria"));
-    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    QCOMPARE(W::get(w.b.get(), keptName.constData()), QStringLiteral("Maria"));
+    W::set(w.b.get(), firstName.constData(), QStringLiteral("Bianchi"));
     W::click(w.b.get(), "cmdSalva");
     QCOMPARE(w.platformB.lastText(), kRewritten);
-    const QByteArray afterB = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
-    QCOMPARE(afterB.size(), 3151);
+    const QByteArray afterB = readFile(w.dir.filePath(file));
+    QCOMPARE(afterB.size(), stored.size());
     QCOMPARE(afterB.mid(0, 8), QByteArray("\x07"
                                           "Bianchi"));
+}
+
+void TestSharedSheets::registrySavedOnTwoWorkstations() {
+    QFETCH(QString, sheet);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, kept);
+    QFETCH(QString, first);
+    if (sheet == u"customer")
+        savedOnTwoWorkstations<TfrmClienti>(file, stored, kept, first);
+    else
+        savedOnTwoWorkstations<TfrmFornitori>(file, stored, kept, first);
 }
 
 QTEST_MAIN(TestSharedSheets)

@@ -1,7 +1,7 @@
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
-#include "warehouse/TfrmVerificaGiacenze.h"
+#include "summaries/TfrmMenuRiepilogo.h"
 #include "warehouse/WarehouseFixture.h"
 
 #include <QLabel>
@@ -29,7 +29,7 @@ class TestSheetHandBacks : public QObject {
     void init() { dp::test::failOnQtWarnings(); }
     // A load registered on a sheet that was then not saved: the stock check lists that
     // product alone, and a double click brings it up on the product sheet in place of the
-    // screen the check was opened from.
+    // inventory selection screen the check was opened from.
     void stockCheckCallsTheProductUp() {
         SheetFixture s;
         writeFile(s.path(u"Magazzino.pro"_s),
@@ -43,7 +43,7 @@ class TestSheetHandBacks : public QObject {
             loads.append(m);
         }
         loads.close();
-        QWidget from;
+        TfrmMenuRiepilogo from(s.ctx);
         from.show();
         bool ran = false;
         whenModal(
@@ -59,7 +59,7 @@ class TestSheetHandBacks : public QObject {
                 doubleClickFirst(check);
             },
             &ran);
-        TfrmVerificaGiacenze::open(s.ctx, &from);
+        from.findChild<QPushButton*>(u"btnVerifica"_s)->click();
         QVERIFY(ran);
         QVERIFY(s.screen->isVisible());
         QVERIFY(from.isHidden());
