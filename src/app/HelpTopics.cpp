@@ -161,8 +161,8 @@ QString magazzino() {
         u"JPEG, con il nome e nella cartella che si scelgono, per esempio per inviarla per "
         u"posta elettronica. Con Cancella si toglie la foto dalla scheda; anche questo "
         u"cambiamento entra nell'archivio con il successivo salvataggio della scheda."_s,
-        u"Nel campo Avviso si indica il numero di pezzi al di sotto del quale l'articolo è "
-        u"da riordinare. Il pulsante Sottoscorta elenca tutti gli articoli la cui giacenza "
+        u"Nel campo Avviso si indica il numero di pezzi raggiunto il quale l'articolo è da "
+        u"riordinare. Il pulsante Sottoscorta elenca tutti gli articoli la cui giacenza "
         u"è scesa al livello di avviso o più in basso; con un doppio clic su una riga "
         u"dell'elenco la scheda del prodotto torna nella schermata. Quanti sono gli articoli "
         u"sottoscorta lo dice anche la riga \"Da fare\" della schermata principale, da cui "
@@ -218,11 +218,10 @@ const RegistryHelp kClienti = {
     u"interessato.",
     u"Di ogni cliente si registrano il cognome e il nome, che sono obbligatori, e si "
     u"possono aggiungere la denominazione della ditta, il sesso, il telefono preferenziale, "
-    u"l'indirizzo di residenza con provincia, "
-    u"comune e CAP, la data e il comune di nascita, i telefoni di casa, dell'ufficio e "
-    u"cellulare, l'indirizzo PEC e quello e-mail, il codice fiscale, la partita IVA, il "
-    u"codice destinatario per la fatturazione elettronica, l'IBAN e la carta di credito "
-    u"con la sua scadenza.",
+    u"l'indirizzo di residenza con provincia, comune e CAP, la data e il comune di "
+    u"nascita, i telefoni di casa, dell'ufficio e cellulare, l'indirizzo PEC e quello "
+    u"e-mail, il codice fiscale, la partita IVA, il codice destinatario per la "
+    u"fatturazione elettronica, l'IBAN e la carta di credito con la sua scadenza.",
     u"Nel riquadro del documento di identità si annotano il tipo di documento, il numero, "
     u"l'ente che lo ha rilasciato, la data di rilascio e quella di scadenza. Nei campi "
     u"finali si scrivono i prodotti e i servizi di interesse, le questioni in sospeso e "
@@ -246,17 +245,16 @@ const RegistryHelp kFornitori = {
     u"dei prodotti del magazzino con il pulsante accanto alla ditta fornitrice, senza "
     u"doverli scrivere di nuovo.",
     u"Di ogni fornitore si registra la denominazione della ditta, che è obbligatoria, e si "
-    u"possono aggiungere il titolare, "
-    u"il telefono preferenziale, l'indirizzo della sede con provincia, comune e CAP, i "
-    u"telefoni, l'indirizzo PEC e quello e-mail, il codice fiscale, la partita IVA, il "
-    u"codice destinatario, l'IBAN, la carta di credito e le modalità di pagamento.",
+    u"possono aggiungere il titolare, il telefono preferenziale, l'indirizzo della sede "
+    u"con provincia, comune e CAP, i telefoni, l'indirizzo PEC e quello e-mail, il codice "
+    u"fiscale, la partita IVA, il codice destinatario, l'IBAN, la carta di credito e le "
+    u"modalità di pagamento.",
     u"Nei campi finali si annotano la merce acquistata di solito da quel fornitore, gli "
     u"sconti praticati, le condizioni di ordinazione e di consegna e le note.",
     u"Il pulsante Duplica prepara una nuova scheda con gli stessi dati di quella "
     u"visualizzata, allegati esclusi. Per uno stesso fornitore si possono così tenere più "
-    u"schede, per "
-    u"esempio una per ogni genere di prodotto fornito, da richiamare poi dalle schede "
-    u"dei prodotti.",
+    u"schede, per esempio una per ogni genere di prodotto fornito, da richiamare poi "
+    u"dalle schede dei prodotti.",
     u"Il pulsante Allegati associa alla scheda fino a tre file (per esempio il listino "
     u"prezzi, un catalogo o un contratto di fornitura), ciascuno con una breve "
     u"descrizione; i file si aprono dalla stessa schermata con Apri.",
