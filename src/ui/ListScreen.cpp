@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/HandBack.h"
 #include "ui/Icons.h"
+#include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
@@ -116,6 +117,10 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     connect(esci, &QPushButton::clicked, this, &ListScreen::btnEsciClick);
     connect(m_list, &QListView::doubleClicked, this, &ListScreen::lstRecordsDblClick);
     setHelp(config.help);
+    // Rows made from their records later may meet the archive locked or gone.
+    if (auto* lines = qobject_cast<LineListModel*>(model))
+        connect(lines, &LineListModel::rowsFailed, this,
+                [this](bool busy) { reportIncomplete(true, {}, busy); });
     connect(guida, &QToolButton::clicked, this, [this] { showHelp(context(), this, m_help); });
 }
 

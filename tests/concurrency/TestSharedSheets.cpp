@@ -137,6 +137,7 @@ class TestSharedSheets : public QObject {
     void listOfALockedArchiveIsBusy_data();
     void listOfALockedArchiveIsBusy();
     void pickFromALockedArchiveIsBusy();
+    void linesReadWhileLockedAreBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
     void registrySavedOnTwoWorkstations_data();
@@ -332,6 +333,28 @@ void TestSharedSheets::pickFromALockedArchiveIsBusy() {
     QCOMPARE(s.platform.lastText(), kBusy);
     QCOMPARE(position(s), QString());
     QCOMPARE(s.f("txtCodice")->text(), QString());
+}
+
+// A list's lines are made from their records when read; "Trova" reading them while another
+// workstation writes the archive says the archive is busy, once.
+void TestSharedSheets::linesReadWhileLockedAreBusy() {
+    SheetFixture s;
+    writeFile(s.path(QStringLiteral("Magazzino.pro")), storedProduct("Vite"));
+    RecordListScreen list(s.ctx, nullptr, search::unpaidList());
+    list.show();
+    QCOMPARE(list.findChild<QListView*>(QStringLiteral("lstRecords"))->model()->rowCount(), 1);
+    {
+        const RecordFile other(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
+                               RecordFile::Lock::Exclusive);
+        list.findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setText(QStringLiteral("vite"));
+        for (int i = 0; i < 2; ++i)
+            list.findChild<QPushButton*>(QStringLiteral("btnTrova"))->click();
+    }
+    QTRY_COMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), kBusy);
+    QTest::qWait(50);
+    QCOMPARE(s.platform.shown.size(), 1);
 }
 
 void TestSharedSheets::productSavedOnTwoWorkstations_data() {
