@@ -135,9 +135,9 @@ QString magazzino() {
         u"categoria, il nome, l'aspetto e il costo unitario (per un carico) o il prezzo di "
         u"vendita (per uno scarico). Nel campo Note del movimento si può scrivere a chi è "
         u"stata venduta la merce o da chi è arrivata, il numero della bolla o qualsiasi "
-        u"altra informazione utile a ritrovare il movimento. Dopo il movimento occorre "
-        u"premere Salva: fino ad allora la nuova giacenza è soltanto sulla scheda, mentre "
-        u"il movimento è già registrato."_s,
+        u"altra informazione utile; le note si leggono poi nell'esportazione dei movimenti in "
+        u"formato XLS. Dopo il movimento occorre premere Salva: fino ad allora la nuova "
+        u"giacenza è soltanto sulla scheda, mentre il movimento è già registrato."_s,
         u"Per inserire un nuovo prodotto si preme Nuovo, si compilano i campi e si preme "
         u"Salva. Per aggiornare una scheda la si richiama con le frecce di scorrimento "
         u"(prima, precedente, successiva, ultima) o con Trova, si modificano i dati e si "
@@ -305,7 +305,8 @@ QString inventario() {
         u"prodotti la cui categoria contiene il testo scritto (le maiuscole e le minuscole "
         u"non contano)."_s,
         u"Ogni riga dell'elenco riporta il codice articolo, il nome del prodotto, la data di "
-        u"scadenza, il costo unitario, la giacenza e il valore, cioè il costo unitario "
+        u"scadenza del pagamento, il costo unitario, la giacenza e il valore, cioè il costo "
+        u"unitario "
         u"moltiplicato per la giacenza. In fondo all'elenco compare il valore totale della "
         u"merce elencata."_s,
         u"Per ritrovare un articolo nell'elenco si scrive una parola nel campo in basso e si "
@@ -341,11 +342,11 @@ QString movimenti() {
         u"di inizio non può seguire quella di fine. Per limitare il riepilogo a un solo "
         u"articolo se ne scrive il codice articolo, anche in parte; lasciando vuoto il campo "
         u"si ottengono tutti gli articoli. Si preme poi Visualizza riepilogo."_s,
-        u"Ogni riga dell'elenco riporta la data e l'ora del movimento, il codice articolo, la "
-        u"categoria, il nome e l'aspetto del prodotto, la quantità caricata o scaricata, il "
-        u"costo unitario (per i carichi) o il prezzo unitario (per gli scarichi) e le note "
-        u"del movimento. In fondo all'elenco compare il numero totale dei movimenti "
-        u"elencati."_s,
+        u"Ogni riga dell'elenco riporta la data del movimento, il codice articolo, la "
+        u"categoria e il nome del prodotto, la quantità caricata o scaricata e il costo "
+        u"unitario (per i carichi) o il prezzo unitario (per gli scarichi). In fondo "
+        u"all'elenco compare il numero totale dei movimenti elencati. L'ora, l'aspetto del "
+        u"prodotto e le note di ogni movimento si leggono nell'esportazione in formato XLS."_s,
         u"Per ritrovare un movimento si scrive una parola nel campo in basso e si preme "
         u"Trova; premendo di nuovo Trova si passa alla riga successiva che la contiene. Il "
         u"pulsante Stampa riepilogo stampa l'elenco."_s,
@@ -361,21 +362,22 @@ struct ExportHelp {
     const char16_t* title;
     const char16_t* what; // "l'archivio dei ...", after "esporta"
     const char16_t* file;
+    const char16_t* row; // what one row of the grid is
 };
 
 const ExportHelp kExports[] = {
     {HelpTopic::EsportaMagazzino, u"Esportazione magazzino prodotti in Microsoft Excel.",
-     u"l'intero archivio dei prodotti del magazzino", u"Magazzino.xls"},
+     u"l'intero archivio dei prodotti del magazzino", u"Magazzino.xls", u"scheda"},
     {HelpTopic::EsportaClienti, u"Esportazione archivio clienti in Microsoft Excel.",
-     u"l'intero archivio dei clienti", u"Clienti.xls"},
+     u"l'intero archivio dei clienti", u"Clienti.xls", u"scheda"},
     {HelpTopic::EsportaFornitori, u"Esportazione archivio fornitori in Microsoft Excel.",
-     u"l'intero archivio dei fornitori", u"Fornitori.xls"},
+     u"l'intero archivio dei fornitori", u"Fornitori.xls", u"scheda"},
     {HelpTopic::EsportaCarico,
      u"Esportazione archivio movimenti di carico merce in Microsoft Excel.",
-     u"l'intero archivio dei movimenti di carico merce", u"Registro_Carico.xls"},
+     u"l'intero archivio dei movimenti di carico merce", u"Registro_Carico.xls", u"movimento"},
     {HelpTopic::EsportaScarico,
      u"Esportazione archivio movimenti di scarico merce in Microsoft Excel.",
-     u"l'intero archivio dei movimenti di scarico merce", u"Registro_Scarico.xls"},
+     u"l'intero archivio dei movimenti di scarico merce", u"Registro_Scarico.xls", u"movimento"},
 };
 
 const ExportHelp* exportHelp(HelpTopic topic) {
@@ -389,12 +391,13 @@ QString esporta(const ExportHelp& e) {
     const QString what = QString::fromUtf16(e.what);
     const QString file = QString::fromUtf16(e.file);
     return paragraphs({
-        u"Questa schermata mostra %1, una riga per scheda. L'icona del foglio di calcolo "
+        u"Questa schermata mostra %1, una riga per %2. L'icona del foglio di calcolo "
         u"esporta tutte le righe in un file in formato XLS, il formato dei fogli di "
         u"Microsoft Excel, che si apre con Excel, con LibreOffice Calc o con qualsiasi altro "
-        u"programma che legga i file XLS."_s.arg(what),
-        u"Prima di scrivere il file il programma chiede conferma, perché con molte schede "
-        u"l'esportazione può richiedere qualche minuto. Il file si chiama %1 e viene scritto "
+        u"programma che legga i file XLS."_s.arg(what, QString::fromUtf16(e.row)),
+        u"Prima di scrivere il file il programma chiede conferma, perché con un archivio "
+        u"grande l'esportazione può richiedere qualche minuto. Il file si chiama %1 e viene "
+        u"scritto "
         u"nella cartella del programma, sostituendo quello dell'esportazione precedente."_s.arg(
             file),
         u"Al termine, rispondendo Sì alla domanda, il file si apre subito nel programma per "
