@@ -28,6 +28,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace dp {
 
 namespace {
@@ -306,8 +308,12 @@ TfrmAvvio::~TfrmAvvio() {
 void TfrmAvvio::countReminders() {
     // Counted away from the interface, so that the menu comes up at once with large
     // archives; counted again each time the menu comes back, as the work may have changed.
-    if (m_counting)
+    // A count already running may have read the archives before the change: one more
+    // follows it.
+    if (m_counting) {
+        m_recount = true;
         return;
+    }
     auto result = std::make_shared<search::ReminderCounts>();
     const QString folder = m_ctx.programDir();
     const QDate today = m_ctx.platform().now().date();
@@ -316,7 +322,10 @@ void TfrmAvvio::countReminders() {
     connect(m_counting, &QThread::finished, this, [this, result] {
         m_counting->deleteLater();
         m_counting = nullptr;
-        showReminders(*result);
+        if (std::exchange(m_recount, false))
+            countReminders();
+        else
+            showReminders(*result);
     });
     m_counting->start();
 }

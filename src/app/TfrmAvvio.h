@@ -64,6 +64,7 @@ class TfrmAvvio final : public QWidget {
     QGridLayout* m_grid = nullptr;
     QLabel* m_promemoria = nullptr;
     QThread* m_counting = nullptr;
+    bool m_recount = false; // asked for while a count ran
     int m_iconSize = 0;
     bool m_placed = false;
 };

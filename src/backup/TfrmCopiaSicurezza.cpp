@@ -1,8 +1,10 @@
 #include "backup/TfrmCopiaSicurezza.h"
 
 #include "ui/AppContext.h"
+#include "ui/Icons.h"
 #include "ui/Platform.h"
 #include "ui/Style.h"
+#include "ui/TfrmGuida.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,6 +66,9 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
     info->setWordWrap(true);
     auto* crea = button(this, "cmdCrea", QStringLiteral("Crea copia di sicurezza..."));
     auto* ripristina = button(this, "cmdRipristina", QStringLiteral("Ripristina da una copia..."));
+    auto* guida = button(this, "cmdGuida", QStringLiteral("Guida"));
+    guida->setIcon(icon(Icon::Help));
+    guida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     auto* esci = button(this, "cmdEsci", QStringLiteral("Esci"));
     crea->setToolTip(QStringLiteral("Scrive una nuova copia di sicurezza nella cartella scelta."));
     ripristina->setToolTip(
@@ -73,6 +78,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
     buttons->addWidget(crea);
     buttons->addWidget(ripristina);
     buttons->addStretch();
+    buttons->addWidget(guida);
     buttons->addWidget(esci);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 14);
@@ -87,6 +93,9 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
     connect(crea, &QPushButton::clicked, this, &TfrmCopiaSicurezza::cmdCreaClick);
     connect(ripristina, &QPushButton::clicked, this, &TfrmCopiaSicurezza::cmdRipristinaClick);
     connect(esci, &QPushButton::clicked, this, &QDialog::reject);
+    // The main menu's topic explains the backup, as the menu opens it.
+    connect(guida, &QPushButton::clicked, this,
+            [this] { showHelp(context(), this, HelpTopic::Generale); });
 }
 
 backup::Progress TfrmCopiaSicurezza::progressDialog(const QString& label) {

@@ -187,7 +187,9 @@ void ExportScreen::cmdEsportaClick() {
         return;
     if (result == exports::SpreadsheetWriter::Result::Failed) {
         // A journal that could no longer be read is the archive's fault, not the file's.
-        if (m_model->rows()->failed())
+        if (m_model->rows()->busy())
+            p.notice(this, NoticeKind::Warning, kArchiveBusyText);
+        else if (m_model->rows()->failed())
             reportArchiveError(context(), this);
         else
             p.message(this, kExportFailed);

@@ -3,6 +3,7 @@
 #include "report/ListReport.h"
 #include "report/ReportOutput.h"
 #include "storage/Layouts.h"
+#include "storage/StorageError.h"
 #include "ui/AppContext.h"
 #include "ui/HandBack.h"
 #include "ui/LineListModel.h"
@@ -58,8 +59,11 @@ void RecordListBase::setLines(search::RecordList& list) {
 
 void RecordListBase::pickLine(int row, RecordReceiver& receiver) {
     // The record at the line's own position: equal lines no longer stand for each other.
-    if (!handBackAt(archivePath(), m_layout, positionAt(row), receiver))
-        reportArchiveError(context(), this);
+    try {
+        handBackAt(archivePath(), m_layout, positionAt(row), receiver);
+    } catch (const StorageError& e) {
+        reportArchiveError(context(), this, e); // says so when the archive is only busy
+    }
 }
 
 void RecordListBase::btnStampaClick() {

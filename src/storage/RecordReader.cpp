@@ -1,10 +1,11 @@
 #include "storage/RecordReader.h"
 
+#include "storage/OsFile.h"
+#include "storage/RecordFile.h"
 #include "storage/StorageError.h"
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 namespace dp {
 
@@ -14,7 +15,6 @@ namespace {
 // and a walk through every row reads the file at the speed of a block read.
 constexpr qint64 kBlockBytes = 512 << 10;
 constexpr int kBlocks = 8;
-constexpr int kReadAttempts = 10;
 
 } // namespace
 
@@ -44,30 +44,38 @@ const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
     const qint64 want = records * m_layout.size();
     slot->first = -1;
     slot->bytes.resize(want);
-    // Where locks are mandatory (Windows), a read fails while another program holds the
-    // file for the moment of an append; try again briefly before giving up on the block.
-    // Once a block was given up, the file is taken as gone: no more waiting on every row.
-    const int attempts = m_failed ? 1 : kReadAttempts;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        if (attempt > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        if (!m_file.seek(first * m_layout.size()))
-            continue;
-        qint64 got = 0;
+    // Once a block failed, the lock is only tried: no wait on every row of a list.
+    const int fd = m_file.handle();
+    switch (osfile::lock(fd, osfile::LockMode::Shared,
+                         m_failed ? std::chrono::milliseconds(0) : RecordFile::lockWait())) {
+    case osfile::LockResult::Locked:
+        break;
+    case osfile::LockResult::Busy:
+        m_failed = m_busy = true;
+        return nullptr;
+    case osfile::LockResult::Failed:
+        m_failed = true;
+        m_busy = false;
+        return nullptr;
+    }
+    qint64 got = 0;
+    if (m_file.seek(first * m_layout.size())) {
         while (got < want) {
             const qint64 r = m_file.read(slot->bytes.data() + got, want - got);
             if (r <= 0)
                 break;
             got += r;
         }
-        if (got == want) {
-            slot->first = first;
-            slot->lastUse = ++m_clock;
-            return slot;
-        }
     }
-    m_failed = true;
-    return nullptr;
+    osfile::unlock(fd);
+    if (got != want) {
+        m_failed = true;
+        m_busy = false;
+        return nullptr;
+    }
+    slot->first = first;
+    slot->lastUse = ++m_clock;
+    return slot;
 }
 
 const char* RecordReader::record(qint64 index) const {

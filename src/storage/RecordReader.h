@@ -18,8 +18,11 @@ namespace dp {
 // Read in any order, each record is read when asked for (a few kilobytes, nothing kept), so
 // that a record rewritten meanwhile in place (an archive sheet saved on another workstation)
 // is served as it is now.
-// The file stays open for reading without a lock, so that others can still append: the
-// records it serves are never written again.
+// The file stays open for the life of the reader, but its shared lock is held only around
+// each block read, so that other workstations can still append and save between reads. A
+// lock kept by another program for longer than RecordFile::lockWait() fails the block, as
+// busy; after one failure the lock is only tried, so that a list drawn row by row does not
+// wait on every row.
 class RecordReader {
   public:
     // How rows are asked for: mostly in file order (a journal's list, a grid), or in any
@@ -41,6 +44,8 @@ class RecordReader {
     const char* record(qint64 index) const;
     // Whether a block could not be read since the reader was opened.
     bool failed() const { return m_failed; }
+    // Whether the last block that could not be read was kept locked by another program.
+    bool busy() const { return m_busy; }
 
   private:
     struct Block {
@@ -57,6 +62,7 @@ class RecordReader {
     mutable std::vector<Block> m_blocks;
     mutable quint64 m_clock = 0;
     mutable bool m_failed = false;
+    mutable bool m_busy = false;
     bool m_random = false;
     mutable const Block* m_last = nullptr; // the block of the last record served
 };

@@ -48,6 +48,7 @@ class RecordRows final : public TextRows {
     Qt::Alignment alignment(int column) const override;
     qsizetype maxLength(int column) const override;
     bool failed() const override { return m_reader && m_reader->failed(); }
+    bool busy() const override { return m_reader && m_reader->busy(); }
     // What the scan found out about the longest cell of a column, when the format cannot say.
     void setMaxLength(int column, qsizetype length);
 

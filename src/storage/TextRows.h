@@ -38,6 +38,8 @@ class TextRows {
     // Whether some row could not be read since the rows were made (its cells came out
     // empty): what is written from the rows must then not be taken for the archive.
     virtual bool failed() const { return false; }
+    // Whether that failure was another workstation keeping the file locked.
+    virtual bool busy() const { return false; }
 
     // Cell `column` of the row as text; line() is cell 0.
     QString cellText(qsizetype row, int column) const;

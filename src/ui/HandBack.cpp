@@ -10,7 +10,7 @@ bool handBackMatches(const QString& filePath, const RecordLayout& layout, const 
                      RecordReceiver& receiver) {
     const QString key = text::trim(picked);
     try {
-        RecordFile file(filePath, layout);
+        RecordFile file(filePath, layout, RecordFile::Lock::Shared);
         // Shown in file order, so that the last equal record is the one left on the sheet.
         file.scan([&](const RecordView& record, qint64 position) {
             if (text::trim(lineOf(record)) == key)
@@ -26,18 +26,12 @@ bool handBackMatches(const QString& filePath, const RecordLayout& layout, const 
     return true;
 }
 
-bool handBackAt(const QString& filePath, const RecordLayout& layout, qint64 position,
+void handBackAt(const QString& filePath, const RecordLayout& layout, qint64 position,
                 RecordReceiver& receiver) {
-    try {
-        RecordFile file(filePath, layout);
-        const Record record = file.read(position);
-        file.close();
-        receiver.showRecord(record, position);
-    } catch (const StorageError& e) {
-        logStorageError(e);
-        return false;
-    }
-    return true;
+    RecordFile file(filePath, layout, RecordFile::Lock::Shared);
+    const Record record = file.read(position);
+    file.close();
+    receiver.showRecord(record, position);
 }
 
 } // namespace dp

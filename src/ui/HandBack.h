@@ -53,8 +53,9 @@ bool handBackMatches(const QString& filePath, const RecordLayout& layout, const 
                      const std::function<QString(const RecordView&)>& lineOf,
                      RecordReceiver& receiver);
 
-// Hands the record at `position` to `receiver`; false when it cannot be read.
-bool handBackAt(const QString& filePath, const RecordLayout& layout, qint64 position,
+// Hands the record at `position` to `receiver`. Throws StorageError (ArchiveBusy when
+// another workstation keeps the file locked) when it cannot be read; nothing is handed then.
+void handBackAt(const QString& filePath, const RecordLayout& layout, qint64 position,
                 RecordReceiver& receiver);
 
 } // namespace dp

@@ -12,6 +12,7 @@ LineListModel::LineListModel(QObject* parent) : QAbstractTableModel(parent) {}
 void LineListModel::setRows(std::shared_ptr<const TextRows> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    m_failureTold = false;
     endResetModel();
 }
 
@@ -56,6 +57,7 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         m_buffer.resize(0);
         m_rows->cell(index.row(), index.column(), m_buffer);
+        noticeFailure();
         return win1252::decode(m_buffer.constData(), m_buffer.size());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_rows->alignment(index.column()));
@@ -89,7 +91,17 @@ QStringList LineListModel::lines() const {
 bool LineListModel::lineContains(int row, const ByteKey& key) const {
     if (row < 0 || row >= rowCount())
         return false;
-    return m_rows->contains(row, key, m_buffer);
+    const bool contains = m_rows->contains(row, key, m_buffer);
+    noticeFailure();
+    return contains;
+}
+
+void LineListModel::noticeFailure() const {
+    if (m_failureTold || !m_rows->failed())
+        return;
+    m_failureTold = true;
+    // Found while the view or a walk reads, hence from const methods.
+    Q_EMIT const_cast<LineListModel*>(this)->rowsFailed(m_rows->busy());
 }
 
 } // namespace dp

@@ -45,10 +45,18 @@ class LineListModel final : public QAbstractTableModel {
     // never contained. Built lines are made in one reused buffer and not kept.
     bool lineContains(int row, const ByteKey& key) const;
 
+  Q_SIGNALS:
+    // Some row could not be read from its file (busy: another workstation kept it locked);
+    // told once for the rows set.
+    void rowsFailed(bool busy);
+
   private:
+    void noticeFailure() const;
+
     std::shared_ptr<const TextRows> m_rows;
     QSize m_itemSize;
     mutable QByteArray m_buffer;
+    mutable bool m_failureTold = false;
 };
 
 } // namespace dp

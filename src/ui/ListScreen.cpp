@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/HandBack.h"
 #include "ui/Icons.h"
+#include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
@@ -63,9 +64,9 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     m_list = makeLineListView(this, model);
 
     auto* guida = new QToolButton(this);
+    m_guida = guida;
     guida->setObjectName(QStringLiteral("imgGuida"));
     guida->setAutoRaise(true);
-    guida->setToolTip(help::title(config.help));
     guida->setIconSize(QSize(style::kToolIcon, style::kToolIcon));
     guida->setCursor(Qt::PointingHandCursor);
     guida->setIcon(icon(Icon::Help));
@@ -115,8 +116,17 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     connect(stampa, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
     connect(esci, &QPushButton::clicked, this, &ListScreen::btnEsciClick);
     connect(m_list, &QListView::doubleClicked, this, &ListScreen::lstRecordsDblClick);
-    const HelpTopic help = config.help;
-    connect(guida, &QToolButton::clicked, this, [this, help] { showHelp(context(), this, help); });
+    setHelp(config.help);
+    // Rows made from their records later may meet the archive locked or gone.
+    if (auto* lines = qobject_cast<LineListModel*>(model))
+        connect(lines, &LineListModel::rowsFailed, this,
+                [this](bool busy) { reportIncomplete(true, {}, busy); });
+    connect(guida, &QToolButton::clicked, this, [this] { showHelp(context(), this, m_help); });
+}
+
+void ListScreen::setHelp(HelpTopic help) {
+    m_help = help;
+    m_guida->setToolTip(help::title(help));
 }
 
 QLabel* ListScreen::addLabel(const char* name, const QString& text, bool value) {

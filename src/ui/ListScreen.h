@@ -70,6 +70,8 @@ class ListScreen : public ToolDialog {
     QLabel* addLabel(const char* name, const QString& text, bool value = false);
     // The item size a line model gives its lines in this list's font.
     QSize lineSize() const;
+    // For a screen whose help lives in another topic than its kind's.
+    void setHelp(HelpTopic help);
 
     // Told once the list is on screen, so that the user sees what the notice is about:
     // that the archive is busy on another workstation, the archive error when it could not
@@ -89,6 +91,8 @@ class ListScreen : public ToolDialog {
     QVBoxLayout* m_foot = nullptr;
     QVBoxLayout* m_bottom = nullptr;
     RecordReceiver* m_receiver = nullptr;
+    QToolButton* m_guida = nullptr;
+    HelpTopic m_help = HelpTopic::Generale;
 };
 
 } // namespace dp

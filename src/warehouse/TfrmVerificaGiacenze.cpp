@@ -17,6 +17,7 @@ namespace dp {
 TfrmVerificaGiacenze::TfrmVerificaGiacenze(AppContext& ctx, QWidget* owner)
     : RecordListBase(ctx, owner, "TfrmVerificaGiacenze", " Verifica giacenze", TSchedaProdotto,
                      "Verifica delle giacenze sulle schede e nei movimenti") {
+    setHelp(HelpTopic::Inventario); // opened from the inventory, whose help explains it
     auto* spiega = addLabel(
         "lblSpiegazione",
         QStringLiteral("Prodotti la cui giacenza sulla scheda differisce dai carichi meno gli "

@@ -1,8 +1,12 @@
 #include "app/HelpTopics.h"
 #include "app/PasswordStore.h"
 #include "app/TfrmAvvio.h"
+#include "backup/TfrmCopiaSicurezza.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
+#include "search/RecordListScreen.h"
+#include "search/RecordLists.h"
+#include "search/SearchScreen.h"
 #include "summaries/MovementSummaryConfig.h"
 #include "summaries/MovementSummaryList.h"
 #include "summaries/TfrmMenuRiepilogo.h"
@@ -15,6 +19,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/TfrmGuida.h"
 #include "warehouse/TfrmMagazzino.h"
+#include "warehouse/TfrmVerificaGiacenze.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,9 +50,19 @@ struct HelpButton {
     const char16_t* fragment; // a sentence only this topic's text holds
 };
 
+template <const search::RecordListDef& (*def)()> QWidget* recordList(AppContext& c) {
+    return new RecordListScreen(c, nullptr, def());
+}
+
+template <const search::SearchDef& (*def)()> QWidget* searchScreen(AppContext& c) {
+    return new SearchScreen(c, nullptr, def());
+}
+
 const HelpButton kButtons[] = {
     {"main menu", [](AppContext& c) -> QWidget* { return new TfrmAvvio(c); }, u"imgGuida",
      u"Uno sguardo a Depotta.", u"Al primo accesso la password è DEPOTTA."},
+    {"backup", [](AppContext& c) -> QWidget* { return new TfrmCopiaSicurezza(c, nullptr); },
+     u"cmdGuida", u"Uno sguardo a Depotta.", u"Ripristina da una copia..."},
     {"products", [](AppContext& c) -> QWidget* { return new TfrmMagazzino(c); }, u"btnGuida",
      u"Applicazione Magazzino Prodotti.", u"si aggiorna soltanto con i pulsanti + e -"},
     {"customers", [](AppContext& c) -> QWidget* { return new TfrmClienti(c); }, u"cmdGuida",
@@ -70,6 +85,28 @@ const HelpButton kButtons[] = {
          return new MovementSummaryList(c, nullptr, summaries::kUnloadSummary);
      },
      u"imgGuida", u"Applicazione Riepilogo Movimenti.", u"stesso anno solare"},
+    {"stock check", [](AppContext& c) -> QWidget* { return new TfrmVerificaGiacenze(c, nullptr); },
+     u"imgGuida", u"Applicazione Inventario Merce.", u"Il pulsante Verifica giacenze controlla"},
+    {"low-stock list", recordList<search::lowStockList>, u"imgGuida",
+     u"Applicazione Magazzino Prodotti.", u"Il pulsante Sottoscorta elenca"},
+    {"unpaid list", recordList<search::unpaidList>, u"imgGuida",
+     u"Applicazione Magazzino Prodotti.", u"Da saldare elenca gli articoli"},
+    {"customers to call back", recordList<search::customerRecontactList>, u"imgGuida",
+     u"Applicazione Anagrafica Clienti.", u"elenco dei clienti da ricontattare"},
+    {"suppliers to call back", recordList<search::supplierRecontactList>, u"imgGuida",
+     u"Applicazione Anagrafica Fornitori.", u"elenco dei fornitori da ricontattare"},
+    {"expiring documents",
+     [](AppContext& c) -> QWidget* {
+         static const search::RecordListDef def = search::expiringDocumentList(QDate(2026, 12, 10));
+         return new RecordListScreen(c, nullptr, def);
+     },
+     u"imgGuida", u"Applicazione Anagrafica Clienti.", u"scadono entro 30 giorni"},
+    {"product search", searchScreen<search::productSearch>, u"imgGuida",
+     u"Applicazione Magazzino Prodotti.", u"vengono elencate le schede che le contengono tutte"},
+    {"customer search", searchScreen<search::customerSearch>, u"imgGuida",
+     u"Applicazione Anagrafica Clienti.", u"ricerca nell'archivio dei clienti"},
+    {"supplier search", searchScreen<search::supplierSearch>, u"imgGuida",
+     u"Applicazione Anagrafica Fornitori.", u"ricerca nell'archivio dei fornitori"},
 };
 
 // Every topic's title, in the order of the printed guide.

@@ -1,6 +1,7 @@
 #include "../warehouse/WarehouseFixture.h"
 
 #include "registry/TfrmClienti.h"
+#include "registry/TfrmFornitori.h"
 #include "search/RecordListScreen.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 #include <csignal>
@@ -134,9 +136,12 @@ class TestSharedSheets : public QObject {
     void lockedArchiveIsBusy();
     void listOfALockedArchiveIsBusy_data();
     void listOfALockedArchiveIsBusy();
+    void pickFromALockedArchiveIsBusy();
+    void linesReadWhileLockedAreBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
-    void customerSavedOnTwoWorkstations();
+    void registrySavedOnTwoWorkstations_data();
+    void registrySavedOnTwoWorkstations();
 };
 
 void TestSharedSheets::saveThatCannotReachTheDisk_data() {
@@ -305,6 +310,53 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
     QCOMPARE(s.platform.lastText(), kBusy);
 }
 
+// A line picked while another workstation writes the archive: the busy notice, nothing
+// brought onto the sheet.
+void TestSharedSheets::pickFromALockedArchiveIsBusy() {
+    SheetFixture s;
+    writeFile(s.path(QStringLiteral("Magazzino.pro")), storedProduct("Vite")); // unpaid
+    RecordListScreen list(s.ctx, s.screen.get(), search::unpaidList());
+    list.setReceiver(s.screen.get());
+    list.show();
+    auto* view = list.findChild<QListView*>(QStringLiteral("lstRecords"));
+    QCOMPARE(view->model()->rowCount(), 1);
+    {
+        const RecordFile other(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
+                               RecordFile::Lock::Exclusive);
+        expectStorageLog(QStringLiteral("Magazzino.pro"));
+        const QModelIndex first = view->model()->index(0, 0);
+        view->setCurrentIndex(first);
+        Q_EMIT view->doubleClicked(first);
+    }
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), kBusy);
+    QCOMPARE(position(s), QString());
+    QCOMPARE(s.f("txtCodice")->text(), QString());
+}
+
+// A list's lines are made from their records when read; "Trova" reading them while another
+// workstation writes the archive says the archive is busy, once.
+void TestSharedSheets::linesReadWhileLockedAreBusy() {
+    SheetFixture s;
+    writeFile(s.path(QStringLiteral("Magazzino.pro")), storedProduct("Vite"));
+    RecordListScreen list(s.ctx, nullptr, search::unpaidList());
+    list.show();
+    QCOMPARE(list.findChild<QListView*>(QStringLiteral("lstRecords"))->model()->rowCount(), 1);
+    {
+        const RecordFile other(s.path(QStringLiteral("Magazzino.pro")), TSchedaProdotto,
+                               RecordFile::Lock::Exclusive);
+        list.findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setText(QStringLiteral("vite"));
+        for (int i = 0; i < 2; ++i)
+            list.findChild<QPushButton*>(QStringLiteral("btnTrova"))->click();
+    }
+    QTRY_COMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Warning);
+    QCOMPARE(s.platform.lastText(), kBusy);
+    QTest::qWait(50);
+    QCOMPARE(s.platform.shown.size(), 1);
+}
+
 void TestSharedSheets::productSavedOnTwoWorkstations_data() {
     // The stored product: stock 12, name "Vite", price 20,00. A movement shows as the stock
     // the movement screen hands back to its sheet.
@@ -363,33 +415,66 @@ void TestSharedSheets::productSavedOnTwoWorkstations() {
     QCOMPARE(W::get(w.b.get(), "txtGiacenza"), refused ? stockShownB : QString::fromLatin1(stock));
 }
 
-void TestSharedSheets::customerSavedOnTwoWorkstations() {
+void TestSharedSheets::registrySavedOnTwoWorkstations_data() {
+    // A changes `kept` and saves; B, still showing the record as it was, changes `first`
+    // (the record's first field) and is refused.
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("first");
+    Record customer(TSchedaCliente);
+    customer.setText(Cliente::Cognome, u"Rossi");
+    customer.setText(Cliente::Nome, u"Mario");
+    Record supplier(TSchedaFornitore);
+    supplier.setText(Fornitore::Ditta, u"Rossi Spa");
+    supplier.setText(Fornitore::Titolare, u"Mario");
+    QTest::newRow("customer") << u"customer"_s << u"Clienti.pro"_s << customer.bytes()
+                              << u"txtNome"_s << u"txtCognome"_s;
+    QTest::newRow("supplier") << u"supplier"_s << u"Fornitori.pro"_s << supplier.bytes()
+                              << u"txtTitolare"_s << u"txtDitta"_s;
+}
+
+template <class Sheet>
+void savedOnTwoWorkstations(const QString& file, const QByteArray& stored, const QString& kept,
+                            const QString& first) {
     // The second save is refused and writes nothing; showing the record again and saving works.
-    Record stored(TSchedaCliente);
-    stored.setText(Cliente::Cognome, u"Rossi");
-    stored.setText(Cliente::Nome, u"Mario");
-    using W = TwoWorkstations<TfrmClienti>;
-    W w(QStringLiteral("Clienti.pro"), stored.bytes());
-    W::set(w.a.get(), "txtNome", QStringLiteral("Maria"));
+    using W = TwoWorkstations<Sheet>;
+    W w(file, stored);
+    const QByteArray keptName = kept.toLatin1();
+    const QByteArray firstName = first.toLatin1();
+    W::set(w.a.get(), keptName.constData(), QStringLiteral("Maria"));
     W::click(w.a.get(), "cmdSalva");
     QCOMPARE(w.platformA.lastText(), kRewritten);
-    const QByteArray afterA = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
+    const QByteArray afterA = readFile(w.dir.filePath(file));
 
-    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    W::set(w.b.get(), firstName.constData(), QStringLiteral("Bianchi"));
     W::click(w.b.get(), "cmdSalva");
     QCOMPARE(w.platformB.lastKind(), Kind::Warning);
     QCOMPARE(w.platformB.lastText(), kChangedElsewhere);
-    QCOMPARE(readFile(w.dir.filePath(QStringLiteral("Clienti.pro"))), afterA);
+    QCOMPARE(readFile(w.dir.filePath(file)), afterA);
 
     W::click(w.b.get(), "cmdPrimo");
-    QCOMPARE(W::get(w.b.get(), "txtNome"), QStringLiteral("Maria"));
-    W::set(w.b.get(), "txtCognome", QStringLiteral("Bianchi"));
+    QCOMPARE(W::get(w.b.get(), keptName.constData()), QStringLiteral("Maria"));
+    W::set(w.b.get(), firstName.constData(), QStringLiteral("Bianchi"));
     W::click(w.b.get(), "cmdSalva");
     QCOMPARE(w.platformB.lastText(), kRewritten);
-    const QByteArray afterB = readFile(w.dir.filePath(QStringLiteral("Clienti.pro")));
-    QCOMPARE(afterB.size(), 3151);
+    const QByteArray afterB = readFile(w.dir.filePath(file));
+    QCOMPARE(afterB.size(), stored.size());
     QCOMPARE(afterB.mid(0, 8), QByteArray("\x07"
                                           "Bianchi"));
+}
+
+void TestSharedSheets::registrySavedOnTwoWorkstations() {
+    QFETCH(QString, sheet);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, kept);
+    QFETCH(QString, first);
+    if (sheet == u"customer")
+        savedOnTwoWorkstations<TfrmClienti>(file, stored, kept, first);
+    else
+        savedOnTwoWorkstations<TfrmFornitori>(file, stored, kept, first);
 }
 
 QTEST_MAIN(TestSharedSheets)

@@ -2,7 +2,7 @@
 #include "storage/Layouts.h"
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
-#include "warehouse/TfrmVerificaGiacenze.h"
+#include "summaries/TfrmMenuRiepilogo.h"
 #include "warehouse/WarehouseFixture.h"
 
 #include <QDir>
@@ -32,7 +32,7 @@ class TestSheetHandBacks : public QObject {
     void init() { dp::test::failOnQtWarnings(); }
     // A load registered on a sheet that was then not saved: the stock check lists that
     // product alone, and a double click brings it up on the product sheet in place of the
-    // screen the check was opened from.
+    // inventory selection screen the check was opened from.
     void stockCheckCallsTheProductUp() {
         SheetFixture s;
         writeFile(s.path(u"Magazzino.pro"_s),
@@ -46,7 +46,7 @@ class TestSheetHandBacks : public QObject {
             loads.append(m);
         }
         loads.close();
-        QWidget from;
+        TfrmMenuRiepilogo from(s.ctx);
         from.show();
         bool ran = false;
         whenModal(
@@ -62,7 +62,7 @@ class TestSheetHandBacks : public QObject {
                 doubleClickFirst(check);
             },
             &ran);
-        TfrmVerificaGiacenze::open(s.ctx, &from);
+        from.findChild<QPushButton*>(u"btnVerifica"_s)->click();
         QVERIFY(ran);
         QVERIFY(s.screen->isVisible());
         QVERIFY(from.isHidden());

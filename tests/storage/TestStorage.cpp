@@ -30,6 +30,7 @@ class TestStorage : public QObject {
     void scanVisitsEveryRecordAcrossBlocks();
     void scanWorksOnTheCountItBeganWith();
     void readerServesTheRecordsItWasOpenedWith();
+    void readerLocksEachReadOnly();
     void unwritableDirectoryFailsEveryOperation();
     void locksKeepWritersApart_data();
     void locksKeepWritersApart();
@@ -249,6 +250,43 @@ void TestStorage::readerServesTheRecordsItWasOpenedWith() {
     QCOMPARE(RecordReader(path, TMovimento, 1 << 30).count(), n + 1);
     QVERIFY_THROWS_EXCEPTION(
         StorageError, RecordReader(dir.filePath(QStringLiteral("manca.pro")), TMovimento, 1));
+}
+
+// Each read of a lazy list holds the shared lock for that read alone: a writer's lock keeps
+// it out (busy, after the usual wait), and between reads the writers are free.
+void TestStorage::readerLocksEachReadOnly() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
+    Record p(TSchedaProdotto);
+    QByteArray content;
+    for (const char* code : {"A", "B", "C"}) {
+        p.setText(Prodotto::Codice, QString::fromLatin1(code));
+        content += p.bytes();
+    }
+    test::writeFile(path, content);
+    RecordFile::setLockWait(std::chrono::milliseconds(150));
+    RecordReader reader(path, TSchedaProdotto, 3, RecordReader::Access::Random);
+    auto code = [&](qint64 index) {
+        const char* r = reader.record(index);
+        return r ? RecordView(TSchedaProdotto, r).text(Prodotto::Codice) : QStringLiteral("-");
+    };
+    QCOMPARE(code(0), QStringLiteral("A"));
+    {
+        // Free between reads: a save goes through at once.
+        RecordFile writer(path, TSchedaProdotto, RecordFile::Lock::Exclusive);
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(code(1), QStringLiteral("-"));
+        QVERIFY(waited.elapsed() >= 100);
+        QVERIFY(reader.failed());
+        QVERIFY(reader.busy());
+    }
+    {
+        const RecordFile other(path, TSchedaProdotto, RecordFile::Lock::Shared);
+        QCOMPARE(code(1), QStringLiteral("B"));
+    }
+    QCOMPARE(code(2), QStringLiteral("C"));
+    RecordFile::setLockWait(std::chrono::milliseconds(5000));
 }
 
 void TestStorage::unwritableDirectoryFailsEveryOperation() {
