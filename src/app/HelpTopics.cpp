@@ -246,9 +246,9 @@ const RegistryHelp kFornitori = {
     u"doverli scrivere di nuovo.",
     u"Di ogni fornitore si registra la denominazione della ditta, che è obbligatoria, e si "
     u"possono aggiungere il titolare, il telefono preferenziale, l'indirizzo della sede "
-    u"con provincia, comune e CAP, i telefoni, l'indirizzo PEC e quello e-mail, il codice "
-    u"fiscale, la partita IVA, il codice destinatario, l'IBAN, la carta di credito e le "
-    u"modalità di pagamento.",
+    u"con provincia, città e CAP, i telefoni di casa, dell'ufficio e cellulare, il fax, "
+    u"l'indirizzo e-mail, il codice fiscale, la partita IVA, l'IBAN, la carta di credito "
+    u"con la sua scadenza e le modalità di pagamento.",
     u"Nei campi finali si annotano la merce acquistata di solito da quel fornitore, gli "
     u"sconti praticati, le condizioni di ordinazione e di consegna e le note.",
     u"Il pulsante Duplica prepara una nuova scheda con gli stessi dati di quella "

@@ -31,6 +31,7 @@ TfrmGuida::TfrmGuida(AppContext& ctx, QWidget* owner)
     QFont title(u"Arial"_s, 16);
     title.setBold(true);
     m_lblTitolo->setFont(title);
+    m_lblTitolo->setWordWrap(true); // the longest titles do not fit the fixed width
     m_lblTitolo->setStyleSheet(u"QLabel { color: %1; }"_s.arg(kCrimson.name()));
 
     m_txtGuida = new QPlainTextEdit(this);
