@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -73,7 +74,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(AppContext& ctx, QWidget* owner)
         s.file->setObjectName(slotName("txtFile", i));
         s.file->setReadOnly(true);
         s.file->setMinimumWidth(380);
-        s.file->setStyleSheet(QStringLiteral("QLineEdit { background: #eef0f3; }"));
+        s.file->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }")
+                                  .arg(QLatin1String(style::kReadOnlyBack)));
         s.desc = new QLineEdit(frame);
         s.desc->setObjectName(slotName("txtDesc", i));
         s.browse = new QPushButton(QStringLiteral("Sfoglia..."), frame);

@@ -8,6 +8,7 @@
 #include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QLabel>
 #include <QListView>
@@ -38,7 +39,8 @@ RecordListBase::RecordListBase(AppContext& ctx, QWidget* owner, const char* clas
     QLabel* rigo03 = addLabel(
         "lblRigo03",
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    rigo03->setStyleSheet(QStringLiteral("QLabel { color: crimson; }")); // as the sheets say
+    rigo03->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(style::kHelpTitle)));
     footRows()->addWidget(rigo03);
     // These lists close with "Chiudi".
     if (auto* esci = findChild<QPushButton*>(QStringLiteral("btnEsci"))) {
