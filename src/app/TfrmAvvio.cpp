@@ -95,7 +95,7 @@ struct Reminder {
     const char* many;
     const char* link;
     const char* sheet;
-    search::RecordListDef (*list)(QDate today);
+    search::RecordListConfig (*list)(QDate today);
 };
 
 const Reminder kReminders[] = {
@@ -351,7 +351,7 @@ void TfrmAvvio::openReminder(const QString& link) {
     // The list opens over its sheet, as from the sheet's own button, so that a record picked
     // there comes up on the sheet the user then works on.
     openArea(reminder->sheet);
-    const search::RecordListDef def = reminder->list(m_ctx.platform().now().date());
+    const search::RecordListConfig def = reminder->list(m_ctx.platform().now().date());
     RecordListScreen::open(m_ctx, sheet, def, *receiver);
 }
 
