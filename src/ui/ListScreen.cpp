@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/HandBack.h"
 #include "ui/Icons.h"
+#include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
@@ -119,16 +120,18 @@ ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config
     connect(guida, &QToolButton::clicked, this, [this, help] { showHelp(context(), this, help); });
 }
 
+ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config)
+    : ListScreen(ctx, owner, config, new LineListModel) {
+    m_lines = static_cast<LineListModel*>(m_list->model());
+    m_lines->setItemSize(lineItemSize(m_list));
+}
+
 QLabel* ListScreen::addLabel(const char* name, const QString& text, bool value) {
     auto* l = new QLabel(text, this);
     l->setObjectName(QLatin1String(name));
     if (value)
         l->setStyleSheet(style::boldSheet());
     return l;
-}
-
-QSize ListScreen::lineSize() const {
-    return lineItemSize(m_list);
 }
 
 void ListScreen::showEvent(QShowEvent* event) {
