@@ -283,7 +283,9 @@ void RegistrySheet::connectButtons() {
     onClick("cmdSalva", &RegistrySheet::cmdSalvaClick);
     if (QAbstractButton* b = tool("cmdFile"))
         connect(b, &QAbstractButton::clicked, this, [this] {
-            TfrmAllegaCartella::editSlotsOf(context(), this, QLatin1String(m_config.attachMode));
+            if (const auto chosen = TfrmAllegaCartella::editSlots(
+                    context(), this, QLatin1String(m_config.attachMode), attachmentSlots()))
+                setAttachmentSlots(*chosen);
         });
     onClick("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
     onClick("cmdEsci", &RegistrySheet::cmdEsciClick);

@@ -62,6 +62,9 @@ class SheetFrame : public AreaScreen, public RecordReceiver {
     SheetFrame(AppContext& ctx, const SheetFrameConfig& config);
 
     ArchiveSheet& archive() const { return *m_sheet; }
+    // The six hidden attachment slots, which the attachment screen edits.
+    AttachmentSlots attachmentSlots() const;
+    void setAttachmentSlots(const AttachmentSlots& slots);
     QLabel* status() const { return m_info; }
     // The one way a record reaches the sheet: browsing, searches and lists call it.
     void showRecord(const Record& record, qint64 position) override;
@@ -102,6 +105,8 @@ class SheetFrame : public AreaScreen, public RecordReceiver {
     QLabel* m_titPosizione = nullptr;
     QLabel* m_position = nullptr;
     QWidget* m_holder = nullptr;
+    std::array<QLabel*, 3> m_files{};
+    std::array<QLabel*, 3> m_descs{};
 };
 
 } // namespace dp

@@ -240,7 +240,9 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnEsci", &TfrmMagazzino::btnEsciClick);
     if (QAbstractButton* b = tool("btnAllegati"))
         connect(b, &QAbstractButton::clicked, this, [this] {
-            TfrmAllegaCartella::editSlotsOf(context(), this, QStringLiteral("magazzino"));
+            if (const auto chosen = TfrmAllegaCartella::editSlots(
+                    context(), this, QStringLiteral("magazzino"), attachmentSlots()))
+                setAttachmentSlots(*chosen);
         });
     new PhotoActions(ctx, this, m_photo);
 
