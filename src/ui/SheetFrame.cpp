@@ -88,7 +88,6 @@ QToolButton* SheetFrame::makeToolButton(QWidget* parent, const ToolConfig& t) {
     b->setFocusPolicy(Qt::NoFocus);
     b->setMinimumWidth(style::kToolButtonWidth);
     b->setCursor(Qt::PointingHandCursor);
-    b->setEnabled(t.ready);
     return b;
 }
 
