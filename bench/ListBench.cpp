@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
             model.setRows(std::move(list.lines));
         };
     };
-    const SearchDef& search = customerSearch();
+    const SearchConfig& search = customerSearch();
     const auto fields = search.fields();
     QStringList blank(kCriteria);
     QStringList two(kCriteria);

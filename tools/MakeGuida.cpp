@@ -3,6 +3,7 @@
 //   depotta_guida OUTPUT.pdf
 #include "app/Artwork.h"
 #include "app/HelpTopics.h"
+#include "ui/Style.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -18,15 +19,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kProgramTitle = u"Guida all'utilizzo del software"_s;
-const QColor kInk(31, 58, 86);
-const QColor kCrimson(220, 20, 60);
+const QColor kInk(QLatin1String(dp::style::kInk));
+const QColor kCrimson(QLatin1String(dp::style::kHelpTitle));
+const QColor kMuted(QLatin1String(dp::style::kMutedText));
 
 // The contents and the chapters, one after the other; every chapter starts a page.
 QString chaptersHtml(const QList<int>& pages) {
     const QList<dp::HelpTopic> topics = dp::help::topics();
     QString html = u"<html><body style=\"font-family: Arial; font-size: 11pt;\">"
-                   u"<h1 style=\"color: #1f3a56; font-size: 20pt;\">Indice</h1>"
-                   u"<table width=\"100%\" cellpadding=\"4\">"_s;
+                   u"<h1 style=\"color: %1; font-size: 20pt;\">Indice</h1>"
+                   u"<table width=\"100%\" cellpadding=\"4\">"_s.arg(kInk.name());
     for (int i = 0; i < topics.size(); ++i)
         html += u"<tr><td>%1. %2</td><td align=\"right\">%3</td></tr>"_s.arg(i + 1).arg(
             dp::help::title(topics[i]).toHtmlEscaped(),
@@ -69,7 +71,7 @@ void titlePage(QPainter& p, const QRect& page) {
     p.drawText(nameBox.translated(0, 16 * unit), Qt::AlignCenter, kProgramTitle);
     QFont small(u"Arial"_s, 12);
     p.setFont(small);
-    p.setPen(QColor(81, 101, 122));
+    p.setPen(kMuted);
     p.drawText(nameBox.translated(0, 28 * unit), Qt::AlignCenter,
                u"Gestione del magazzino, dei clienti e dei fornitori - Versione 1.0"_s);
     p.drawText(QRect(page.left(), page.bottom() - 20 * unit, page.width(), 10 * unit),
@@ -124,7 +126,7 @@ int main(int argc, char** argv) {
         doc.drawContents(&p, QRectF(0, i * bodyHeight, page.width(), bodyHeight));
         p.restore();
         p.setFont(numberFont);
-        p.setPen(QColor(81, 101, 122));
+        p.setPen(kMuted);
         p.drawLine(0, int(bodyHeight) + footer / 3, page.width(), int(bodyHeight) + footer / 3);
         p.drawText(QRect(0, int(bodyHeight) + footer / 3, page.width(), footer * 2 / 3),
                    Qt::AlignVCenter | Qt::AlignLeft, u"Depotta - "_s + kProgramTitle);

@@ -4,6 +4,7 @@
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,19 +22,12 @@ AboutScreen::AboutScreen(AppContext& ctx, QWidget* owner, const AboutConfig& con
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(u"#%1 { background: white; }"
-                  u"#bkgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"
-                  u"  stop:0 #1f3a56, stop:1 #2d5378); }"
-                  u"#lblTesto { color: #1f3a56; font-size: 11pt; }"_s.arg(objectName()));
+                  u"#lblTesto { color: %2; font-size: 11pt; }"_s.arg(objectName(),
+                                                                     QLatin1String(style::kInk)));
 
-    auto* header = new QFrame(this);
-    header->setObjectName(u"bkgTitolo"_s);
-    auto* logo = new QLabel(header);
-    logo->setObjectName(u"imgLogo"_s);
-    logo->setPixmap(art::banner(72, devicePixelRatioF()));
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(26, 16, 26, 16);
-    headerLayout->addWidget(logo);
-    headerLayout->addStretch();
+    QFrame* header =
+        style::makeLogoBand(this, art::banner(72, devicePixelRatioF()), QMargins(26, 16, 26, 16))
+            .frame;
 
     auto* picture = new QLabel(this);
     picture->setObjectName(u"imgInfo"_s);
@@ -45,7 +39,7 @@ AboutScreen::AboutScreen(AppContext& ctx, QWidget* owner, const AboutConfig& con
     QFont hf(u"Arial"_s, 14);
     hf.setBold(true);
     heading->setFont(hf);
-    heading->setStyleSheet(u"QLabel { color: #1f3a56; }"_s);
+    heading->setStyleSheet(u"QLabel { color: %1; }"_s.arg(QLatin1String(style::kInk)));
     auto* lines = new QLabel(QString::fromUtf16(config.lines), this);
     lines->setObjectName(u"lblTesto"_s);
     lines->setWordWrap(true);

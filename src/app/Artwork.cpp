@@ -1,5 +1,7 @@
 #include "app/Artwork.h"
 
+#include "ui/Icons.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -337,8 +339,11 @@ QPixmap picture(Picture which, int size, qreal dpr) {
 
 QIcon icon(Picture p) {
     QIcon i;
-    for (int size : {32, 64, 128, 256})
-        i.addPixmap(picture(p, size));
+    for (int size : {32, 64, 128, 256}) {
+        const QPixmap pm = picture(p, size);
+        i.addPixmap(pm);
+        i.addPixmap(disabledLook(pm), QIcon::Disabled);
+    }
     return i;
 }
 

@@ -26,7 +26,8 @@ enum class Picture {
 QColor accent(Picture p);
 
 QPixmap picture(Picture p, int size, qreal devicePixelRatio = 1.0);
-// An icon with the picture at several sizes; Qt greys it for the disabled state.
+// An icon with the picture at several sizes, greyed for the disabled state as the
+// toolbars' pictures are.
 QIcon icon(Picture p);
 // The program's mark (Picture::Logo) as an SVG document, drawn from the same shapes.
 QString logoSvg();

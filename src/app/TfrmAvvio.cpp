@@ -12,6 +12,7 @@
 #include "ui/HandBack.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 #include "ui/TfrmGuida.h"
 #include "ui/WindowPlacement.h"
 
@@ -96,7 +97,7 @@ struct Reminder {
     const char* many;
     const char* link;
     const char* sheet;
-    search::RecordListDef (*list)(QDate today);
+    search::RecordListConfig (*list)(QDate today);
 };
 
 const Reminder kReminders[] = {
@@ -125,45 +126,42 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     setWindowState(Qt::WindowMaximized);
     FormCreate();
 
-    QString style = QStringLiteral(
-        "#TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        "  stop:0 #eef2f6, stop:1 #dfe6ee); }"
-        "#bkgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"
-        "  stop:0 #1f3a56, stop:1 #2d5378); }"
-        "#bkgTitolo QToolButton { border: none; border-radius: 8px; padding: 4px; }"
-        "#bkgTitolo QToolButton:hover { background: rgba(255, 255, 255, 40); }"
-        "#bkgTitolo QToolButton:pressed { background: rgba(255, 255, 255, 70); }"
-        "#lblPiede { color: #51657a; font-size: 10pt; }"
-        "QFrame[card=\"true\"] { background: white; border: 1px solid #cbd5e0;"
-        "  border-radius: 10px; }"
-        "QFrame[card=\"true\"] QToolButton { border: none; border-radius: 12px;"
-        "  background: transparent; }"
-        "QFrame[card=\"true\"] QToolButton:hover { background: #eef3f8; }"
-        "QFrame[card=\"true\"] QPushButton { border: none; border-bottom-left-radius: 9px;"
-        "  border-bottom-right-radius: 9px; color: white; font-size: 15pt; font-weight: bold;"
-        "  font-family: Arial; }");
+    QString sheet =
+        QStringLiteral(
+            "#TfrmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+            "  stop:0 %1, stop:1 %2); }"
+            "#bkgTitolo QToolButton { border: none; border-radius: 8px; padding: 4px; }"
+            "#bkgTitolo QToolButton:hover { background: rgba(255, 255, 255, 40); }"
+            "#bkgTitolo QToolButton:pressed { background: rgba(255, 255, 255, 70); }"
+            "#lblPiede { color: %3; font-size: 10pt; }"
+            "QFrame[card=\"true\"] { background: white; border: 1px solid %4;"
+            "  border-radius: 10px; }"
+            "QFrame[card=\"true\"] QToolButton { border: none; border-radius: 12px;"
+            "  background: transparent; }"
+            "QFrame[card=\"true\"] QToolButton:hover { background: %5; }"
+            "QFrame[card=\"true\"] QPushButton { border: none; border-bottom-left-radius: 9px;"
+            "  border-bottom-right-radius: 9px; color: white; font-size: 15pt; font-weight: bold;"
+            "  font-family: Arial; }")
+            .arg(QLatin1String(style::kMenuBackTop), QLatin1String(style::kMenuBackEnd),
+                 QLatin1String(style::kMutedText), QLatin1String(style::kCardBorder),
+                 QLatin1String(style::kCardHover));
     for (const Area& a : kAreas) {
         const QColor c = art::accent(a.picture);
-        style +=
+        sheet +=
             QStringLiteral("#btn%1 { background: %2; } #btn%1:hover { background: %3; }"
                            "#btn%1:pressed { background: %4; }"
-                           "#btn%1:disabled { background: #b7c0ca; color: #eef1f4; }")
-                .arg(QString::fromLatin1(a.stem), rgb(c), rgb(c.lighter(112)), rgb(c.darker(115)));
+                           "#btn%1:disabled { background: %5; color: %6; }")
+                .arg(QString::fromLatin1(a.stem), rgb(c), rgb(c.lighter(112)), rgb(c.darker(115)),
+                     QLatin1String(style::kAreaOffBack), QLatin1String(style::kAreaOffText));
     }
-    setStyleSheet(style);
+    setStyleSheet(sheet);
 
     // Title band: the program's name on the left, the small pictures on the right.
-    auto* header = new QFrame(this);
-    header->setObjectName(QStringLiteral("bkgTitolo"));
-    header->setFixedHeight(112);
-    auto* logo = new QLabel(header);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(art::banner(76, devicePixelRatioF()));
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(36, 18, 30, 18);
+    const style::LogoBand band = style::makeLogoBand(this, art::banner(76, devicePixelRatioF()),
+                                                     QMargins(36, 18, 30, 18), 112);
+    QFrame* header = band.frame;
+    QHBoxLayout* headerLayout = band.layout;
     headerLayout->setSpacing(10);
-    headerLayout->addWidget(logo);
-    headerLayout->addStretch();
     for (const Tool& t : kTools) {
         auto* b = new QToolButton(header);
         b->setObjectName(QString::fromLatin1(t.name));
@@ -233,9 +231,12 @@ TfrmAvvio::TfrmAvvio(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     m_promemoria->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
                                           Qt::LinksAccessibleByKeyboard);
     m_promemoria->setToolTip(QStringLiteral("Fare clic su una voce per aprirne l'elenco."));
-    m_promemoria->setStyleSheet(QStringLiteral("#lblPromemoria { color: #1f3a56; font-size: 12pt;"
-                                               "  background: #fff7e0; border: 1px solid #e8c872;"
-                                               "  border-radius: 8px; padding: 8px 18px; }"));
+    m_promemoria->setStyleSheet(QStringLiteral("#lblPromemoria { color: %1; font-size: 12pt;"
+                                               "  background: %2; border: 1px solid %3;"
+                                               "  border-radius: 8px; padding: 8px 18px; }")
+                                    .arg(QLatin1String(style::kInk),
+                                         QLatin1String(style::kReminderBack),
+                                         QLatin1String(style::kReminderBorder)));
     m_promemoria->hide();
     connect(m_promemoria, &QLabel::linkActivated, this, &TfrmAvvio::openReminder);
 
@@ -335,8 +336,8 @@ void TfrmAvvio::showReminders(const search::ReminderCounts& counts) {
     for (const Reminder& r : kReminders) {
         const qint64 n = counts.*r.count;
         if (n > 0)
-            parts << QStringLiteral("<a href=\"%1\" style=\"color: #b3541e;\">%2 %3</a>")
-                         .arg(QLatin1String(r.link))
+            parts << QStringLiteral("<a href=\"%1\" style=\"color: %2;\">%3 %4</a>")
+                         .arg(QLatin1String(r.link), QLatin1String(style::kReminderLink))
                          .arg(n)
                          .arg(QString::fromUtf8(n == 1 ? r.one : r.many));
     }
@@ -359,7 +360,7 @@ void TfrmAvvio::openReminder(const QString& link) {
     // The list opens over its sheet, as from the sheet's own button, so that a record picked
     // there comes up on the sheet the user then works on.
     openArea(reminder->sheet);
-    const search::RecordListDef def = reminder->list(m_ctx.platform().now().date());
+    const search::RecordListConfig def = reminder->list(m_ctx.platform().now().date());
     RecordListScreen::open(m_ctx, sheet, def, *receiver);
 }
 

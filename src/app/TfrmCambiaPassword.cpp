@@ -7,6 +7,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 #include "ui/WindowPlacement.h"
 
 #include <QEvent>
@@ -53,24 +54,11 @@ TfrmCambiaPassword::TfrmCambiaPassword(AppContext& ctx) : QWidget(nullptr), m_ct
                    Qt::WindowCloseButtonHint);
     setWindowIcon(art::icon(art::Picture::Logo));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(u"#TfrmCambiaPassword { background: #f4f6f9; }"
-                  u"#bkgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"
-                  u"  stop:0 #1f3a56, stop:1 #2d5378); }"
-                  u"QLabel { color: #1f3a56; font-size: 11pt; }"
-                  u"QLineEdit { font-size: 13pt; padding: 3px 8px; border: 1px solid #9aabbd;"
-                  u"  border-radius: 3px; background: white; }"
-                  u"QPushButton { font-size: 10pt; padding: 4px 14px; }"_s);
+    setStyleSheet(style::loginSheet(objectName(), u"QLabel"_s, u"QLineEdit"_s));
 
-    auto* header = new QFrame(this);
-    header->setObjectName(u"bkgTitolo"_s);
-    header->setFixedHeight(84);
-    auto* logo = new QLabel(header);
-    logo->setObjectName(u"imgLogo"_s);
-    logo->setPixmap(art::banner(56, devicePixelRatioF()));
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(26, 14, 26, 14);
-    headerLayout->addWidget(logo);
-    headerLayout->addStretch();
+    QFrame* header = style::makeLogoBand(this, art::banner(56, devicePixelRatioF()),
+                                         QMargins(26, 14, 26, 14), 84)
+                         .frame;
 
     auto* body = new QWidget(this);
     auto* grid = new QGridLayout;

@@ -6,6 +6,7 @@
 #include "ui/AppContext.h"
 #include "ui/FieldConventions.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCoreApplication>
@@ -47,25 +48,13 @@ TfrmPassword::TfrmPassword(AppContext& ctx) : QWidget(nullptr), m_ctx(ctx) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowIcon(art::icon(art::Picture::Logo));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "#TfrmPassword { background: #f4f6f9; }"
-        "#bkgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"
-        "  stop:0 #1f3a56, stop:1 #2d5378); }"
-        "#lblRigo05 { color: #1f3a56; font-size: 11pt; }"
-        "#txtPassword { font-size: 13pt; padding: 3px 8px; border: 1px solid #9aabbd;"
-        "  border-radius: 3px; background: white; }"
-        "QPushButton { font-size: 10pt; padding: 4px 14px; }"));
+    setStyleSheet(style::loginSheet(objectName(), QStringLiteral("#lblRigo05"),
+                                    QStringLiteral("#txtPassword")));
 
-    auto* header = new QFrame(this);
-    header->setObjectName(QStringLiteral("bkgTitolo"));
-    header->setFixedHeight(104);
-    m_imgLogo = new QLabel(header);
-    m_imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    m_imgLogo->setPixmap(art::banner(72, devicePixelRatioF()));
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(26, 16, 26, 16);
-    headerLayout->addWidget(m_imgLogo);
-    headerLayout->addStretch();
+    const style::LogoBand band = style::makeLogoBand(this, art::banner(72, devicePixelRatioF()),
+                                                     QMargins(26, 16, 26, 16), 104);
+    QFrame* header = band.frame;
+    m_imgLogo = band.logo;
 
     auto* body = new QWidget(this);
     m_lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), body);

@@ -2,17 +2,7 @@
 
 #include <QString>
 
-#include <array>
-
 namespace dp::attachments {
-
-// The attachment slots of a sheet: the bare names of up to three files and their
-// descriptions, as the hidden labels lblFile01..lblDesc03 hold them.
-struct AttachmentSlots {
-    std::array<QString, 3> files;
-    std::array<QString, 3> descs;
-    friend bool operator==(const AttachmentSlots&, const AttachmentSlots&) = default;
-};
 
 // The one folder, Documenti_Allegati under the program directory, where the attached files of
 // every archive lie side by side. A file is known by its bare name only, so two sheets that

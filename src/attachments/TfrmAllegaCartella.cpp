@@ -5,6 +5,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -74,7 +75,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(AppContext& ctx, QWidget* owner)
         s.file->setObjectName(slotName("txtFile", i));
         s.file->setReadOnly(true);
         s.file->setMinimumWidth(380);
-        s.file->setStyleSheet(QStringLiteral("QLineEdit { background: #eef0f3; }"));
+        s.file->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }")
+                                  .arg(QLatin1String(style::kReadOnlyBack)));
         s.desc = new QLineEdit(frame);
         s.desc->setObjectName(slotName("txtDesc", i));
         s.browse = new QPushButton(QStringLiteral("Sfoglia..."), frame);
@@ -138,7 +140,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(AppContext& ctx, QWidget* owner)
     m_slots[0].file->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmAllegaCartella::prepare(const QString& mode, const attachments::AttachmentSlots& slots) {
+void TfrmAllegaCartella::prepare(const QString& mode, const AttachmentSlots& slots) {
     setMemory(mode);
     for (int i = 0; i < 3; ++i) {
         m_slots[i].file->setText(text::trim(slots.files[i]));
@@ -146,8 +148,8 @@ void TfrmAllegaCartella::prepare(const QString& mode, const attachments::Attachm
     }
 }
 
-attachments::AttachmentSlots TfrmAllegaCartella::slots() const {
-    attachments::AttachmentSlots out;
+AttachmentSlots TfrmAllegaCartella::slots() const {
+    AttachmentSlots out;
     for (int i = 0; i < 3; ++i) {
         out.files[i] = text::trim(m_slots[i].file->text());
         out.descs[i] = text::trim(m_slots[i].desc->text());
@@ -155,32 +157,14 @@ attachments::AttachmentSlots TfrmAllegaCartella::slots() const {
     return out;
 }
 
-void TfrmAllegaCartella::editSlotsOf(AppContext& ctx, QWidget* screen, const QString& mode) {
-    // The screen's own labels, not those of a tool screen open over it.
-    auto label = [screen](const char* stem, int i) -> QLabel* {
-        for (QLabel* l : screen->findChildren<QLabel*>(slotName(stem, i)))
-            if (l->window() == screen)
-                return l;
-        return nullptr;
-    };
-    attachments::AttachmentSlots held;
-    for (int i = 0; i < 3; ++i) {
-        if (QLabel* l = label("lblFile", i))
-            held.files[i] = l->text();
-        if (QLabel* l = label("lblDesc", i))
-            held.descs[i] = l->text();
-    }
-    TfrmAllegaCartella dialog(ctx, screen);
+std::optional<AttachmentSlots> TfrmAllegaCartella::editSlots(AppContext& ctx, QWidget* owner,
+                                                             const QString& mode,
+                                                             const AttachmentSlots& held) {
+    TfrmAllegaCartella dialog(ctx, owner);
     dialog.prepare(mode, held);
     if (dialog.exec() != QDialog::Accepted)
-        return;
-    const attachments::AttachmentSlots chosen = dialog.slots();
-    for (int i = 0; i < 3; ++i) {
-        if (QLabel* l = label("lblFile", i))
-            l->setText(chosen.files[i]);
-        if (QLabel* l = label("lblDesc", i))
-            l->setText(chosen.descs[i]);
-    }
+        return std::nullopt;
+    return dialog.slots();
 }
 
 void TfrmAllegaCartella::refreshOpen(int slot) {

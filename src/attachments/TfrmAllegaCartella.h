@@ -1,9 +1,11 @@
 #pragma once
 
 #include "attachments/AttachmentFolder.h"
+#include "ui/HandBack.h"
 #include "ui/ToolDialog.h"
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -12,23 +14,23 @@ class QToolButton;
 namespace dp {
 
 // " Allega file": shows and edits the three attachment slots of the sheet that opened it,
-// copying each picked file into the attachments folder. It never touches a record file:
-// after "Applica e chiudi" (exec() returns Accepted) the opener reads slots() into its own
-// sheet, which stores them when the user saves it.
+// copying each picked file into the attachments folder. It never touches a record file nor
+// its opener: after "Applica e chiudi" (exec() returns Accepted) the opener writes slots()
+// into its own sheet, which stores them when the user saves it.
 class TfrmAllegaCartella final : public ToolDialog {
     Q_OBJECT
   public:
     TfrmAllegaCartella(AppContext& ctx, QWidget* owner);
 
     // The opener's tag ("clienti", "fornitori", "magazzino") and the slots of its sheet.
-    void prepare(const QString& mode, const attachments::AttachmentSlots& slots);
+    void prepare(const QString& mode, const AttachmentSlots& slots);
     // The six fields, trimmed.
-    attachments::AttachmentSlots slots() const;
+    AttachmentSlots slots() const;
 
-    // The whole hand-over for an archive screen: opens the dialog on the slots held by the
-    // screen's hidden labels lblFile01..lblDesc03 and, after "Applica e chiudi", writes the
-    // slots back into them.
-    static void editSlotsOf(AppContext& ctx, QWidget* screen, const QString& mode);
+    // The whole dialog for a sheet's slots: opens on `held` and returns the slots after
+    // "Applica e chiudi", nothing after "Annulla".
+    static std::optional<AttachmentSlots>
+    editSlots(AppContext& ctx, QWidget* owner, const QString& mode, const AttachmentSlots& held);
 
   public Q_SLOTS:
     void btnSfogliaClick(int slot);

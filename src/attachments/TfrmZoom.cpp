@@ -1,6 +1,7 @@
 #include "attachments/TfrmZoom.h"
 
 #include "attachments/PhotoBox.h"
+#include "ui/Style.h"
 #include "ui/WindowPlacement.h"
 
 #include <QEvent>
@@ -40,7 +41,8 @@ TfrmZoom::TfrmZoom(AppContext& ctx, QWidget* owner)
     auto* inner = new QVBoxLayout(m_panel);
     inner->setContentsMargins(0, 0, 0, 0);
     inner->addWidget(m_picture);
-    setStyleSheet(QStringLiteral("QDialog#TfrmZoom { background: #1d2733; }"));
+    setStyleSheet(QStringLiteral("QDialog#TfrmZoom { background: %1; }")
+                      .arg(QLatin1String(style::kButtonHoverRing)));
     m_panel->installEventFilter(this);
     m_picture->installEventFilter(this);
     setSizeGripEnabled(false);

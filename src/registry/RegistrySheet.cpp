@@ -39,34 +39,29 @@ namespace dp {
 
 namespace {
 
-// The toolbar, left to right. Buttons whose screens are not part of the program yet are
-// shown disabled, with their hints.
+// The toolbar, left to right.
 using T = ToolConfig;
-const ToolConfig kTools[] = {
-    {"cmdNuovo", Icon::New, "Nuovo",
-     "Prepara la schermata per la registrazione di una nuova scheda.", true},
-    {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true},
-    {"cmdDuplica", Icon::Duplicate, "Duplica",
-     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
-     true},
-    {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.", true,
-     T::NewGroup},
-    {"cmdIndietro", Icon::Previous, "Indietro", "Visualizza la scheda precedente in archivio.",
-     true},
-    {"cmdAvanti", Icon::Next, "Avanti", "Visualizza la scheda successiva in archivio.", true},
-    {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
-    {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", true, T::NewGroup},
-    {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr, true},
-    {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", true},
-    {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true, T::NewGroup},
-    {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true},
-    {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF.", true},
-    {"cmdEsporta", Icon::Export, "Esporta",
-     "Esporta le schede in archivio in un file di Microsoft Excel.", true},
-    {"cmdGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
-     true, T::Right},
-    {"cmdEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true},
-};
+constexpr auto kTools = joinTools(
+    std::to_array<T>({
+        {"cmdNuovo", Icon::New, "Nuovo",
+         "Prepara la schermata per la registrazione di una nuova scheda."},
+        {"cmdSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio."},
+        {"cmdDuplica", Icon::Duplicate, "Duplica",
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
+         "correnti."},
+    }),
+    browseTools("Indietro", "Avanti"),
+    std::to_array<T>({
+        {"cmdTrova", Icon::Find, "Trova", "Trova una scheda in archivio.", T::NewGroup},
+        {"cmdRicontatta", Icon::RecontactList, "Ricontatti", nullptr},
+        {"cmdFile", Icon::Attach, "Allegati", "Allega file alla scheda corrente."},
+        {"cmdStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", T::NewGroup},
+        {"cmdAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa."},
+        {"cmdPDF", Icon::Pdf, "PDF", "Esporta la scheda in formato PDF."},
+        {"cmdEsporta", Icon::Export, "Esporta",
+         "Esporta le schede in archivio in un file di Microsoft Excel."},
+    }),
+    helpAndExitTools("cmdGuida", "cmdEsci"));
 
 // Buttons that stand beside a field and hand its value over.
 struct FieldButton {
@@ -283,7 +278,9 @@ void RegistrySheet::connectButtons() {
     onClick("cmdSalva", &RegistrySheet::cmdSalvaClick);
     if (QAbstractButton* b = tool("cmdFile"))
         connect(b, &QAbstractButton::clicked, this, [this] {
-            TfrmAllegaCartella::editSlotsOf(context(), this, QLatin1String(m_config.attachMode));
+            if (const auto chosen = TfrmAllegaCartella::editSlots(
+                    context(), this, QLatin1String(m_config.attachMode), attachmentSlots()))
+                setAttachmentSlots(*chosen);
         });
     onClick("cmdDuplica", &RegistrySheet::cmdDuplicaClick);
     onClick("cmdEsci", &RegistrySheet::cmdEsciClick);

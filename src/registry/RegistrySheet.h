@@ -45,9 +45,9 @@ struct SheetConfig {
     const char* flagHint;                       // chkRicontatta
     HelpTopic help;                             // cmdGuida
     const printing::RecordSheetConfig& printed; // cmdStampa, cmdAnteprima, cmdPDF
-    const search::SearchDef& search;            // cmdTrova
+    const search::SearchConfig& search;         // cmdTrova
     const char* searchTag;                      // the caller tag the search is given
-    const search::RecordListDef& recontact;     // cmdRicontatta
+    const search::RecordListConfig& recontact;  // cmdRicontatta
     const char* attachMode;                     // the attachment screen's tag for cmdFile
     exports::ExportArchive exportArchive;       // cmdEsporta
 };

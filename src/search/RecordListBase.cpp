@@ -9,6 +9,7 @@
 #include "ui/LineListModel.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QLabel>
 #include <QListView>
@@ -32,14 +33,13 @@ ListConfig listConfig(const char* className, const char* caption, const RecordLa
 RecordListBase::RecordListBase(AppContext& ctx, QWidget* owner, const char* className,
                                const char* caption, const RecordLayout& layout,
                                const char* printTitle)
-    : ListScreen(ctx, owner, listConfig(className, caption, layout), new LineListModel),
-      m_layout(layout), m_printTitle(QString::fromUtf8(printTitle)),
-      m_model(static_cast<LineListModel*>(list()->model())) {
-    m_model->setItemSize(lineSize());
+    : ListScreen(ctx, owner, listConfig(className, caption, layout)), m_layout(layout),
+      m_printTitle(QString::fromUtf8(printTitle)) {
     QLabel* rigo03 = addLabel(
         "lblRigo03",
         QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    rigo03->setStyleSheet(QStringLiteral("QLabel { color: crimson; }")); // as the sheets say
+    rigo03->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(style::kHelpTitle)));
     footRows()->addWidget(rigo03);
     // These lists close with "Chiudi".
     if (auto* esci = findChild<QPushButton*>(QStringLiteral("btnEsci"))) {
@@ -54,7 +54,7 @@ QString RecordListBase::archivePath() const {
 
 void RecordListBase::setLines(search::RecordList& list) {
     m_positions = std::move(list.positions);
-    m_model->setRows(std::move(list.lines));
+    model()->setRows(std::move(list.lines));
 }
 
 void RecordListBase::pickLine(int row, RecordReceiver& receiver) {
@@ -69,13 +69,13 @@ void RecordListBase::pickLine(int row, RecordReceiver& receiver) {
 void RecordListBase::btnStampaClick() {
     report::ListReportConfig request;
     request.title = m_printTitle;
-    request.lines = m_model->lines();
+    request.lines = model()->lines();
     request.printDate = context().platform().now().date();
     report::printWithDialog(context(), this, report::prepareList(request));
 }
 
 void RecordListBase::FormClose() {
-    m_model->clear();
+    model()->clear();
     m_positions.clear();
 }
 

@@ -8,8 +8,6 @@
 
 namespace dp {
 
-class LineListModel;
-
 // The record-list component behind every list of archive records (the searches' results,
 // the low-stock and unpaid lists, the call-back lists): the sorted lines, each keeping the
 // archive position of its record, so that a double click hands exactly that record to the
@@ -20,7 +18,6 @@ class RecordListBase : public ListScreen {
     RecordListBase(AppContext& ctx, QWidget* owner, const char* className, const char* caption,
                    const RecordLayout& layout, const char* printTitle);
 
-    LineListModel* model() const { return m_model; }
     // The archive position of the record behind a line.
     qint64 positionAt(int row) const { return m_positions.value(row); }
 
@@ -37,7 +34,6 @@ class RecordListBase : public ListScreen {
   private:
     const RecordLayout& m_layout;
     QString m_printTitle;
-    LineListModel* m_model;
     QList<qint64> m_positions;
 };
 

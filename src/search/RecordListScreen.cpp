@@ -5,10 +5,10 @@
 namespace dp {
 
 RecordListScreen::RecordListScreen(AppContext& ctx, QWidget* owner,
-                                   const search::RecordListDef& def)
+                                   const search::RecordListConfig& def)
     : RecordListBase(ctx, owner, def.className, def.caption, def.layout, def.title), m_def(def) {}
 
-void RecordListScreen::open(AppContext& ctx, QWidget* owner, const search::RecordListDef& def,
+void RecordListScreen::open(AppContext& ctx, QWidget* owner, const search::RecordListConfig& def,
                             RecordReceiver& receiver) {
     RecordListScreen screen(ctx, owner, def);
     screen.setReceiver(&receiver);

@@ -46,50 +46,50 @@ LineFormat supplierLine(int last) {
 
 } // namespace
 
-const RecordListDef& lowStockList() {
-    static const RecordListDef d{"TfrmSottoscorta",
-                                 " Materiali in esaurimento",
-                                 "Materiali in esaurimento",
+const RecordListConfig& lowStockList() {
+    static const RecordListConfig d{"TfrmSottoscorta",
+                                    " Materiali in esaurimento",
+                                    "Materiali in esaurimento",
 
-                                 TSchedaProdotto,
-                                 lowStock,
-                                 productLine()};
+                                    TSchedaProdotto,
+                                    lowStock,
+                                    productLine()};
     return d;
 }
 
-const RecordListDef& unpaidList() {
-    static const RecordListDef d{"TfrmDaSaldare",
-                                 " Riepilogo pagamenti non saldati",
-                                 "Riepilogo pagamenti non saldati",
+const RecordListConfig& unpaidList() {
+    static const RecordListConfig d{"TfrmDaSaldare",
+                                    " Riepilogo pagamenti non saldati",
+                                    "Riepilogo pagamenti non saldati",
 
-                                 TSchedaProdotto,
-                                 unpaid,
-                                 unpaidLine()};
+                                    TSchedaProdotto,
+                                    unpaid,
+                                    unpaidLine()};
     return d;
 }
 
-const RecordListDef& customerRecontactList() {
+const RecordListConfig& customerRecontactList() {
     static const LineFormat line = customerLine(Cliente::Questioni);
-    static const RecordListDef d{
+    static const RecordListConfig d{
         "TfrmRicontatta", " Riepilogo clienti da ricontattare", "Riepilogo clienti da ricontattare",
 
         TSchedaCliente,   flagged(Cliente::Ricontatta),         line};
     return d;
 }
 
-const RecordListDef& supplierRecontactList() {
+const RecordListConfig& supplierRecontactList() {
     static const LineFormat line = supplierLine(Fornitore::Questioni);
-    static const RecordListDef d{"TfrmRicontattaFor",
-                                 " Riepilogo fornitori da ricontattare",
-                                 "Riepilogo fornitori da ricontattare",
+    static const RecordListConfig d{"TfrmRicontattaFor",
+                                    " Riepilogo fornitori da ricontattare",
+                                    "Riepilogo fornitori da ricontattare",
 
-                                 TSchedaFornitore,
-                                 flagged(Fornitore::Ricontatta),
-                                 line};
+                                    TSchedaFornitore,
+                                    flagged(Fornitore::Ricontatta),
+                                    line};
     return d;
 }
 
-RecordListDef expiringDocumentList(QDate today) {
+RecordListConfig expiringDocumentList(QDate today) {
     using namespace Cliente;
     static const LineFormat line(TSchedaCliente,
                                  {fitPair(Cognome, Nome, 30), lit("  Tel. "), fit(Recapito, 16),
@@ -103,75 +103,76 @@ RecordListDef expiringDocumentList(QDate today) {
             line};
 }
 
-std::array<int, kCriteria> SearchDef::fields() const {
+std::array<int, kCriteria> SearchConfig::fields() const {
     std::array<int, kCriteria> out{};
     for (int i = 0; i < kCriteria; ++i)
         out[size_t(i)] = criteria[size_t(i)].field;
     return out;
 }
 
-const SearchDef& customerSearch() {
+const SearchConfig& customerSearch() {
     using namespace Cliente;
     static const LineFormat line = customerLine(Note);
-    static const SearchDef d{"TfrmTrovaClienti",
-                             " Trova clienti in archivio",
-                             "Riepilogo clienti",
+    static const SearchConfig d{"TfrmTrovaClienti",
+                                " Trova clienti in archivio",
+                                "Riepilogo clienti",
 
-                             TSchedaCliente,
-                             {{{"txtCognome", "Cognome cliente:", Cognome},
-                               {"txtDitta", "Denominazione Ditta:", Ditta},
-                               {"txtPartitaIva", "Partita IVA:", PartitaIva},
-                               {"txtCodFisc", "Codice fiscale:", CodFisc},
-                               {"txtComuneRes", "Comune di residenza:", ComuneRes},
-                               {"txtTelCel", "Tel. cellulare:", TelCel},
-                               {"txtConducente", "Prodotti e servizi di interesse:", Conducente},
-                               {"txtCodiceDest", "Codice Destinatario:", CodiceDest},
-                               {"txtQuestioni", "Questioni in sospeso:", Questioni},
-                               {"txtNote", "Note:", Note}}},
-                             line};
+                                TSchedaCliente,
+                                {{{"txtCognome", "Cognome cliente:", Cognome},
+                                  {"txtDitta", "Denominazione Ditta:", Ditta},
+                                  {"txtPartitaIva", "Partita IVA:", PartitaIva},
+                                  {"txtCodFisc", "Codice fiscale:", CodFisc},
+                                  {"txtComuneRes", "Comune di residenza:", ComuneRes},
+                                  {"txtTelCel", "Tel. cellulare:", TelCel},
+                                  {"txtConducente", "Prodotti e servizi di interesse:", Conducente},
+                                  {"txtCodiceDest", "Codice Destinatario:", CodiceDest},
+                                  {"txtQuestioni", "Questioni in sospeso:", Questioni},
+                                  {"txtNote", "Note:", Note}}},
+                                line};
     return d;
 }
 
-const SearchDef& supplierSearch() {
+const SearchConfig& supplierSearch() {
     using namespace Fornitore;
     static const LineFormat line = supplierLine(Note);
-    static const SearchDef d{"TfrmTrovaFornitori",
-                             " Trova fornitori in archivio",
-                             "Riepilogo fornitori",
+    static const SearchConfig d{
+        "TfrmTrovaFornitori",
+        " Trova fornitori in archivio",
+        "Riepilogo fornitori",
 
-                             TSchedaFornitore,
-                             {{{"txtDitta", "Denominazione Ditta:", Ditta},
-                               {"txtTitolare", "Titolare:", Titolare},
-                               {"txtPartitaIva", "Partita IVA:", PartitaIva},
-                               {"txtCodFisc", "Codice fiscale:", CodFisc},
-                               {"txtIndirizzoRes", "Via / Piazza e numero civico:", IndirizzoRes},
-                               {"txtComuneRes", "Città:", ComuneRes},
-                               {"txtArticoli", "Articoli forniti:", Articoli},
-                               {"txtOfferte", "Offerte e sconti:", Offerte},
-                               {"txtQuestioni", "Questioni in sospeso:", Questioni},
-                               {"txtNote", "Note:", Note}}},
-                             line};
+        TSchedaFornitore,
+        {{{"txtDitta", "Denominazione Ditta:", Ditta},
+          {"txtTitolare", "Titolare:", Titolare},
+          {"txtPartitaIva", "Partita IVA:", PartitaIva},
+          {"txtCodFisc", "Codice fiscale:", CodFisc},
+          {"txtIndirizzoRes", "Via / Piazza e numero civico:", IndirizzoRes},
+          {"txtComuneRes", "Città:", ComuneRes},
+          {"txtArticoli", "Articoli forniti:", Articoli},
+          {"txtOfferte", "Offerte e sconti:", Offerte},
+          {"txtQuestioni", "Questioni in sospeso:", Questioni},
+          {"txtNote", "Note:", Note}}},
+        line};
     return d;
 }
 
-const SearchDef& productSearch() {
+const SearchConfig& productSearch() {
     using namespace Prodotto;
-    static const SearchDef d{"TfrmTrovaMagazzino",
-                             " Trova prodotti in magazzino",
-                             "Riepilogo prodotti in magazzino",
+    static const SearchConfig d{"TfrmTrovaMagazzino",
+                                " Trova prodotti in magazzino",
+                                "Riepilogo prodotti in magazzino",
 
-                             TSchedaProdotto,
-                             {{{"txtCodice", "Codice articolo:", Codice},
-                               {"txtCosto", "Costo unitario:", Costo},
-                               {"txtNome", "Nome prodotto:", Nome},
-                               {"txtTipologia", "Categoria merceologica:", Tipologia},
-                               {"txtCaratteristiche", "Caratteristiche:", Caratteristiche},
-                               {"txtCollocazione", "Collocazione in magazzino:", Collocazione},
-                               {"txtDitta", "Ditta fornitrice:", Ditta},
-                               {"txtAgente", "Titolare:", Agente},
-                               {"txtDocumento", "Documento di acquisto:", Documento},
-                               {"txtNote", "Note:", Note}}},
-                             productLine()};
+                                TSchedaProdotto,
+                                {{{"txtCodice", "Codice articolo:", Codice},
+                                  {"txtCosto", "Costo unitario:", Costo},
+                                  {"txtNome", "Nome prodotto:", Nome},
+                                  {"txtTipologia", "Categoria merceologica:", Tipologia},
+                                  {"txtCaratteristiche", "Caratteristiche:", Caratteristiche},
+                                  {"txtCollocazione", "Collocazione in magazzino:", Collocazione},
+                                  {"txtDitta", "Ditta fornitrice:", Ditta},
+                                  {"txtAgente", "Titolare:", Agente},
+                                  {"txtDocumento", "Documento di acquisto:", Documento},
+                                  {"txtNote", "Note:", Note}}},
+                                productLine()};
     return d;
 }
 

@@ -39,7 +39,7 @@ QString foundText(qsizetype n) {
 
 } // namespace
 
-SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchDef& def)
+SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchConfig& def)
     : RecordListBase(ctx, owner, def.className, def.caption, def.layout, def.title), m_def(def) {
     m_trovate =
         addLabel("lblTrovate", QStringLiteral("Il presente elenco contiene 0 schede."), true);
@@ -49,7 +49,7 @@ SearchScreen::SearchScreen(AppContext& ctx, QWidget* owner, const search::Search
     showResults(false);
 }
 
-void SearchScreen::open(AppContext& ctx, QWidget* owner, const search::SearchDef& def,
+void SearchScreen::open(AppContext& ctx, QWidget* owner, const search::SearchConfig& def,
                         const QString& mode, RecordReceiver& receiver) {
     SearchScreen screen(ctx, owner, def);
     screen.setMemory(mode);
@@ -65,7 +65,7 @@ QWidget* SearchScreen::buildCriteria() {
     grid->setVerticalSpacing(10);
     std::vector<FieldConfig> fields;
     for (int i = 0; i < search::kCriteria; ++i) {
-        const search::CriterionDef& c = m_def.criteria[size_t(i)];
+        const search::CriterionConfig& c = m_def.criteria[size_t(i)];
         auto* edit = new QLineEdit(pan);
         edit->setObjectName(QLatin1String(c.control));
         auto* cap = new QLabel(QString::fromUtf8(c.label), pan);

@@ -13,17 +13,17 @@ class QWidget;
 namespace dp {
 
 // The archive searches TfrmTrovaClienti, TfrmTrovaFornitori and TfrmTrovaMagazzino: one
-// screen configured by its SearchDef. It opens on the criteria panel panAvvio; a search that
+// screen configured by its SearchConfig. It opens on the criteria panel panAvvio; a search that
 // reads the whole archive replaces it with the result panel panContainer, the record list
 // of the records found, from which a double click hands a record to the receiver.
 class SearchScreen final : public RecordListBase {
     Q_OBJECT
   public:
-    SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchDef& def);
+    SearchScreen(AppContext& ctx, QWidget* owner, const search::SearchConfig& def);
 
     // Opens the search modally over `owner` with the caller's tag `mode`; a picked record
     // goes to `receiver`.
-    static void open(AppContext& ctx, QWidget* owner, const search::SearchDef& def,
+    static void open(AppContext& ctx, QWidget* owner, const search::SearchConfig& def,
                      const QString& mode, RecordReceiver& receiver);
 
   public Q_SLOTS:
@@ -37,7 +37,7 @@ class SearchScreen final : public RecordListBase {
     QWidget* buildCriteria();
     void showResults(bool results);
 
-    const search::SearchDef& m_def;
+    const search::SearchConfig& m_def;
     QWidget* m_avvio = nullptr;
     QList<QLineEdit*> m_criteria;
     QLabel* m_conta = nullptr;

@@ -178,6 +178,10 @@ MovementSelection::MovementSelection(AppContext& ctx, const MovementSummaryConfi
 
     // FormCreate: typing limits, Enter chain, highlight, digits only in the year.
     FieldConventions::apply(this, kFields);
+    for (const BoxStep& s : kBoxChain)
+        for (const char* name : {s.box, s.next})
+            if (!findChild<QWidget*>(QLatin1String(name)))
+                qWarning("MovementSelection: no control %s", name);
     connect(m_anno, &QLineEdit::textChanged, this, &MovementSelection::txtAnnoChanged);
     connect(m_visualizza, &QPushButton::clicked, this, &MovementSelection::btnVisualizzaClick);
     connect(m_esci, &QPushButton::clicked, this, &MovementSelection::btnEsciClick);

@@ -27,9 +27,7 @@ ListConfig configOf(const MovementSummaryConfig& kind) {
 
 MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner,
                                          const MovementSummaryConfig& kind)
-    : ListScreen(ctx, owner, configOf(kind), new LineListModel), m_kind(kind),
-      m_model(static_cast<LineListModel*>(list()->model())) {
-    m_model->setItemSize(lineSize());
+    : ListScreen(ctx, owner, configOf(kind)), m_kind(kind) {
     auto* lblTipologia = addLabel("lblTipologia", QStringLiteral("Codice articolo:"));
     m_titTipologia = addLabel("titTipologia", QStringLiteral("- - -"), true);
     auto* infIntervallo = addLabel("infIntervallo", QStringLiteral("Intervallo selezionato:"));
@@ -54,10 +52,10 @@ MovementSummaryList::MovementSummaryList(AppContext& ctx, QWidget* owner,
 }
 
 void MovementSummaryList::FormShow() {
-    m_model->clear();
+    model()->clear();
     MovementLoad load = loadMovements(m_kind, m_request);
     const qsizetype count = load.lines.count();
-    m_model->setRows(std::make_shared<RecordRows>(std::move(load.lines)));
+    model()->setRows(std::make_shared<RecordRows>(std::move(load.lines)));
     if (!load.titTipologia.isNull())
         m_titTipologia->setText(load.titTipologia);
     m_totale->setText(QString::number(count));
@@ -70,7 +68,7 @@ void MovementSummaryList::FormShow() {
 
 void MovementSummaryList::btnStampaClick() {
     Platform& p = context().platform();
-    if (m_model->rowCount() == 0) {
+    if (model()->rowCount() == 0) {
         p.notice(this, NoticeKind::Warning,
                  QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene "
                                 "nessuna voce."));
@@ -83,11 +81,11 @@ void MovementSummaryList::btnStampaClick() {
     // The list's own lines, each made as its page is printed, then the closing lines.
     request.lines = movementMemo({}, m_intervallo->text(), m_totale->text());
     request.printDate = p.now().date();
-    report::printWithDialog(context(), this, report::ListReport(request, m_model->rows()));
+    report::printWithDialog(context(), this, report::ListReport(request, model()->rows()));
 }
 
 void MovementSummaryList::FormClose() {
-    m_model->clear();
+    model()->clear();
 }
 
 } // namespace dp

@@ -5,8 +5,6 @@
 
 namespace dp {
 
-class LineListModel;
-
 // The summary list of the load journal (TfrmRiepilogoCarico) or of the unload journal
 // (TfrmRiepilogoScarico): one screen configured by its MovementSummaryConfig. It lists the
 // movements of the interval once, when shown, and finds and prints lines.
@@ -18,7 +16,6 @@ class MovementSummaryList final : public ListScreen {
 
     // What to list; read when the screen is shown.
     void setRequest(const summaries::MovementRequest& request) { m_request = request; }
-    LineListModel* model() const { return m_model; }
 
     void btnStampaClick() override;
 
@@ -29,7 +26,6 @@ class MovementSummaryList final : public ListScreen {
   private:
     const summaries::MovementSummaryConfig& m_kind;
     summaries::MovementRequest m_request;
-    LineListModel* m_model;
     QLabel* m_titTipologia;
     QLabel* m_intervallo;
     QLabel* m_totale;

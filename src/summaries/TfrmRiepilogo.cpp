@@ -24,10 +24,7 @@ const ListConfig kConfig{"TfrmRiepilogo", " Depotta - Inventario Merce", "Stampa
                          HelpTopic::Inventario, FindInList::EmptyListReport::Information};
 }
 
-TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
-    : ListScreen(ctx, owner, kConfig, new LineListModel),
-      m_model(static_cast<LineListModel*>(list()->model())) {
-    m_model->setItemSize(lineSize());
+TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner) : ListScreen(ctx, owner, kConfig) {
     auto* lblTipologia = addLabel("lblTipologia", QStringLiteral("Categoria selezionata:"));
     m_titTipologia =
         addLabel("titTipologia", QStringLiteral("Tutti gli articoli in magazzino."), true);
@@ -52,10 +49,10 @@ TfrmRiepilogo::TfrmRiepilogo(AppContext& ctx, QWidget* owner)
 
 void TfrmRiepilogo::FormShow() {
     m_totale->setText(QStringLiteral("0,00"));
-    m_model->clear();
+    model()->clear();
     InventoryLoad load = loadInventory(context().path(TSchedaProdotto.file()), m_filter);
     const qsizetype count = load.lines.count();
-    m_model->setRows(std::make_shared<KeptLines>(std::move(load.lines)));
+    model()->setRows(std::make_shared<KeptLines>(std::move(load.lines)));
     m_titTipologia->setText(load.titTipologia);
     if (load.complete()) {
         m_totale->setText(formatTotal(load.total));
@@ -76,11 +73,11 @@ void TfrmRiepilogo::btnStampaClick() {
         QStringLiteral("Inventario merce - Categoria: ") + text::trim(m_titTipologia->text());
     request.lines = inventoryMemo({}, m_totale->text());
     request.printDate = context().platform().now().date();
-    report::printWithDialog(context(), this, report::ListReport(request, m_model->rows()));
+    report::printWithDialog(context(), this, report::ListReport(request, model()->rows()));
 }
 
 void TfrmRiepilogo::FormClose() {
-    m_model->clear();
+    model()->clear();
 }
 
 } // namespace dp

@@ -4,8 +4,6 @@
 
 namespace dp {
 
-class LineListModel;
-
 // The inventory list: the products of a category (or all), each with its value, and the
 // total value of the warehouse; finds and prints lines.
 class TfrmRiepilogo final : public ListScreen {
@@ -15,7 +13,6 @@ class TfrmRiepilogo final : public ListScreen {
 
     // The category filter as typed on the selection screen; read when the list is shown.
     void setFilter(const QString& filter) { m_filter = filter; }
-    LineListModel* model() const { return m_model; }
 
     void btnStampaClick() override;
 
@@ -25,7 +22,6 @@ class TfrmRiepilogo final : public ListScreen {
 
   private:
     QString m_filter;
-    LineListModel* m_model;
     QLabel* m_titTipologia;
     QLabel* m_totale;
     QLabel* m_panInfo;

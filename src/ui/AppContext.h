@@ -9,8 +9,10 @@ namespace dp {
 
 class Platform;
 
-// The one context every screen receives when it is created: the platform seam and the
-// start-up instances, found by class name, into which tool screens write their results.
+// The one context every screen receives when it is created: the platform seam, the program
+// directory and the start-up instances, found by class name so that one screen can bring up
+// another (the login the menu, the menu its areas). Tool screens hand their results to the
+// screen that opened them (ui/HandBack.h), not through here.
 class AppContext {
   public:
     explicit AppContext(Platform& platform) : m_platform(platform) {}

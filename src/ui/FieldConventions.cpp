@@ -191,8 +191,11 @@ FieldConventions* FieldConventions::apply(QWidget* screen, std::span<const Field
             continue;
         }
         Bound b{edit, framed, def, nullptr, nullptr, edit, framed};
-        if (def.next)
+        if (def.next) {
             b.next = screen->findChild<QWidget*>(QString::fromLatin1(def.next));
+            if (!b.next)
+                qWarning("FieldConventions: no control %s after %s", def.next, def.name);
+        }
         if (def.highlight && framed->parentWidget()) {
             b.rect =
                 style::makeHighlight(framed->parentWidget(), QStringLiteral("eff") + stemOf(name));

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -15,7 +16,9 @@ namespace dp {
 //    opener once exec() returned QDialog::Accepted (TfrmCalendario::selectedDate(),
 //    TfrmGiacenza::newStock());
 //  - a tool that writes records into its opener as one of its own steps (the picks of the
-//    lists and searches) is handed a RecordReceiver by the opener.
+//    lists and searches) is handed a RecordReceiver by the opener;
+//  - a tool that edits a part of the opener's sheet is given that part as a value and
+//    returns it changed (TfrmAllegaCartella::editSlots with AttachmentSlots).
 // The hidden lblMemory tags tell a tool who opened it; they do not decide where data goes.
 class RecordReceiver {
   public:
@@ -24,6 +27,14 @@ class RecordReceiver {
 
   protected:
     ~RecordReceiver() = default;
+};
+
+// The attachment slots of an archive sheet, as its hidden labels lblFile01..lblDesc03 hold
+// them: the bare names of up to three files and their descriptions.
+struct AttachmentSlots {
+    std::array<QString, 3> files;
+    std::array<QString, 3> descs;
+    friend bool operator==(const AttachmentSlots&, const AttachmentSlots&) = default;
 };
 
 // Keeps the record picked in a list opened away from its receiving sheet, so that the sheet

@@ -312,9 +312,8 @@ void draw(QPainter& p, Icon which) {
     }
 }
 
-// Grey and faded, so that a button that does nothing does not look clickable. Every style
-// gets the same disabled look, rather than whatever the style would make of a coloured
-// picture.
+} // namespace
+
 QPixmap disabledLook(const QPixmap& normal) {
     QImage img = normal.toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {
@@ -326,8 +325,6 @@ QPixmap disabledLook(const QPixmap& normal) {
     }
     return QPixmap::fromImage(img);
 }
-
-} // namespace
 
 QIcon icon(Icon which) {
     QIcon result;

@@ -40,7 +40,12 @@ enum class Icon {
     Zoom,
 };
 
-// The picture at the sizes the screens use; Qt greys it for the disabled state.
+// The picture at the sizes the screens use, with its disabledLook for the disabled state.
 QIcon icon(Icon which);
+
+// Grey and faded, so that a button that does nothing does not look clickable. Every style
+// gets the same disabled look, rather than whatever the style would make of a coloured
+// picture.
+QPixmap disabledLook(const QPixmap& normal);
 
 } // namespace dp

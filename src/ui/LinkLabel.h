@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Style.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -15,8 +17,8 @@ class LinkLabel final : public QLabel {
     // The picture beside the link reacts to the mouse exactly as the text does.
     void addPicture(QWidget* picture);
 
-    static QColor normalColour() { return QColor(0, 0, 139); }
-    static QColor pressedColour() { return QColor(255, 165, 0); }
+    static QColor normalColour() { return QColor(QLatin1String(style::kLinkText)); }
+    static QColor pressedColour() { return QColor(QLatin1String(style::kLinkPressed)); }
 
   Q_SIGNALS:
     void activated();

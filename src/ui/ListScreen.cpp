@@ -129,16 +129,18 @@ void ListScreen::setHelp(HelpTopic help) {
     m_guida->setToolTip(help::title(help));
 }
 
+ListScreen::ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config)
+    : ListScreen(ctx, owner, config, new LineListModel) {
+    m_lines = static_cast<LineListModel*>(m_list->model());
+    m_lines->setItemSize(lineItemSize(m_list));
+}
+
 QLabel* ListScreen::addLabel(const char* name, const QString& text, bool value) {
     auto* l = new QLabel(text, this);
     l->setObjectName(QLatin1String(name));
     if (value)
         l->setStyleSheet(style::boldSheet());
     return l;
-}
-
-QSize ListScreen::lineSize() const {
-    return lineItemSize(m_list);
 }
 
 void ListScreen::showEvent(QShowEvent* event) {

@@ -15,6 +15,7 @@ class QVBoxLayout;
 
 namespace dp {
 
+class LineListModel;
 class RecordReceiver;
 
 // The list of every list screen: lstRecords over `model` (left with its owner), lines in
@@ -43,10 +44,15 @@ struct ListConfig {
 class ListScreen : public ToolDialog {
     Q_OBJECT
   public:
+    // A list over a LineListModel of its own, its lines sized for this list.
+    ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config);
+    // A list over another model, which the screen takes over.
     ListScreen(AppContext& ctx, QWidget* owner, const ListConfig& config,
                QAbstractItemModel* model);
 
     QListView* list() const { return m_list; }
+    // The screen's own line model; null for a list over another model.
+    LineListModel* model() const { return m_lines; }
     void setReceiver(RecordReceiver* receiver) { m_receiver = receiver; }
 
   public Q_SLOTS:
@@ -68,10 +74,13 @@ class ListScreen : public ToolDialog {
     QVBoxLayout* bottomRows() const { return m_bottom; }
     // A label of this screen; a value (shown in bold) or a caption.
     QLabel* addLabel(const char* name, const QString& text, bool value = false);
+<<<<<<< HEAD
     // The item size a line model gives its lines in this list's font.
     QSize lineSize() const;
     // For a screen whose help lives in another topic than its kind's.
     void setHelp(HelpTopic help);
+=======
+>>>>>>> tidy9
 
     // Told once the list is on screen, so that the user sees what the notice is about:
     // that the archive is busy on another workstation, the archive error when it could not
@@ -86,6 +95,7 @@ class ListScreen : public ToolDialog {
 
     FindInList* m_find = nullptr;
     QListView* m_list = nullptr;
+    LineListModel* m_lines = nullptr;
     QLineEdit* m_trova = nullptr;
     QVBoxLayout* m_head = nullptr;
     QVBoxLayout* m_foot = nullptr;

@@ -20,8 +20,6 @@
 namespace dp {
 
 namespace {
-const char* const kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
-                                         "lblDesc01", "lblDesc02", "lblDesc03"};
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 } // namespace
 
@@ -53,11 +51,16 @@ SheetFrame::SheetFrame(AppContext& ctx, const SheetFrameConfig& config)
     root->addWidget(m_info);
 
     // The attachment slots travel with the sheet but are seen only on the attachment screen.
-    for (const char* n : kAttachmentLabels) {
+    auto hiddenLabel = [this](const char* stem, int i) {
         auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(n));
+        l->setObjectName(QLatin1String(stem) + QString::number(i + 1).rightJustified(2, u'0'));
         l->hide();
-    }
+        return l;
+    };
+    for (int i = 0; i < 3; ++i)
+        m_files[i] = hiddenLabel("lblFile", i);
+    for (int i = 0; i < 3; ++i)
+        m_descs[i] = hiddenLabel("lblDesc", i);
 
     m_sheet = new ArchiveSheet(ctx, this, config.layout, m_position);
     m_sheet->afterShow = [this](qint64 position) { recordShown(position); };
@@ -85,7 +88,6 @@ QToolButton* SheetFrame::makeToolButton(QWidget* parent, const ToolConfig& t) {
     b->setFocusPolicy(Qt::NoFocus);
     b->setMinimumWidth(style::kToolButtonWidth);
     b->setCursor(Qt::PointingHandCursor);
-    b->setEnabled(t.ready);
     return b;
 }
 
@@ -147,6 +149,22 @@ void SheetFrame::refreshPosition() {
     m_titPosizione->setText(m_position->text().isEmpty()
                                 ? QStringLiteral("Nuova scheda, non ancora inserita in archivio")
                                 : QStringLiteral("Scheda in archivio n."));
+}
+
+AttachmentSlots SheetFrame::attachmentSlots() const {
+    AttachmentSlots slots;
+    for (int i = 0; i < 3; ++i) {
+        slots.files[i] = m_files[i]->text();
+        slots.descs[i] = m_descs[i]->text();
+    }
+    return slots;
+}
+
+void SheetFrame::setAttachmentSlots(const AttachmentSlots& slots) {
+    for (int i = 0; i < 3; ++i) {
+        m_files[i]->setText(slots.files[i]);
+        m_descs[i]->setText(slots.descs[i]);
+    }
 }
 
 void SheetFrame::showRecord(const Record& record, qint64 position) {

@@ -6,6 +6,8 @@
 #include "ui/HandBack.h"
 #include "ui/Icons.h"
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <span>
 
@@ -18,22 +20,50 @@ namespace dp {
 
 class ArchiveSheet;
 
-// One button of an archive sheet's toolbar, left to right. Buttons whose screens are not
-// part of the program yet are shown disabled (`ready` false), with their hints.
+// One button of an archive sheet's toolbar, left to right.
 struct ToolConfig {
-    enum Place {
-        Next,
-        NewGroup,
-        Right
-    }; // after the previous one, after a separator, or
-       // from here on at the right end of the bar
+    // After the previous one, after a separator, or from here on at the right end of the bar.
+    enum Place { Next, NewGroup, Right };
     const char* name;
     Icon picture;
     const char* caption;
     const char* hint; // null: the hint the sheet gives for it
-    bool ready;
     Place place = Next;
 };
+
+// The four browse buttons of every sheet, a group of their own, connected by the frame; each
+// sheet names the middle two in its own words.
+constexpr std::array<ToolConfig, 4> browseTools(const char* previous, const char* next) {
+    return {{
+        {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.",
+         ToolConfig::NewGroup},
+        {"cmdIndietro", Icon::Previous, previous, "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", Icon::Next, next, "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio."},
+    }};
+}
+
+// Help and exit, at the right end of every sheet's toolbar.
+constexpr std::array<ToolConfig, 2> helpAndExitTools(const char* helpName, const char* exitName) {
+    return {{
+        {helpName, Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+         ToolConfig::Right},
+        {exitName, Icon::Exit, "Esci", "Esci da questa schermata di lavoro."},
+    }};
+}
+
+// A toolbar table joined from its pieces, in order.
+template <std::size_t... N>
+constexpr std::array<ToolConfig, (N + ...)> joinTools(const std::array<ToolConfig, N>&... pieces) {
+    std::array<ToolConfig, (N + ...)> out{};
+    std::size_t i = 0;
+    auto append = [&](const auto& piece) {
+        for (const ToolConfig& t : piece)
+            out[i++] = t;
+    };
+    (append(pieces), ...);
+    return out;
+}
 
 // A field that must not be blank for the sheet to be saved, with its warning.
 struct RequiredField {
@@ -62,6 +92,9 @@ class SheetFrame : public AreaScreen, public RecordReceiver {
     SheetFrame(AppContext& ctx, const SheetFrameConfig& config);
 
     ArchiveSheet& archive() const { return *m_sheet; }
+    // The six hidden attachment slots, which the attachment screen edits.
+    AttachmentSlots attachmentSlots() const;
+    void setAttachmentSlots(const AttachmentSlots& slots);
     QLabel* status() const { return m_info; }
     // The one way a record reaches the sheet: browsing, searches and lists call it.
     void showRecord(const Record& record, qint64 position) override;
@@ -102,6 +135,8 @@ class SheetFrame : public AreaScreen, public RecordReceiver {
     QLabel* m_titPosizione = nullptr;
     QLabel* m_position = nullptr;
     QWidget* m_holder = nullptr;
+    std::array<QLabel*, 3> m_files{};
+    std::array<QLabel*, 3> m_descs{};
 };
 
 } // namespace dp

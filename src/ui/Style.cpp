@@ -4,8 +4,28 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMargins>
+#include <QPixmap>
 
 namespace dp::style {
+
+namespace {
+
+// The frame of a band named `name`, drawn as `look` says, with its row.
+struct Band {
+    QFrame* frame;
+    QHBoxLayout* layout;
+};
+Band makeBand(QWidget* parent, const char* name, const QString& look, const QMargins& margins) {
+    Band band{new QFrame(parent), nullptr};
+    band.frame->setObjectName(QLatin1String(name));
+    band.frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QLatin1String(name), look));
+    band.layout = new QHBoxLayout(band.frame);
+    band.layout->setContentsMargins(margins);
+    return band;
+}
+
+} // namespace
 
 QString highlightSheet() {
     return QStringLiteral("QFrame { background: %1; border: 2px solid qlineargradient(x1:0, y1:0, "
@@ -39,6 +59,16 @@ QString movementSheet(bool load) {
              QLatin1String(load ? kLoadText : kUnloadText));
 }
 
+QString loginSheet(const QString& screen, const QString& captions, const QString& fields) {
+    return QStringLiteral("#%1 { background: %4; }"
+                          "%2 { color: %5; font-size: 11pt; }"
+                          "%3 { font-size: 13pt; padding: 3px 8px; border: 1px solid %6;"
+                          "  border-radius: 3px; background: white; }"
+                          "QPushButton { font-size: 10pt; padding: 4px 14px; }")
+        .arg(screen, captions, fields, QLatin1String(kLoginBack), QLatin1String(kInk),
+             QLatin1String(kLoginBorder));
+}
+
 QFrame* makeHighlight(QWidget* parent, const QString& name) {
     auto* rect = new QFrame(parent);
     rect->setObjectName(name);
@@ -57,22 +87,35 @@ void placeHighlight(QWidget* frame, QWidget* field) {
 }
 
 HeadingBand makeHeadingBand(QWidget* parent, const QString& titleName, const QString& title) {
-    HeadingBand band{};
-    band.frame = new QFrame(parent);
-    band.frame->setObjectName(QStringLiteral("bkgIntestazione"));
-    band.frame->setStyleSheet(QStringLiteral("QFrame#bkgIntestazione { background: %1; border: 1px "
-                                             "solid %2; border-radius: 4px; }")
-                                  .arg(QLatin1String(kHeadingBack), QLatin1String(kHeadingBorder)));
-    band.title = new QLabel(title, band.frame);
-    band.title->setObjectName(titleName);
-    QFont f = band.title->font();
+    const Band band = makeBand(parent, "bkgIntestazione",
+                               QStringLiteral("background: %1; border: 1px solid %2; "
+                                              "border-radius: 4px;")
+                                   .arg(QLatin1String(kHeadingBack), QLatin1String(kHeadingBorder)),
+                               QMargins(14, 6, 10, 6));
+    auto* label = new QLabel(title, band.frame);
+    label->setObjectName(titleName);
+    QFont f = label->font();
     f.setPointSizeF(f.pointSizeF() * kTitleScale);
     f.setBold(true);
-    band.title->setFont(f);
-    band.layout = new QHBoxLayout(band.frame);
-    band.layout->setContentsMargins(14, 6, 10, 6);
-    band.layout->addWidget(band.title, 1);
-    return band;
+    label->setFont(f);
+    band.layout->addWidget(label, 1);
+    return {band.frame, band.layout, label};
+}
+
+LogoBand makeLogoBand(QWidget* parent, const QPixmap& logo, const QMargins& margins, int height) {
+    const Band band = makeBand(parent, "bkgTitolo",
+                               QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, "
+                                              "stop:0 %1, stop:1 %2);")
+                                   .arg(QLatin1String(kInk), QLatin1String(kLogoBandEnd)),
+                               margins);
+    if (height > 0)
+        band.frame->setFixedHeight(height);
+    auto* label = new QLabel(band.frame);
+    label->setObjectName(QStringLiteral("imgLogo"));
+    label->setPixmap(logo);
+    band.layout->addWidget(label);
+    band.layout->addStretch();
+    return {band.frame, band.layout, label};
 }
 
 void boldTitle(QGroupBox* box) {

@@ -6,6 +6,8 @@ class QFrame;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class QMargins;
+class QPixmap;
 class QWidget;
 
 // The program's look in one place: its colours, the sizes screens share, and the few
@@ -31,6 +33,23 @@ inline constexpr const char* kButtonHoverRing = "#1d2733"; // coloured buttons u
 inline constexpr const char* kLink = "#7fff00";            // picture captions that act as links
 inline constexpr const char* kLinkDisabled = "#8a9a8a";
 inline constexpr const char* kLinkPressed = "#ffa500"; // while the mouse button is held on it
+inline constexpr const char* kLinkText = "#00008b";    // link texts of help and information
+inline constexpr const char* kHelpTitle = "#dc143c";   // help titles, and the advice of lists
+// The program's own screens: login, password change, main menu, information.
+inline constexpr const char* kInk = "#1f3a56";          // their texts; the logo band from
+inline constexpr const char* kLogoBandEnd = "#2d5378";  // the logo band to
+inline constexpr const char* kMutedText = "#51657a";    // the main menu's footer
+inline constexpr const char* kLoginBack = "#f4f6f9";    // login and password change
+inline constexpr const char* kLoginBorder = "#9aabbd";  // their password fields
+inline constexpr const char* kMenuBackTop = "#eef2f6";  // the main menu, top
+inline constexpr const char* kMenuBackEnd = "#dfe6ee";  // the main menu, bottom
+inline constexpr const char* kCardBorder = "#cbd5e0";   // the main menu's area cards
+inline constexpr const char* kCardHover = "#eef3f8";    // an area picture under the mouse
+inline constexpr const char* kAreaOffBack = "#b7c0ca";  // an area bar with no screen
+inline constexpr const char* kAreaOffText = "#eef1f4";  // an area bar with no screen
+inline constexpr const char* kReminderBack = "#fff7e0"; // the reminder line
+inline constexpr const char* kReminderBorder = "#e8c872";
+inline constexpr const char* kReminderLink = "#b3541e";
 
 // Sizes.
 inline constexpr int kToolIcon = 32;        // toolbar pictures
@@ -54,6 +73,20 @@ QString statusLineSheet(const QString& name); // QLabel#name as the status line
 QString waitingSheet();                       // the red "Attendere..." notice
 QString boldSheet();                          // a label that shows a value
 QString movementSheet(bool load);             // the caption of a load or an unload
+// The login and password change screens (objectName `screen`): the captions matched by
+// `captions` and the password fields matched by `fields`, in the program's own colours.
+QString loginSheet(const QString& screen, const QString& captions, const QString& fields);
+
+// The logo band bkgTitolo of the program's own screens: the banner `logo` (imgLogo) at the
+// left on the dark gradient, then a stretch; callers add what stands on the right to
+// `layout`. A `height` of 0 leaves the height to the layout.
+struct LogoBand {
+    QFrame* frame;
+    QHBoxLayout* layout;
+    QLabel* logo;
+};
+LogoBand makeLogoBand(QWidget* parent, const QPixmap& logo, const QMargins& margins,
+                      int height = 0);
 
 // The highlight frame "eff" + stem shown behind a field while it has the focus: hidden,
 // transparent for the mouse. placeHighlight puts it around `field`, under it.

@@ -4,6 +4,7 @@
 #include "ui/Icons.h"
 #include "ui/LinkLabel.h"
 #include "ui/Platform.h"
+#include "ui/Style.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,10 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace dp {
 
-namespace {
-const QColor kCrimson(220, 20, 60);
-} // namespace
-
 TfrmGuida::TfrmGuida(AppContext& ctx, QWidget* owner)
     : ToolDialog(ctx, owner, u"TfrmGuida"_s, u" Guida all'utilizzo del software"_s) {
     // A fixed frame with no window buttons: the viewer is left through "Chiudi".
@@ -32,7 +29,7 @@ TfrmGuida::TfrmGuida(AppContext& ctx, QWidget* owner)
     title.setBold(true);
     m_lblTitolo->setFont(title);
     m_lblTitolo->setWordWrap(true); // the longest titles do not fit the fixed width
-    m_lblTitolo->setStyleSheet(u"QLabel { color: %1; }"_s.arg(kCrimson.name()));
+    m_lblTitolo->setStyleSheet(u"QLabel { color: %1; }"_s.arg(QLatin1String(style::kHelpTitle)));
 
     m_txtGuida = new QPlainTextEdit(this);
     m_txtGuida->setObjectName(u"txtGuida"_s);

@@ -130,7 +130,7 @@ TfrmGiacenza::TfrmGiacenza(AppContext& ctx, QWidget* owner)
     pf->setContentsMargins(14, 14, 14, 14);
     auto* when = new QHBoxLayout;
     when->setSpacing(10);
-    m_data->setFixedWidth(110);
+    m_data->setFixedWidth(style::kDateWidth);
     m_ora->setFixedWidth(90);
     when->addWidget(m_data);
     when->addSpacing(8);

@@ -70,46 +70,40 @@ constexpr std::array<FieldConfig, 17> kFields{{
 }};
 
 using T = ToolConfig;
-const T kTools[] = {
-    {"btnNuovo", Icon::New, "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
-     true},
-    {"btnDuplica", Icon::Duplicate, "Duplica",
-     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
-     true},
-    {"btnSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio.", true},
-    {"cmdPrimo", Icon::First, "Prima", "Visualizza la prima scheda in archivio.", true,
-     T::NewGroup},
-    {"cmdIndietro", Icon::Previous, "Precedente", "Visualizza la scheda precedente in archivio.",
-     true},
-    {"cmdAvanti", Icon::Next, "Successiva", "Visualizza la scheda successiva in archivio.", true},
-    {"cmdUltimo", Icon::Last, "Ultima", "Visualizza l'ultima scheda in archivio.", true},
-    {"btnTrova", Icon::Find, "Trova", "Trova schede in archivio.", true, T::NewGroup},
-    {"btnSottoscorta", Icon::LowStock, "Sottoscorta",
-     "Visualizza il riepilogo dei materiali in esaurimento.", true},
-    {"btnScaduti", Icon::Unpaid, "Da saldare",
-     "Visualizza il riepilogo dei pagamenti non ancora saldati.", true},
-    {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente.", true},
-    {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.", true,
-     T::NewGroup},
-    {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente.", true},
-    {"btnEsporta", Icon::Export, "Esporta", "Esporta l'archivio in un foglio di Microsoft Excel.",
-     true},
-    {"btnGuida", Icon::Help, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
-     true, T::Right},
-    {"btnEsci", Icon::Exit, "Esci", "Esci da questa schermata di lavoro.", true},
-};
+constexpr auto kTools = joinTools(
+    std::to_array<T>({
+        {"btnNuovo", Icon::New, "Nuovo",
+         "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"btnDuplica", Icon::Duplicate, "Duplica",
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"btnSalva", Icon::Save, "Salva", "Salva la scheda corrente in archivio."},
+    }),
+    browseTools("Precedente", "Successiva"),
+    std::to_array<T>({
+        {"btnTrova", Icon::Find, "Trova", "Trova schede in archivio.", T::NewGroup},
+        {"btnSottoscorta", Icon::LowStock, "Sottoscorta",
+         "Visualizza il riepilogo dei materiali in esaurimento."},
+        {"btnScaduti", Icon::Unpaid, "Da saldare",
+         "Visualizza il riepilogo dei pagamenti non ancora saldati."},
+        {"btnAllegati", Icon::Attach, "Allegati", "Allega file alla scheda corrente."},
+        {"btnAnteprima", Icon::Preview, "Anteprima", "Visualizza l'anteprima di stampa.",
+         T::NewGroup},
+        {"btnStampa", Icon::Print, "Stampa", "Stampa la scheda corrente."},
+        {"btnEsporta", Icon::Export, "Esporta",
+         "Esporta l'archivio in un foglio di Microsoft Excel."},
+    }),
+    helpAndExitTools("btnGuida", "btnEsci"));
 
 const SheetFrameConfig kFrame{"TfrmMagazzino", " Depotta - Magazzino Prodotti", "Scheda prodotto",
                               TSchedaProdotto, kTools};
 
 // The photo's buttons, drawn as the toolbar's.
 const T kPhotoTools[] = {
-    {"btnCaricaFoto", Icon::Open, "Carica", "Carica una foto esistente.", true},
-    {"btnAcquisisciFoto", Icon::Camera, "Webcam", "Acquisisci la foto da WebCam.", true},
-    {"btnSalvaFoto", Icon::Save, "Salva", "Salva la foto su disco.", true},
-    {"btnZoomFoto", Icon::Zoom, "Ingrandisci", "Visualizza la foto nelle sue dimensioni reali.",
-     true},
-    {"btnCancFoto", Icon::Remove, "Cancella", "Cancella la foto.", true},
+    {"btnCaricaFoto", Icon::Open, "Carica", "Carica una foto esistente."},
+    {"btnAcquisisciFoto", Icon::Camera, "Webcam", "Acquisisci la foto da WebCam."},
+    {"btnSalvaFoto", Icon::Save, "Salva", "Salva la foto su disco."},
+    {"btnZoomFoto", Icon::Zoom, "Ingrandisci", "Visualizza la foto nelle sue dimensioni reali."},
+    {"btnCancFoto", Icon::Remove, "Cancella", "Cancella la foto."},
 };
 
 // Hints of the controls inside the sheet; the photo's come from kPhotoTools.
@@ -169,14 +163,13 @@ bool isReturn(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-QToolButton* smallButton(QWidget* parent, const char* name, Icon picture, bool enabled = true) {
+QToolButton* smallButton(QWidget* parent, const char* name, Icon picture) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setIcon(icon(picture));
     b->setIconSize(QSize(style::kSmallButtonIcon, style::kSmallButtonIcon));
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
-    b->setEnabled(enabled);
     return b;
 }
 
@@ -240,7 +233,9 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     onClick("btnEsci", &TfrmMagazzino::btnEsciClick);
     if (QAbstractButton* b = tool("btnAllegati"))
         connect(b, &QAbstractButton::clicked, this, [this] {
-            TfrmAllegaCartella::editSlotsOf(context(), this, QStringLiteral("magazzino"));
+            if (const auto chosen = TfrmAllegaCartella::editSlots(
+                    context(), this, QStringLiteral("magazzino"), attachmentSlots()))
+                setAttachmentSlots(*chosen);
         });
     new PhotoActions(ctx, this, m_photo);
 

@@ -115,7 +115,7 @@ void TestAttachments::layoutAndOpenState() {
     QVERIFY(f.edit("txtFile01")->isReadOnly());
 
     // The opener's slots come in trimmed; Apri follows the name, blanks counting as none.
-    attachments::AttachmentSlots held;
+    AttachmentSlots held;
     held.files = {QStringLiteral(" listino.pdf "), QStringLiteral("   "), QString()};
     held.descs = {QStringLiteral(" Listino prezzi "), QStringLiteral("Carta d'identità"),
                   QStringLiteral("solo descrizione")};
@@ -193,7 +193,7 @@ void TestAttachments::existingNameAsksBeforeOverwriting() {
 
 void TestAttachments::cancelledPickChangesNothing() {
     DialogFixture f;
-    attachments::AttachmentSlots held;
+    AttachmentSlots held;
     held.files[1] = QStringLiteral("contratto.pdf");
     f.dialog.prepare(QStringLiteral("clienti"), held);
     f.button("btnSfoglia01")->click(); // the fake's dialog answers cancel
@@ -224,7 +224,7 @@ void TestAttachments::failedAttachKeepsTheSlot_data() {
 void TestAttachments::failedAttachKeepsTheSlot() {
     QFETCH(bool, folderBlocked);
     DialogFixture f;
-    attachments::AttachmentSlots held;
+    AttachmentSlots held;
     held.files[0] = QStringLiteral("vecchio.pdf");
     f.dialog.prepare(QStringLiteral("magazzino"), held);
     QString picked = f.source(QStringLiteral("nuovo.pdf"), "dati");
@@ -289,7 +289,7 @@ void TestAttachments::openHandsTheFileLocation() {
 
 void TestAttachments::openMissingFileSaysSo() {
     DialogFixture f;
-    attachments::AttachmentSlots held;
+    AttachmentSlots held;
     held.files[1] = QStringLiteral("perso.doc");
     held.files[2] = QStringLiteral("../Magazzino.pro"); // a record never holds a path
     writeFile(f.dir.path() + QStringLiteral("/Magazzino.pro"), "");
@@ -318,23 +318,24 @@ void TestAttachments::removeKeepsDescriptionAndFile() {
     QCOMPARE(readFile(f.attached(QStringLiteral("preventivo.pdf"))), QByteArray("pdf"));
 }
 
-// The opener's hand-over: the screen's hidden labels in, and out again only on apply.
+// The opener's hand-over: its slots in, and changed slots out only on apply.
 void TestAttachments::applyWritesBackCancelDoesNot() {
     QTemporaryDir dir;
     FakePlatform platform(dir.path());
     AppContext ctx(platform);
     QWidget screen;
-    for (const char* n :
-         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
-        (new QLabel(&screen))->setObjectName(QLatin1String(n));
-    auto label = [&](const char* n) { return screen.findChild<QLabel*>(QLatin1String(n)); };
-    label("lblFile01")->setText(QStringLiteral("a.pdf "));
-    label("lblDesc02")->setText(QStringLiteral("seconda"));
+    AttachmentSlots held;
+    held.files[0] = QStringLiteral("a.pdf ");
+    held.descs[1] = QStringLiteral("seconda");
 
     const QString longDesc(300, QLatin1Char('d'));
+    std::optional<AttachmentSlots> chosen;
     for (bool apply : {false, true}) {
         test::whileModal(
-            [&] { TfrmAllegaCartella::editSlotsOf(ctx, &screen, QStringLiteral("clienti")); },
+            [&] {
+                chosen =
+                    TfrmAllegaCartella::editSlots(ctx, &screen, QStringLiteral("clienti"), held);
+            },
             [&](QWidget* modal) {
                 auto* d = qobject_cast<TfrmAllegaCartella*>(modal);
                 QVERIFY(d);
@@ -347,15 +348,13 @@ void TestAttachments::applyWritesBackCancelDoesNot() {
                                                  : QStringLiteral("btnAnnulla"))
                     ->click();
             });
-        if (!apply) {
-            QCOMPARE(label("lblFile01")->text(), QStringLiteral("a.pdf "));
-            QCOMPARE(label("lblDesc03")->text(), QString());
-        }
+        QCOMPARE(chosen.has_value(), apply);
     }
-    QCOMPARE(label("lblFile01")->text(), QString());
-    QCOMPARE(label("lblDesc02")->text(), QStringLiteral("seconda"));
+    AttachmentSlots expected;
+    expected.descs[1] = QStringLiteral("seconda");
     // The dialog keeps the whole description; the record cuts it when the sheet is saved.
-    QCOMPARE(label("lblDesc03")->text(), longDesc);
+    expected.descs[2] = longDesc;
+    QCOMPARE(*chosen, expected);
 }
 
 } // namespace dp::test

@@ -112,7 +112,7 @@ class TestSearchRules : public QObject {
         QFETCH(QByteArray, storedNote);
         QFETCH(bool, listed);
 
-        const SearchDef& s = customerSearch();
+        const SearchConfig& s = customerSearch();
         QStringList texts(kCriteria);
         texts[0] = cognome; // txtCognome
         texts[4] = comune;  // txtComuneRes
@@ -293,9 +293,9 @@ class TestSearchRules : public QObject {
     }
     void flagLists() {
         QFETCH(int, which);
-        const RecordListDef* defs[] = {&unpaidList(), &customerRecontactList(),
-                                       &supplierRecontactList()};
-        const RecordListDef& def = *defs[which];
+        const RecordListConfig* defs[] = {&unpaidList(), &customerRecontactList(),
+                                          &supplierRecontactList()};
+        const RecordListConfig& def = *defs[which];
         const int flag = def.layout.indexOf(which == 0 ? u"Pagato" : u"Ricontatta");
         const int name = def.layout.indexOf(which == 1 ? u"Cognome" : u"Ditta");
         const int note = def.layout.indexOf(u"Note"); // in none of the three lines
@@ -413,7 +413,7 @@ class TestSearchRules : public QObject {
         QVERIFY(!QFile::exists(m_dir->filePath(TSchedaFornitore.file())));
 
         // The list the count opens shows the same customers.
-        const RecordListDef def = expiringDocumentList(today);
+        const RecordListConfig def = expiringDocumentList(today);
         const RecordList list =
             listRecords(m_dir->filePath(TSchedaCliente.file()), def.rule, def.format);
         QCOMPARE(list.positions.size(), 2);

@@ -393,6 +393,10 @@ void TestFieldConventions::tableNamingAMissingControlWarns() {
     static const FieldConfig fields[] = {{"txtManca", 5, nullptr, Filter::Refused}};
     QTest::ignoreMessage(QtWarningMsg, "FieldConventions: no field txtManca");
     FieldConventions::apply(&w, fields);
+    (new QLineEdit(&w))->setObjectName(QStringLiteral("txtCodice"));
+    static const FieldConfig chain[] = {{"txtCodice", 5, "txtMancante"}};
+    QTest::ignoreMessage(QtWarningMsg, "FieldConventions: no control txtMancante after txtCodice");
+    FieldConventions::apply(&w, chain);
     static const HintConfig hints[] = {{"btnManca", "Un pulsante che non c'è."}};
     QTest::ignoreMessage(QtWarningMsg, "FieldConventions: no control btnManca for a hint");
     FieldConventions::applyHints(&w, status, hints);

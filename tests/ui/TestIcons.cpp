@@ -1,3 +1,4 @@
+#include "app/TfrmAvvio.h"
 #include "registry/TfrmClienti.h"
 #include "summaries/SummaryWidgets.h"
 #include "support/FakePlatform.h"
@@ -41,6 +42,16 @@ int maxChroma(const QImage& image) {
     return most;
 }
 
+// The most opaque pixel: a faded picture has none at full strength.
+int maxAlpha(const QImage& image) {
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    int most = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            most = std::max(most, qAlpha(img.pixel(x, y)));
+    return most;
+}
+
 } // namespace
 
 class TestIcons : public QObject {
@@ -52,6 +63,7 @@ class TestIcons : public QObject {
     std::unique_ptr<TfrmMagazzino> m_product;
     std::unique_ptr<TfrmClienti> m_customer;
     std::unique_ptr<QWidget> m_summary;
+    std::unique_ptr<TfrmAvvio> m_menu;
 
     QImage buttonPicture(QWidget* screen, const QString& name) {
         auto* b = screen->findChild<QAbstractButton*>(name);
@@ -66,6 +78,7 @@ class TestIcons : public QObject {
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_product = std::make_unique<TfrmMagazzino>(*m_ctx);
         m_customer = std::make_unique<TfrmClienti>(*m_ctx);
+        m_menu = std::make_unique<TfrmAvvio>(*m_ctx);
         m_summary = std::make_unique<QWidget>();
         makePicture(m_summary.get(), QStringLiteral("imgGuida"), {}, QStringLiteral("help"));
         makePicture(m_summary.get(), QStringLiteral("imgEsci"), {}, QStringLiteral("exit"));
@@ -125,30 +138,39 @@ class TestIcons : public QObject {
         QCOMPARE(a, b);
     }
 
-    // A disabled picture button is drawn grey on every toolbar, so it does not look
-    // clickable; enabled, the same button looks different.
+    // A disabled picture button is drawn grey on every toolbar and on the main menu, so it
+    // does not look clickable; enabled, the same button looks different. Its picture is
+    // faded too, the same with every style rather than as the style greys it.
+    void disabledButtonsLookDisabled_data() {
+        QTest::addColumn<QWidget*>("screen");
+        QTest::addColumn<int>("atLeast");
+        QTest::newRow("product sheet") << static_cast<QWidget*>(m_product.get()) << 20;
+        QTest::newRow("customer sheet") << static_cast<QWidget*>(m_customer.get()) << 20;
+        QTest::newRow("main menu") << static_cast<QWidget*>(m_menu.get()) << 12;
+    }
     void disabledButtonsLookDisabled() {
+        QFETCH(QWidget*, screen);
+        QFETCH(int, atLeast);
         int checked = 0;
-        for (QWidget* screen :
-             {static_cast<QWidget*>(m_product.get()), static_cast<QWidget*>(m_customer.get())}) {
-            screen->show();
-            for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
-                if (b->icon().isNull() || !b->isVisibleTo(screen))
-                    continue;
-                const QString name = b->objectName();
-                const bool was = b->isEnabled();
-                b->setEnabled(false);
-                const QImage disabled = b->grab().toImage();
-                b->setEnabled(true);
-                const QImage enabled = b->grab().toImage();
-                b->setEnabled(was);
-                QVERIFY2(maxChroma(disabled) < 24, qPrintable(name));
-                QVERIFY2(enabled != disabled, qPrintable(name));
-                ++checked;
-            }
-            screen->hide();
+        screen->show();
+        for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
+            if (b->icon().isNull() || !b->isVisibleTo(screen))
+                continue;
+            const QString name = b->objectName();
+            const bool was = b->isEnabled();
+            b->setEnabled(false);
+            const QImage disabled = b->grab().toImage();
+            b->setEnabled(true);
+            const QImage enabled = b->grab().toImage();
+            b->setEnabled(was);
+            QVERIFY2(maxChroma(disabled) < 24, qPrintable(name));
+            QVERIFY2(enabled != disabled, qPrintable(name));
+            QVERIFY2(maxAlpha(b->icon().pixmap(32, QIcon::Disabled).toImage()) < 200,
+                     qPrintable(name));
+            ++checked;
         }
-        QVERIFY(checked > 20);
+        screen->hide();
+        QVERIFY(checked >= atLeast);
     }
 };
 
