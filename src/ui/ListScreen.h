@@ -74,13 +74,8 @@ class ListScreen : public ToolDialog {
     QVBoxLayout* bottomRows() const { return m_bottom; }
     // A label of this screen; a value (shown in bold) or a caption.
     QLabel* addLabel(const char* name, const QString& text, bool value = false);
-<<<<<<< HEAD
-    // The item size a line model gives its lines in this list's font.
-    QSize lineSize() const;
     // For a screen whose help lives in another topic than its kind's.
     void setHelp(HelpTopic help);
-=======
->>>>>>> tidy9
 
     // Told once the list is on screen, so that the user sees what the notice is about:
     // that the archive is busy on another workstation, the archive error when it could not

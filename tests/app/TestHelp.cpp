@@ -50,11 +50,11 @@ struct HelpButton {
     const char16_t* fragment; // a sentence only this topic's text holds
 };
 
-template <const search::RecordListDef& (*def)()> QWidget* recordList(AppContext& c) {
+template <const search::RecordListConfig& (*def)()> QWidget* recordList(AppContext& c) {
     return new RecordListScreen(c, nullptr, def());
 }
 
-template <const search::SearchDef& (*def)()> QWidget* searchScreen(AppContext& c) {
+template <const search::SearchConfig& (*def)()> QWidget* searchScreen(AppContext& c) {
     return new SearchScreen(c, nullptr, def());
 }
 
@@ -97,7 +97,8 @@ const HelpButton kButtons[] = {
      u"Applicazione Anagrafica Fornitori.", u"elenco dei fornitori da ricontattare"},
     {"expiring documents",
      [](AppContext& c) -> QWidget* {
-         static const search::RecordListDef def = search::expiringDocumentList(QDate(2026, 12, 10));
+         static const search::RecordListConfig def =
+             search::expiringDocumentList(QDate(2026, 12, 10));
          return new RecordListScreen(c, nullptr, def);
      },
      u"imgGuida", u"Applicazione Anagrafica Clienti.", u"scadono entro 30 giorni"},

@@ -823,9 +823,8 @@ void TestRegistry::hints_data() {
                           << "Salva la scheda corrente in archivio.";
     QTest::newRow("search") << forn << "cmdTrova"
                             << "Trova una scheda in archivio.";
-    QTest::newRow("export")
-        << cli << "cmdEsporta"
-        << "Esporta le schede in archivio in un file di Microsoft Excel.";
+    QTest::newRow("export") << cli << "cmdEsporta"
+                            << "Esporta le schede in archivio in un file di Microsoft Excel.";
     QTest::newRow("e-mail") << forn << "btnEmail"
                             << "Invia una e-mail all'indirizzo indicato.";
     QTest::newRow("fiscal code check") << cli << "btnCodFisc"
