@@ -195,8 +195,9 @@ void ExportScreen::cmdEsportaClick() {
             p.message(this, kExportFailed);
         return;
     }
-    if (p.question(this, kAskOpen) && !p.openUrl(QUrl::fromLocalFile(filePath())))
-        p.message(this, kExportFailed);
+    // The file is written: a desktop that cannot open it is told as such, not as a failed export.
+    if (p.question(this, kAskOpen))
+        openFileOnDesktop(p, this, filePath());
 }
 
 void ExportScreen::cmdGuidaClick() {

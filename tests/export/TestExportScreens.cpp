@@ -313,7 +313,7 @@ void TestExportScreens::answers_data() {
     QTest::newRow("no to exporting") << QList<bool>{false} << 1 << false << false << true;
     QTest::newRow("no to opening") << QList<bool>{true, false} << 2 << true << false << true;
     QTest::newRow("yes to both") << QList<bool>{true, true} << 2 << true << true << true;
-    // Nothing on the desktop opens the file: the failure message follows the question.
+    // Nothing on the desktop opens the file: the user is told so, not that the export failed.
     QTest::newRow("desktop cannot open it")
         << QList<bool>{true, true} << 3 << true << true << false;
 }
@@ -337,8 +337,9 @@ void TestExportScreens::answers() {
     QCOMPARE(m_fake->opened.size(), opened ? 1 : 0);
     if (!desktopOpens)
         QCOMPARE(m_fake->lastText(),
-                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                                "Accertarsi che il file di Excel non sia già aperto."));
+                 QStringLiteral("Attenzione: non è stato possibile aprire il file \"Clienti.xls\"."
+                                "\n\r\n\rVerificare che sul computer sia installato un programma "
+                                "in grado di aprire questo tipo di file."));
 }
 
 void TestExportScreens::failureKeepsTheOldFile_data() {
