@@ -35,6 +35,7 @@ SnapshotLoad journalRows(const ExportConfig& config, const QString& path) {
             std::make_shared<const ExportCells>(config));
     } catch (const StorageError& e) {
         logStorageError(e);
+        out.busy = isArchiveBusy(e);
         out.rows = std::make_shared<CellSnapshot>(config.columnCount());
         out.accessFailed = true;
     }
@@ -110,6 +111,7 @@ SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath
         });
     } catch (const StorageError& e) {
         logStorageError(e);
+        out.busy = isArchiveBusy(e);
         out.accessFailed = true;
     }
     rows.squeeze();

@@ -26,6 +26,7 @@ struct SnapshotLoad {
     std::shared_ptr<const TextRows> rows;
     // The archive could not be opened or read; the rows read before stay.
     bool accessFailed = false;
+    bool busy = false; // because another workstation kept it locked
 };
 
 // The export rows of the archive as it is now. A journal, only ever appended to, is counted

@@ -165,8 +165,12 @@ void ExportScreen::FormShow() {
     if (load.accessFailed) {
         // Told once the grid is on screen, so that the user sees what the notice is about.
         QPointer<ExportScreen> self(this);
-        QTimer::singleShot(0, this, [self] {
-            if (self)
+        QTimer::singleShot(0, this, [self, busy = load.busy] {
+            if (!self)
+                return;
+            if (busy)
+                self->context().platform().notice(self, NoticeKind::Warning, kArchiveBusyText);
+            else
                 reportArchiveError(self->context(), self);
         });
     }

@@ -1,5 +1,7 @@
 #include "../warehouse/WarehouseFixture.h"
 
+#include "export/ExportConfig.h"
+#include "export/ExportScreen.h"
 #include "registry/TfrmClienti.h"
 #include "registry/TfrmFornitori.h"
 #include "search/RecordListScreen.h"
@@ -278,6 +280,8 @@ void TestSharedSheets::listOfALockedArchiveIsBusy_data() {
                                           << "Magazzino.pro";
     QTest::newRow("stock check, journal") << "check"
                                           << "Operazioni_Scarico.pro";
+    QTest::newRow("product export") << "export"
+                                    << "Magazzino.pro";
 }
 
 void TestSharedSheets::listOfALockedArchiveIsBusy() {
@@ -298,6 +302,9 @@ void TestSharedSheets::listOfALockedArchiveIsBusy() {
         summary->setRequest(
             {s.path(file), QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
         list = std::move(summary);
+    } else if (screen == u"export") {
+        list = std::make_unique<ExportScreen>(
+            s.ctx, nullptr, exports::exportConfig(exports::ExportArchive::Products));
     } else if (screen == u"low stock") {
         list = std::make_unique<RecordListScreen>(s.ctx, nullptr, search::lowStockList());
     } else {
