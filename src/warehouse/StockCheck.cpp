@@ -200,7 +200,11 @@ QString stockCheckLine(const StockDifference& d) {
     return column((d.sharedCode ? QStringLiteral("* ") : QStringLiteral("  ")) + d.code, 22) +
            QStringLiteral("  ") + column(d.name, 30) + QStringLiteral("  Scheda: ") +
            column(sheet, 5) + QStringLiteral("  Movimenti: ") +
-           column(text::formatNumber(d.journals), 6) + QStringLiteral("  Differenza: ") + diff;
+           column(text::formatNumber(d.journals), 6) + QStringLiteral("  Differenza: ") + diff +
+           // The difference is the group's: its sheets' total makes the line add up.
+           (d.sharedCode && d.readable ? QStringLiteral("  (schede con questo codice: %1)")
+                                             .arg(text::formatNumber(d.journals + d.difference))
+                                       : QString());
 }
 
 } // namespace dp::stock

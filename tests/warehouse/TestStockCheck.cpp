@@ -113,7 +113,9 @@ class TestStockCheck : public QObject {
         const QString expected = u"* C1234567890123456789"_qs + u"  "_qs +
                                  QString(30, QLatin1Char('N')) +
                                  u"  Scheda: 2      Movimenti: 6       Differenza: -1"_qs;
-        QCOMPARE(stockCheckLine(d), expected);
+        QCOMPARE(stockCheckLine(d), expected + u"  (schede con questo codice: 5)"_qs);
+        d.sharedCode = false;
+        QCOMPARE(stockCheckLine(d), u"  "_qs + expected.mid(2));
     }
 };
 
