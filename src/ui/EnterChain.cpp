@@ -38,6 +38,9 @@ void enterChainMoveTo(QWidget* next) {
     if (!next)
         return;
     pressOnEnter(next);
+    // Walking with Enter is keyboard navigation: the style then draws where the focus is, so
+    // a button at the end of a chain shows that Enter will press it.
+    next->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     next->setFocus(Qt::TabFocusReason);
 }
 
