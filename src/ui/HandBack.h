@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace dp {
@@ -55,14 +54,6 @@ class PickedRecord final : public RecordReceiver {
     std::optional<Record> m_record;
     qint64 m_position = 0;
 };
-
-// The pick of a list over an archive: walks the file from the first record to the last and
-// hands every record whose line, trimmed, equals `picked`, trimmed, to `receiver`; with equal
-// lines the last of them stays shown. Returns false when the file failed on the way (what
-// was handed over until then stays).
-bool handBackMatches(const QString& filePath, const RecordLayout& layout, const QString& picked,
-                     const std::function<QString(const RecordView&)>& lineOf,
-                     RecordReceiver& receiver);
 
 // Hands the record at `position` to `receiver`. Throws StorageError (ArchiveBusy when
 // another workstation keeps the file locked) when it cannot be read; nothing is handed then.

@@ -1,5 +1,6 @@
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
+#include "storage/StorageError.h"
 #include "support/FakePlatform.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
@@ -77,7 +78,8 @@ struct Receiver final : RecordReceiver {
     }
 };
 
-// The smallest list: its lines are the suppliers' names; a pick hands back the equal ones.
+// The smallest list: its lines are the suppliers' names in file order; a pick hands back the
+// record of its row.
 class NameList final : public ListScreen {
   public:
     NameList(AppContext& ctx, QString file, const QStringList& lines)
@@ -89,9 +91,7 @@ class NameList final : public ListScreen {
     void FormShow() override {}
     void pickLine(int row, RecordReceiver& receiver) override {
         ++picks;
-        handBackMatches(
-            m_file, TSchedaFornitore, list()->model()->index(row, 0).data().toString(),
-            [](const RecordView& r) { return r.text(Fornitore::Ditta); }, receiver);
+        handBackAt(m_file, TSchedaFornitore, row + 1, receiver);
     }
 
   private:
@@ -123,7 +123,7 @@ class TestArchiveSheet : public QObject {
     void flagOtherThanSiNoLeavesTheBox();
     void fieldWithoutControlWarns();
     void failingFileReportsAndKeepsTheSheet();
-    void pickHandsBackEveryEqualRecord();
+    void pickHandsBackThePickedRecord();
     void listWithoutReceiverIgnoresDoubleClicks();
 };
 
@@ -275,28 +275,27 @@ void TestArchiveSheet::failingFileReportsAndKeepsTheSheet() {
     }
 }
 
-void TestArchiveSheet::pickHandsBackEveryEqualRecord() {
+void TestArchiveSheet::pickHandsBackThePickedRecord() {
     Fixture f;
-    f.store({QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Rossi  ")});
-    NameList list(f.ctx, f.file(), {QStringLiteral("Bianchi"), QStringLiteral(" Rossi")});
+    f.store({QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Rossi")});
+    NameList list(f.ctx, f.file(),
+                  {QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Rossi")});
     Receiver receiver;
     list.setReceiver(&receiver);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    doubleClickRow(list.list(), 1);
+    doubleClickRow(list.list(), 2);
     QCOMPARE(list.picks, 1);
-    // Trimmed lines compare equal; both are handed over in file order, the last stays shown.
-    QCOMPARE(receiver.positions, (QList<qint64>{1, 3}));
-    QCOMPARE(receiver.names, (QStringList{u"Rossi"_s, u"Rossi"_s}));
+    // The record of the line clicked, not the first with an equal line.
+    QCOMPARE(receiver.positions, (QList<qint64>{3}));
+    QCOMPARE(receiver.names, (QStringList{u"Rossi"_s}));
     QVERIFY(!list.isVisible());
 
-    // With the archive gone, the pick hands nothing and the list still closes.
+    // With the archive gone, nothing is handed over and the caller hears of it.
     Receiver none;
-    test::expectStorageLog(QStringLiteral("F.pro"));
-    QVERIFY(!handBackMatches(
-        f.dir.filePath(QStringLiteral("no/such/dir/F.pro")), TSchedaFornitore,
-        QStringLiteral("Rossi"), [](const RecordView& r) { return r.text(Fornitore::Ditta); },
-        none));
+    QVERIFY_THROWS_EXCEPTION(
+        StorageError,
+        handBackAt(f.dir.filePath(QStringLiteral("no/such/dir/F.pro")), TSchedaFornitore, 1, none));
     QVERIFY(none.positions.isEmpty());
 }
 
