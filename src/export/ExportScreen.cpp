@@ -166,12 +166,8 @@ void ExportScreen::FormShow() {
         // Told once the grid is on screen, so that the user sees what the notice is about.
         QPointer<ExportScreen> self(this);
         QTimer::singleShot(0, this, [self, busy = load.busy] {
-            if (!self)
-                return;
-            if (busy)
-                self->context().platform().notice(self, NoticeKind::Warning, kArchiveBusyText);
-            else
-                reportArchiveError(self->context(), self);
+            if (self)
+                reportArchiveError(self->context(), self, busy);
         });
     }
 }
@@ -191,10 +187,8 @@ void ExportScreen::cmdEsportaClick() {
         return;
     if (result == exports::SpreadsheetWriter::Result::Failed) {
         // A journal that could no longer be read is the archive's fault, not the file's.
-        if (m_model->rows()->busy())
-            p.notice(this, NoticeKind::Warning, kArchiveBusyText);
-        else if (m_model->rows()->failed())
-            reportArchiveError(context(), this);
+        if (m_model->rows()->failed())
+            reportArchiveError(context(), this, m_model->rows()->busy());
         else
             p.message(this, kExportFailed);
         return;

@@ -155,10 +155,7 @@ void SearchScreen::btnCercaClick() {
     if (found.accessFailed) {
         // Nothing is listed from an archive that could not be read to its end.
         m_attendere->hide();
-        if (found.busy)
-            context().platform().notice(this, NoticeKind::Warning, kArchiveBusyText);
-        else
-            reportArchiveError(context(), this);
+        reportArchiveError(context(), this, found.busy);
         return;
     }
     setLines(found);

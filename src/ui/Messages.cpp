@@ -42,7 +42,11 @@ void reportArchiveError(AppContext& ctx, QWidget* parent) {
 
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error) {
     logStorageError(error);
-    if (isArchiveBusy(error))
+    reportArchiveError(ctx, parent, isArchiveBusy(error));
+}
+
+void reportArchiveError(AppContext& ctx, QWidget* parent, bool busy) {
+    if (busy)
         ctx.platform().notice(parent, NoticeKind::Warning, kArchiveBusyText);
     else
         reportArchiveError(ctx, parent);

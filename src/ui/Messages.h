@@ -14,6 +14,8 @@ void reportArchiveError(AppContext& ctx, QWidget* parent);
 // The same for a caught error, which may also say that another workstation kept the archive
 // locked: then the user is told the archive is busy and to try again.
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error);
+// The same when only the outcome was kept: `busy` when another workstation kept it locked.
+void reportArchiveError(AppContext& ctx, QWidget* parent, bool busy);
 
 // The notices of a failed archive action: the archive cannot be reached, or another
 // workstation keeps it busy.
