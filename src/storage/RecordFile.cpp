@@ -4,11 +4,14 @@
 
 #include <QFileInfo>
 
+#include <atomic>
+
 namespace dp {
 
 namespace {
 std::chrono::milliseconds g_lockWait{5000};
-}
+std::atomic<qint64> g_writeCut{-1};
+} // namespace
 
 std::chrono::milliseconds RecordFile::lockWait() {
     return g_lockWait;
@@ -16,6 +19,25 @@ std::chrono::milliseconds RecordFile::lockWait() {
 
 void RecordFile::setLockWait(std::chrono::milliseconds wait) {
     g_lockWait = wait;
+}
+
+void RecordFile::cutWritesAfter(qint64 bytes) {
+    g_writeCut = bytes;
+}
+
+void RecordFile::writeBytes(QFile& file, QByteArrayView bytes) const {
+    if (const qint64 cut = g_writeCut.load(); cut >= 0) {
+        if (cut < bytes.size()) {
+            g_writeCut = -1;
+            file.write(bytes.data(), cut);
+            file.flush();
+            throw StorageError(QStringLiteral("write %1: cut short").arg(file.fileName()));
+        }
+        g_writeCut = cut - bytes.size();
+    }
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
+        throw StorageError(
+            QStringLiteral("write %1: %2").arg(file.fileName(), file.errorString()));
 }
 
 RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock lock)
@@ -91,8 +113,7 @@ Record RecordFile::read(qint64 position) {
 void RecordFile::write(const Record& record) {
     if (m_lock != Lock::Exclusive)
         fail("write under a shared lock");
-    if (m_file.write(record.bytes()) != m_layout.size() || !m_file.flush())
-        fail("write");
+    writeBytes(m_file, record.bytes());
     if (!osfile::syncData(m_file.handle()))
         fail("sync");
 }

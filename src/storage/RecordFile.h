@@ -51,11 +51,16 @@ class RecordFile {
 
     static std::chrono::milliseconds lockWait();
     static void setLockWait(std::chrono::milliseconds wait); // for tests
+    // For tests: the writes of this process stop once `bytes` more bytes are written, as if
+    // the program died there; the write that reaches the limit throws StorageError. Negative:
+    // no limit (the default, and again once the limit was reached).
+    static void cutWritesAfter(qint64 bytes);
 
   private:
     void seekTo(qint64 index);
     qint64 readBlock(char* into, qint64 maxRecords);
     void write(const Record& record);
+    void writeBytes(QFile& file, QByteArrayView bytes) const;
     [[noreturn]] void fail(const char* what) const;
 
     QFile m_file;
