@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include "storage/OsFile.h"
+#include "storage/Rollback.h"
 
 #include <QFileInfo>
 
@@ -48,6 +49,23 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock loc
         fail("open");
     if (created && !osfile::syncFolder(QFileInfo(path).absolutePath()))
         fail("sync folder");
+    takeLock(lock);
+    // A rewrite cut short is put back under the exclusive lock; a reader takes it for that
+    // alone, then reads under its shared lock like any other.
+    while (rollback::pending(path)) {
+        if (lock == Lock::Exclusive) {
+            rollback::replay(m_file);
+            break;
+        }
+        osfile::unlock(m_file.handle());
+        takeLock(Lock::Exclusive);
+        rollback::replay(m_file);
+        osfile::unlock(m_file.handle());
+        takeLock(Lock::Shared);
+    }
+}
+
+void RecordFile::takeLock(Lock lock) {
     const auto mode =
         lock == Lock::Exclusive ? osfile::LockMode::Exclusive : osfile::LockMode::Shared;
     switch (osfile::lock(m_file.handle(), mode, g_lockWait)) {
@@ -55,7 +73,7 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock loc
         break;
     case osfile::LockResult::Busy:
         m_file.close();
-        throw ArchiveBusy(QStringLiteral("lock %1: held by another program").arg(path));
+        throw ArchiveBusy(QStringLiteral("lock %1: held by another program").arg(m_file.fileName()));
     case osfile::LockResult::Failed:
         fail("lock");
     }
@@ -119,10 +137,29 @@ void RecordFile::write(const Record& record) {
 }
 
 qint64 RecordFile::rewrite(qint64 position, const Record& record) {
+    if (m_lock != Lock::Exclusive)
+        fail("write under a shared lock");
     if (position < 1 || position > count())
         fail("rewrite beyond the end");
+    // The old record goes to the side file, on the disk with its folder entry, before a byte
+    // of it is written over; the side file is emptied once the new one is on the disk.
+    rollback::Entry old;
+    old.offset = (position - 1) * m_layout.size();
+    old.archiveSize = m_file.size();
+    old.bytes = read(position).bytes();
+    QFile side(rollback::pathFor(m_file.fileName()));
+    if (!side.open(QIODevice::ReadWrite | QIODevice::Truncate))
+        throw StorageError(
+            QStringLiteral("open %1: %2").arg(side.fileName(), side.errorString()));
+    writeBytes(side, rollback::encode(old));
+    if (!osfile::syncData(side.handle()) ||
+        !osfile::syncFolder(QFileInfo(side.fileName()).absolutePath()))
+        throw StorageError(QStringLiteral("sync %1").arg(side.fileName()));
     seekTo(position - 1);
     write(record);
+    if (!side.resize(0) || !osfile::syncData(side.handle()))
+        throw StorageError(
+            QStringLiteral("empty %1: %2").arg(side.fileName(), side.errorString()));
     return position;
 }
 
