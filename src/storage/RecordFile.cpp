@@ -10,12 +10,14 @@
 namespace dp {
 
 namespace {
-std::chrono::milliseconds g_lockWait{5000};
+// Set by tests, read by every opening on any thread (the reminder counts run beside the
+// user-interface thread).
+std::atomic<std::chrono::milliseconds> g_lockWait{std::chrono::milliseconds(5000)};
 std::atomic<qint64> g_writeCut{-1};
 } // namespace
 
 std::chrono::milliseconds RecordFile::lockWait() {
-    return g_lockWait;
+    return g_lockWait.load();
 }
 
 void RecordFile::setLockWait(std::chrono::milliseconds wait) {
@@ -68,7 +70,7 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock loc
 void RecordFile::takeLock(Lock lock) {
     const auto mode =
         lock == Lock::Exclusive ? osfile::LockMode::Exclusive : osfile::LockMode::Shared;
-    switch (osfile::lock(m_file.handle(), mode, g_lockWait)) {
+    switch (osfile::lock(m_file.handle(), mode, g_lockWait.load())) {
     case osfile::LockResult::Locked:
         break;
     case osfile::LockResult::Busy:

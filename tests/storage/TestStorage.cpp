@@ -1,9 +1,11 @@
 #include "storage/FixedText.h"
 #include "storage/Layouts.h"
+#include "storage/OsFile.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordReader.h"
 #include "storage/Rollback.h"
 #include "storage/Win1252.h"
+#include "support/HeldLock.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using namespace dp;
 using dp::test::field;
@@ -40,6 +44,8 @@ class TestStorage : public QObject {
     void everyOpenerPutsBackACutRewrite();
     void onlyAWholeSideFileIsPutBack_data();
     void onlyAWholeSideFileIsPutBack();
+    void lockWaitsAreTold_data();
+    void lockWaitsAreTold();
 };
 
 void TestStorage::codecStore_data() {
@@ -492,6 +498,52 @@ void TestStorage::onlyAWholeSideFileIsPutBack() {
     QCOMPARE(f.read(1).bytes(), a.first);
     QCOMPARE(f.read(3).bytes(), a.last);
     QCOMPARE(QFileInfo(rollback::pathFor(a.path)).size(), 0);
+}
+
+namespace {
+QList<bool> g_told; // what the lock-wait hook was told, in order
+}
+
+// The process-wide hook hears of a wait when the first try meets another holder's lock, and
+// of its end however it ends; an opening that does not wait tells nothing.
+void TestStorage::lockWaitsAreTold_data() {
+    QTest::addColumn<int>("heldMs"); // 0: not held
+    QTest::addColumn<int>("waitMs");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QList<bool>>("told");
+    QTest::newRow("free") << 0 << 5000 << true << QList<bool>{};
+    QTest::newRow("held for a while") << 300 << 5000 << true << QList<bool>{true, false};
+    QTest::newRow("held beyond the wait") << 600 << 150 << false << QList<bool>{true, false};
+    QTest::newRow("only tried") << 300 << 0 << false << QList<bool>{};
+}
+
+void TestStorage::lockWaitsAreTold() {
+    QFETCH(int, heldMs);
+    QFETCH(int, waitMs);
+    QFETCH(bool, opens);
+    QFETCH(QList<bool>, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Clienti.pro"));
+    test::writeFile(path, Record(TSchedaCliente).bytes());
+    g_told.clear();
+    osfile::setWaitHook([](bool waiting) { g_told << waiting; });
+    RecordFile::setLockWait(std::chrono::milliseconds(waitMs));
+    {
+        std::optional<test::HeldLock> held;
+        if (heldMs)
+            QVERIFY(held.emplace(path, std::chrono::milliseconds(heldMs)).locked());
+        QElapsedTimer waited;
+        waited.start();
+        if (opens) {
+            QCOMPARE(RecordFile(path, TSchedaCliente, RecordFile::Lock::Shared).count(), 1);
+            QVERIFY(waited.elapsed() >= heldMs - 50);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(ArchiveBusy, RecordFile(path, TSchedaCliente));
+        }
+    }
+    osfile::setWaitHook(nullptr);
+    RecordFile::setLockWait(std::chrono::milliseconds(5000));
+    QCOMPARE(g_told, told);
 }
 
 QTEST_GUILESS_MAIN(TestStorage)
