@@ -52,7 +52,8 @@ QByteArrayView recordCell(const ExportConfig& config, int column, const char* re
     const QByteArrayView first = fixedtext::trimmed(record + l.offset(c.field), l.width(c.field));
     if (c.joined < 0)
         return first;
-    const QByteArrayView second = fixedtext::trimmed(record + l.offset(c.joined), l.width(c.joined));
+    const QByteArrayView second =
+        fixedtext::trimmed(record + l.offset(c.joined), l.width(c.joined));
     if (second.isEmpty())
         return first;
     if (first.isEmpty())

@@ -39,8 +39,7 @@ void RecordFile::writeBytes(QFile& file, QByteArrayView bytes) const {
         g_writeCut = cut - bytes.size();
     }
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
-        throw StorageError(
-            QStringLiteral("write %1: %2").arg(file.fileName(), file.errorString()));
+        throw StorageError(QStringLiteral("write %1: %2").arg(file.fileName(), file.errorString()));
 }
 
 RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock lock)
@@ -75,7 +74,8 @@ void RecordFile::takeLock(Lock lock) {
         break;
     case osfile::LockResult::Busy:
         m_file.close();
-        throw ArchiveBusy(QStringLiteral("lock %1: held by another program").arg(m_file.fileName()));
+        throw ArchiveBusy(
+            QStringLiteral("lock %1: held by another program").arg(m_file.fileName()));
     case osfile::LockResult::Failed:
         fail("lock");
     }
@@ -151,8 +151,7 @@ qint64 RecordFile::rewrite(qint64 position, const Record& record) {
     old.bytes = read(position).bytes();
     QFile side(rollback::pathFor(m_file.fileName()));
     if (!side.open(QIODevice::ReadWrite | QIODevice::Truncate))
-        throw StorageError(
-            QStringLiteral("open %1: %2").arg(side.fileName(), side.errorString()));
+        throw StorageError(QStringLiteral("open %1: %2").arg(side.fileName(), side.errorString()));
     writeBytes(side, rollback::encode(old));
     if (!osfile::syncData(side.handle()) ||
         !osfile::syncFolder(QFileInfo(side.fileName()).absolutePath()))
@@ -160,8 +159,7 @@ qint64 RecordFile::rewrite(qint64 position, const Record& record) {
     seekTo(position - 1);
     write(record);
     if (!side.resize(0) || !osfile::syncData(side.handle()))
-        throw StorageError(
-            QStringLiteral("empty %1: %2").arg(side.fileName(), side.errorString()));
+        throw StorageError(QStringLiteral("empty %1: %2").arg(side.fileName(), side.errorString()));
     return position;
 }
 

@@ -29,8 +29,8 @@ template <class T> void put(QByteArray& out, T value) {
 }
 
 [[noreturn]] void fail(const char* what, const QFile& file) {
-    throw StorageError(QStringLiteral("%1 %2: %3")
-                           .arg(QLatin1String(what), file.fileName(), file.errorString()));
+    throw StorageError(
+        QStringLiteral("%1 %2: %3").arg(QLatin1String(what), file.fileName(), file.errorString()));
 }
 
 } // namespace

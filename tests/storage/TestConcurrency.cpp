@@ -153,8 +153,8 @@ void TestConcurrency::killedWriterKeepsEveryReportedOperation() {
         QCOMPARE(archive.count(), worker::kProducts);
         for (qint64 at = 1; at <= worker::kProducts; ++at) {
             const auto seq = worker::readProduct(archive.read(at).view(), at);
-            QVERIFY2(
-                seq, qPrintable(QStringLiteral("round %1: product %2 damaged").arg(round).arg(at)));
+            QVERIFY2(seq,
+                     qPrintable(QStringLiteral("round %1: product %2 damaged").arg(round).arg(at)));
             const bool reported = *seq == rewritten[at];
             const bool cutShort =
                 *seq == inFlight && inFlight % 2 == 0 && worker::churnTarget(inFlight) == at;

@@ -404,8 +404,7 @@ struct TornArchive {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
     QByteArray first = QByteArray(2502, 'a'), old = QByteArray(2502, 'o'),
-               torn = QByteArray(1251, 'n') + QByteArray(1251, 'o'),
-               last = QByteArray(2502, 'z');
+               torn = QByteArray(1251, 'n') + QByteArray(1251, 'o'), last = QByteArray(2502, 'z');
     TornArchive() { test::writeFile(path, first + torn + last); }
     QByteArray oldEntry() const { return rollback::encode({2502, 3 * 2502, old}); }
     QByteArray second() const { return test::readFile(path).mid(2502, 2502); }

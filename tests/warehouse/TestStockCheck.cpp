@@ -93,7 +93,8 @@ class TestStockCheck : public QObject {
     void controlBytesAroundACodeAreBlanks_data() {
         QTest::addColumn<QByteArray>("stored");
         QTest::newRow("trailing tab") << QByteArray("A1\t");
-        QTest::newRow("leading and trailing control bytes") << QByteArray("\x01" "A1\r\n");
+        QTest::newRow("leading and trailing control bytes") << QByteArray("\x01"
+                                                                          "A1\r\n");
         QTest::newRow("byte 32 and NUL") << QByteArray(" A1\0", 4);
     }
     void controlBytesAroundACodeAreBlanks() {
