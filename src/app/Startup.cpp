@@ -28,6 +28,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/TfrmCalendario.h"
 #include "ui/TfrmGuida.h"
+#include "ui/WaitCursor.h"
 #include "warehouse/TfrmGiacenza.h"
 #include "warehouse/TfrmIstruzioni.h"
 #include "warehouse/TfrmMagazzino.h"
@@ -163,6 +164,7 @@ int runApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Depotta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/depotta.png")));
 
+    waitcursor::install();
     QtPlatform platform(QCoreApplication::applicationDirPath());
     AppContext ctx(platform);
     auto screens = createScreens(ctx);

@@ -2,6 +2,8 @@
 
 #include "storage/OsFile.h"
 #include "storage/RecordFile.h"
+#include "storage/Rollback.h"
+#include "storage/StorageError.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -144,6 +146,11 @@ int onZipCancel(zip_t*, void* ud) {
 // Copies a file while holding its shared lock, as every reader of the archives does, so
 // that a save on another workstation is either wholly in the copy or not at all.
 bool lockedCopy(const QString& source, const QString& target) {
+    try {
+        rollback::settle(source); // a rewrite cut short is put back, not copied half written
+    } catch (const StorageError&) {
+        return false;
+    }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
@@ -370,6 +377,14 @@ Outcome restoreBackup(const QString& zipPath, const QString& programDir, const Q
         joined(programDir, QStringLiteral("Dati_precedenti_") +
                                when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
     const QStringList current = dataFiles(programDir);
+    try {
+        // Set aside as they were last saved, and no side file left to act on the new ones.
+        for (const QString& rel : current)
+            rollback::settle(joined(programDir, rel));
+    } catch (const StorageError& e) {
+        out.detail = QString::fromStdString(e.what());
+        return out;
+    }
     QStringList moved;
     auto putBack = [&] {
         for (const QString& rel : moved) {

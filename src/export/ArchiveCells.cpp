@@ -1,5 +1,6 @@
 #include "export/ArchiveCells.h"
 
+#include "storage/FixedText.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordRows.h"
 #include "storage/StorageError.h"
@@ -44,26 +45,15 @@ SnapshotLoad journalRows(const ExportConfig& config, const QString& path) {
 
 } // namespace
 
-QByteArrayView trimmedField(const char* field, int width) {
-    int n = qMin(int(quint8(field[0])), width);
-    const char* p = field + 1;
-    while (n > 0 && quint8(p[0]) <= 32) {
-        ++p;
-        --n;
-    }
-    while (n > 0 && quint8(p[n - 1]) <= 32)
-        --n;
-    return {p, n};
-}
-
 QByteArrayView recordCell(const ExportConfig& config, int column, const char* record,
                           QByteArray& scratch) {
     const ExportColumn& c = config.columns[column];
     const RecordLayout& l = *config.layout;
-    const QByteArrayView first = trimmedField(record + l.offset(c.field), l.width(c.field));
+    const QByteArrayView first = fixedtext::trimmed(record + l.offset(c.field), l.width(c.field));
     if (c.joined < 0)
         return first;
-    const QByteArrayView second = trimmedField(record + l.offset(c.joined), l.width(c.joined));
+    const QByteArrayView second =
+        fixedtext::trimmed(record + l.offset(c.joined), l.width(c.joined));
     if (second.isEmpty())
         return first;
     if (first.isEmpty())

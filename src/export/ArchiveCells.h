@@ -18,10 +18,6 @@ namespace dp::exports {
 QByteArrayView recordCell(const ExportConfig& config, int column, const char* record,
                           QByteArray& scratch);
 
-// Trimmed bytes of the stored fixed text field at `field`: characters of code 32 or lower
-// removed at both ends, a length byte beyond the width taken as the width.
-QByteArrayView trimmedField(const char* field, int width);
-
 struct SnapshotLoad {
     std::shared_ptr<const TextRows> rows;
     // The archive could not be opened or read; the rows read before stay.

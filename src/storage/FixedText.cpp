@@ -20,17 +20,21 @@ int length(const char* field, int width) {
     return std::min(int(static_cast<unsigned char>(field[0])), width);
 }
 
-QString load(const char* field, int width) {
+QByteArrayView trimmed(const char* field, int width) {
     const char* b = field + 1;
     int n = length(field, width);
-    // Trim on the bytes: Windows-1252 keeps codes 0-32 where they are.
-    while (n > 0 && static_cast<unsigned char>(*b) <= 32) {
+    while (n > 0 && text::isTrimmed(static_cast<unsigned char>(*b))) {
         ++b;
         --n;
     }
-    while (n > 0 && static_cast<unsigned char>(b[n - 1]) <= 32)
+    while (n > 0 && text::isTrimmed(static_cast<unsigned char>(b[n - 1])))
         --n;
-    return win1252::decode(b, n);
+    return QByteArrayView(b, n);
+}
+
+QString load(const char* field, int width) {
+    const QByteArrayView b = trimmed(field, width);
+    return win1252::decode(b.data(), b.size());
 }
 
 } // namespace dp::fixedtext

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -13,5 +14,8 @@ void store(char* field, int width, QStringView text);
 QString load(const char* field, int width);
 // The raw length of the stored text, clamped to the width.
 int length(const char* field, int width);
+// The stored text's bytes, trimmed as load() trims: what every reader that works on the
+// bytes of a record compares or copies, so that no reader sees another code than the rest.
+QByteArrayView trimmed(const char* field, int width);
 
 } // namespace dp::fixedtext

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <thread>
 
 #ifdef _WIN32
@@ -19,6 +20,8 @@ namespace dp::osfile {
 namespace {
 
 enum class Try { Locked, Conflict, Failed };
+
+std::atomic<WaitHook> g_waitHook{nullptr};
 
 #ifdef _WIN32
 
@@ -45,8 +48,9 @@ void releaseLock(int fd) {
 #else
 
 // Kernels before open file description locks: flock() also belongs to the opening, and
-// Linux maps it onto byte-range locks on network file systems.
-bool useFlock = false;
+// Linux maps it onto byte-range locks on network file systems. Found out by whichever thread
+// locks first (the reminder counts run beside the user-interface thread).
+std::atomic<bool> useFlock{false};
 
 Try tryFlock(int fd, LockMode mode) {
     if (::flock(fd, (mode == LockMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
@@ -92,17 +96,29 @@ LockResult lock(int fd, LockMode mode, std::chrono::milliseconds wait) {
     using Clock = std::chrono::steady_clock;
     const auto until = Clock::now() + wait;
     auto pause = std::chrono::microseconds(500);
+    const WaitHook hook = g_waitHook.load();
+    bool waiting = false;
+    const auto ended = [&](LockResult r) {
+        if (waiting && hook)
+            hook(false);
+        return r;
+    };
     for (;;) {
         switch (tryLock(fd, mode)) {
         case Try::Locked:
-            return LockResult::Locked;
+            return ended(LockResult::Locked);
         case Try::Failed:
-            return LockResult::Failed;
+            return ended(LockResult::Failed);
         case Try::Conflict:
             break;
         }
         if (Clock::now() >= until)
-            return LockResult::Busy;
+            return ended(LockResult::Busy);
+        if (!waiting) {
+            waiting = true;
+            if (hook)
+                hook(true);
+        }
         std::this_thread::sleep_for(pause);
         pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(20));
     }
@@ -110,6 +126,10 @@ LockResult lock(int fd, LockMode mode, std::chrono::milliseconds wait) {
 
 void unlock(int fd) {
     releaseLock(fd);
+}
+
+void setWaitHook(WaitHook hook) {
+    g_waitHook = hook;
 }
 
 bool syncData(int fd) {

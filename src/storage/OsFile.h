@@ -20,6 +20,13 @@ enum class LockResult {
 LockResult lock(int fd, LockMode mode, std::chrono::milliseconds wait);
 void unlock(int fd);
 
+// Told on the waiting thread when lock() begins to wait (its first try met another holder's
+// lock) and when that wait ends, however it ends, so that the user interface can show that
+// an action waits without each screen doing so. Process-wide; any thread may set it, nullptr
+// for none.
+using WaitHook = void (*)(bool waiting);
+void setWaitHook(WaitHook hook);
+
 // Forces the file's written bytes to the disk; false on an input/output error.
 bool syncData(int fd);
 // Makes a created or renamed entry of the folder durable (a no-op where folders cannot be

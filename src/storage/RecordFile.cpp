@@ -1,21 +1,45 @@
 #include "storage/RecordFile.h"
 
 #include "storage/OsFile.h"
+#include "storage/Rollback.h"
 
 #include <QFileInfo>
+
+#include <atomic>
 
 namespace dp {
 
 namespace {
-std::chrono::milliseconds g_lockWait{5000};
-}
+// Set by tests, read by every opening on any thread (the reminder counts run beside the
+// user-interface thread).
+std::atomic<std::chrono::milliseconds> g_lockWait{std::chrono::milliseconds(5000)};
+std::atomic<qint64> g_writeCut{-1};
+} // namespace
 
 std::chrono::milliseconds RecordFile::lockWait() {
-    return g_lockWait;
+    return g_lockWait.load();
 }
 
 void RecordFile::setLockWait(std::chrono::milliseconds wait) {
     g_lockWait = wait;
+}
+
+void RecordFile::cutWritesAfter(qint64 bytes) {
+    g_writeCut = bytes;
+}
+
+void RecordFile::writeBytes(QFile& file, QByteArrayView bytes) const {
+    if (const qint64 cut = g_writeCut.load(); cut >= 0) {
+        if (cut < bytes.size()) {
+            g_writeCut = -1;
+            file.write(bytes.data(), cut);
+            file.flush();
+            throw StorageError(QStringLiteral("write %1: cut short").arg(file.fileName()));
+        }
+        g_writeCut = cut - bytes.size();
+    }
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
+        throw StorageError(QStringLiteral("write %1: %2").arg(file.fileName(), file.errorString()));
 }
 
 RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock lock)
@@ -26,14 +50,32 @@ RecordFile::RecordFile(const QString& path, const RecordLayout& layout, Lock loc
         fail("open");
     if (created && !osfile::syncFolder(QFileInfo(path).absolutePath()))
         fail("sync folder");
+    takeLock(lock);
+    // A rewrite cut short is put back under the exclusive lock; a reader takes it for that
+    // alone, then reads under its shared lock like any other.
+    while (rollback::pending(path)) {
+        if (lock == Lock::Exclusive) {
+            rollback::replay(m_file);
+            break;
+        }
+        osfile::unlock(m_file.handle());
+        takeLock(Lock::Exclusive);
+        rollback::replay(m_file);
+        osfile::unlock(m_file.handle());
+        takeLock(Lock::Shared);
+    }
+}
+
+void RecordFile::takeLock(Lock lock) {
     const auto mode =
         lock == Lock::Exclusive ? osfile::LockMode::Exclusive : osfile::LockMode::Shared;
-    switch (osfile::lock(m_file.handle(), mode, g_lockWait)) {
+    switch (osfile::lock(m_file.handle(), mode, g_lockWait.load())) {
     case osfile::LockResult::Locked:
         break;
     case osfile::LockResult::Busy:
         m_file.close();
-        throw ArchiveBusy(QStringLiteral("lock %1: held by another program").arg(path));
+        throw ArchiveBusy(
+            QStringLiteral("lock %1: held by another program").arg(m_file.fileName()));
     case osfile::LockResult::Failed:
         fail("lock");
     }
@@ -91,17 +133,33 @@ Record RecordFile::read(qint64 position) {
 void RecordFile::write(const Record& record) {
     if (m_lock != Lock::Exclusive)
         fail("write under a shared lock");
-    if (m_file.write(record.bytes()) != m_layout.size() || !m_file.flush())
-        fail("write");
+    writeBytes(m_file, record.bytes());
     if (!osfile::syncData(m_file.handle()))
         fail("sync");
 }
 
 qint64 RecordFile::rewrite(qint64 position, const Record& record) {
+    if (m_lock != Lock::Exclusive)
+        fail("write under a shared lock");
     if (position < 1 || position > count())
         fail("rewrite beyond the end");
+    // The old record goes to the side file, on the disk with its folder entry, before a byte
+    // of it is written over; the side file is emptied once the new one is on the disk.
+    rollback::Entry old;
+    old.offset = (position - 1) * m_layout.size();
+    old.archiveSize = m_file.size();
+    old.bytes = read(position).bytes();
+    QFile side(rollback::pathFor(m_file.fileName()));
+    if (!side.open(QIODevice::ReadWrite | QIODevice::Truncate))
+        throw StorageError(QStringLiteral("open %1: %2").arg(side.fileName(), side.errorString()));
+    writeBytes(side, rollback::encode(old));
+    if (!osfile::syncData(side.handle()) ||
+        !osfile::syncFolder(QFileInfo(side.fileName()).absolutePath()))
+        throw StorageError(QStringLiteral("sync %1").arg(side.fileName()));
     seekTo(position - 1);
     write(record);
+    if (!side.resize(0) || !osfile::syncData(side.handle()))
+        throw StorageError(QStringLiteral("empty %1: %2").arg(side.fileName(), side.errorString()));
     return position;
 }
 

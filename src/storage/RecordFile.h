@@ -20,7 +20,9 @@ namespace dp {
 // opening to closing, shared for reading, exclusive for writing, so that an append sees
 // every record written before it and a reader never sees half a write. A lock another
 // program keeps for longer than lockWait() throws ArchiveBusy before anything is done.
-// append and rewrite return only once the record is on the disk.
+// append and rewrite return only once the record is on the disk. A rewrite is atomic against
+// a crash (storage/Rollback.h): every opening first puts back a record that a rewrite cut
+// short had left half written, so that a record reads wholly old or wholly new.
 class RecordFile {
   public:
     enum class Lock { Shared, Exclusive };
@@ -51,11 +53,17 @@ class RecordFile {
 
     static std::chrono::milliseconds lockWait();
     static void setLockWait(std::chrono::milliseconds wait); // for tests
+    // For tests: the writes of this process stop once `bytes` more bytes are written, as if
+    // the program died there; the write that reaches the limit throws StorageError. Negative:
+    // no limit (the default, and again once the limit was reached).
+    static void cutWritesAfter(qint64 bytes);
 
   private:
+    void takeLock(Lock lock);
     void seekTo(qint64 index);
     qint64 readBlock(char* into, qint64 maxRecords);
     void write(const Record& record);
+    void writeBytes(QFile& file, QByteArrayView bytes) const;
     [[noreturn]] void fail(const char* what) const;
 
     QFile m_file;

@@ -2,6 +2,7 @@
 
 #include "storage/OsFile.h"
 #include "storage/RecordFile.h"
+#include "storage/Rollback.h"
 #include "storage/StorageError.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ constexpr int kBlocks = 8;
 RecordReader::RecordReader(const QString& path, const RecordLayout& layout, qint64 count,
                            Access access)
     : m_file(path), m_layout(layout) {
+    rollback::settle(path); // a rewrite cut short is put back before anything is read
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw StorageError(QStringLiteral("open %1: %2").arg(path, m_file.errorString()));
     m_count = std::clamp<qint64>(count, 0, m_file.size() / layout.size());

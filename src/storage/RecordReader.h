@@ -29,8 +29,8 @@ class RecordReader {
     // order (a list sorted by its text), where a block would be read for one record.
     enum class Access { InOrder, Random };
 
-    // Throws StorageError when the file cannot be opened. A count beyond the records in
-    // the file is cut to them.
+    // Throws StorageError when the file cannot be opened, or a rewrite cut short cannot be
+    // put back (storage/Rollback.h). A count beyond the records in the file is cut to them.
     RecordReader(const QString& path, const RecordLayout& layout, qint64 count,
                  Access access = Access::InOrder);
     RecordReader(const RecordReader&) = delete;

@@ -10,9 +10,9 @@ namespace dp::text {
 
 QString trim(QStringView s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && s[b].unicode() <= 32)
+    while (b < e && isTrimmed(s[b].unicode()))
         ++b;
-    while (e > b && s[e - 1].unicode() <= 32)
+    while (e > b && isTrimmed(s[e - 1].unicode()))
         --e;
     return s.mid(b, e - b).toString();
 }

@@ -10,6 +10,11 @@
 // dates "dd/mm/yyyy", a comma as decimal separator, no thousands separator.
 namespace dp::text {
 
+// The one trim rule, for typed text and record bytes alike (Windows-1252 keeps codes 0-32
+// where they are): a character or byte of code 32 or lower is a blank at either end.
+constexpr bool isTrimmed(char32_t code) {
+    return code <= 32;
+}
 // Removes characters with code 32 or lower from both ends.
 QString trim(QStringView s);
 bool isBlank(QStringView s);

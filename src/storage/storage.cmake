@@ -8,6 +8,7 @@ add_library(dp_storage STATIC
   src/storage/RecordLayout.cpp
   src/storage/RecordReader.cpp
   src/storage/RecordRows.cpp
+  src/storage/Rollback.cpp
   src/storage/StorageError.cpp
   src/storage/TextRows.cpp
   src/storage/TextValues.cpp

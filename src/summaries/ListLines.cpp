@@ -8,15 +8,8 @@
 namespace dp::summaries {
 
 FieldBytes trimmedBytes(const char* field, int width) {
-    const char* b = field + 1;
-    int n = fixedtext::length(field, width);
-    while (n > 0 && static_cast<unsigned char>(*b) <= 32) {
-        ++b;
-        --n;
-    }
-    while (n > 0 && static_cast<unsigned char>(b[n - 1]) <= 32)
-        --n;
-    return {b, n};
+    const QByteArrayView b = fixedtext::trimmed(field, width);
+    return {b.data(), int(b.size())};
 }
 
 QString fit(QStringView text, int n) {

@@ -17,6 +17,7 @@ add_library(dp_ui_base STATIC
   src/ui/TfrmCalendario.cpp
   src/ui/TfrmGuida.cpp
   src/ui/ToolDialog.cpp
+  src/ui/WaitCursor.cpp
   src/ui/WindowPlacement.cpp
 )
 # dp_help_core (src/app/app.cmake): the help texts that every screen's help button shows.

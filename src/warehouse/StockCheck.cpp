@@ -1,5 +1,6 @@
 #include "warehouse/StockCheck.h"
 
+#include "storage/FixedText.h"
 #include "storage/Layouts.h"
 #include "storage/RecordFile.h"
 #include "storage/TextValues.h"
@@ -20,16 +21,7 @@ namespace {
 // million movements of a large journal.
 QByteArrayView fieldBytes(const RecordView& r, int field) {
     const RecordLayout& l = r.layout();
-    const char* p = r.data() + l.offset(field);
-    int len = qMin(int(static_cast<unsigned char>(*p)), l.width(field));
-    const char* s = p + 1;
-    while (len > 0 && *s == ' ') {
-        ++s;
-        --len;
-    }
-    while (len > 0 && s[len - 1] == ' ')
-        --len;
-    return QByteArrayView(s, len);
+    return fixedtext::trimmed(r.data() + l.offset(field), l.width(field));
 }
 
 // A whole quantity as the movement screens write it, read straight from its bytes; anything

@@ -1,2 +1,4 @@
 dp_add_test(test_backup tests/backup/TestBackup.cpp LIBS dp_backup_core dp_storage PkgConfig::LIBZIP)
 dp_add_test(test_backup_screen tests/backup/TestBackupScreen.cpp LIBS dp_backup_ui)
+dp_add_test(test_backup_rollback tests/backup/TestBackupRollback.cpp LIBS dp_backup_core dp_storage
+  PkgConfig::LIBZIP)

@@ -1,8 +1,11 @@
 #include "storage/FixedText.h"
 #include "storage/Layouts.h"
+#include "storage/OsFile.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordReader.h"
+#include "storage/Rollback.h"
 #include "storage/Win1252.h"
+#include "support/HeldLock.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -10,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using namespace dp;
 using dp::test::field;
@@ -34,6 +39,13 @@ class TestStorage : public QObject {
     void unwritableDirectoryFailsEveryOperation();
     void locksKeepWritersApart_data();
     void locksKeepWritersApart();
+    void rewriteCutShortIsWhollyOldOrNew();
+    void everyOpenerPutsBackACutRewrite_data();
+    void everyOpenerPutsBackACutRewrite();
+    void onlyAWholeSideFileIsPutBack_data();
+    void onlyAWholeSideFileIsPutBack();
+    void lockWaitsAreTold_data();
+    void lockWaitsAreTold();
 };
 
 void TestStorage::codecStore_data() {
@@ -344,6 +356,190 @@ void TestStorage::locksKeepWritersApart() {
     RecordFile after(path, TMovimento, Lock::Exclusive);
     QCOMPARE(after.append(Record(TMovimento)), 1);
     RecordFile::setLockWait(std::chrono::milliseconds(5000));
+}
+
+// A rewrite cut short at any byte, as by a crash, reads back wholly old once the archive is
+// opened again; only a rewrite that returned reads back wholly new. The cut walks the bytes in
+// steps; DEPOTTA_TEST_SCALE=53 or more tries every byte.
+void TestStorage::rewriteCutShortIsWhollyOldOrNew() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
+    // Every field full, so that every byte but the length bytes differs between the two.
+    auto filled = [](char fill) {
+        Record r(TSchedaProdotto);
+        for (int f = 0; f < TSchedaProdotto.fieldCount(); ++f)
+            r.setText(f, QString(TSchedaProdotto.width(f), QLatin1Char(fill)));
+        return r.bytes();
+    };
+    const QByteArray first = filled('a'), old = filled('o'), last = filled('z');
+    const Record newer(TSchedaProdotto, filled('n'));
+    const qint64 step = qMax(1, 53 / qMax(1, qEnvironmentVariableIntValue("DEPOTTA_TEST_SCALE")));
+    bool returned = false;
+    for (qint64 cut = 0; !returned; cut += step) {
+        test::writeFile(path, first + old + last);
+        RecordFile::cutWritesAfter(cut);
+        try {
+            RecordFile f(path, TSchedaProdotto);
+            f.rewrite(2, newer);
+            returned = true;
+        } catch (const StorageError&) {
+        }
+        RecordFile::cutWritesAfter(-1);
+        RecordFile f(path, TSchedaProdotto, RecordFile::Lock::Shared);
+        const QByteArray second = f.read(2).bytes();
+        const QString at = QStringLiteral("cut after %1 bytes").arg(cut);
+        QVERIFY2(second == (returned ? newer.bytes() : old),
+                 qPrintable(at + QStringLiteral(": %1 bytes of the new record")
+                                     .arg(std::count_if(second.begin(), second.end(),
+                                                        [](char c) { return c == 'n'; }))));
+        QVERIFY2(f.count() == 3 && f.read(1).bytes() == first && f.read(3).bytes() == last,
+                 qPrintable(at));
+    }
+}
+
+namespace {
+
+// Three products, the second torn as a crash leaves it: its first half new, the rest old.
+struct TornArchive {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
+    QByteArray first = QByteArray(2502, 'a'), old = QByteArray(2502, 'o'),
+               torn = QByteArray(1251, 'n') + QByteArray(1251, 'o'), last = QByteArray(2502, 'z');
+    TornArchive() { test::writeFile(path, first + torn + last); }
+    QByteArray oldEntry() const { return rollback::encode({2502, 3 * 2502, old}); }
+    QByteArray second() const { return test::readFile(path).mid(2502, 2502); }
+};
+
+} // namespace
+
+void TestStorage::everyOpenerPutsBackACutRewrite_data() {
+    QTest::addColumn<int>("opener");
+    QTest::newRow("writer") << 0;
+    QTest::newRow("reader") << 1;
+    QTest::newRow("list") << 2;
+    QTest::newRow("backup") << 3;
+}
+
+void TestStorage::everyOpenerPutsBackACutRewrite() {
+    QFETCH(int, opener);
+    TornArchive a;
+    const QString side = a.dir.filePath(QStringLiteral("Magazzino.pro-rollback"));
+    test::writeFile(side, a.oldEntry());
+    switch (opener) {
+    case 0:
+        QCOMPARE(RecordFile(a.path, TSchedaProdotto).read(2).bytes(), a.old);
+        break;
+    case 1:
+        QCOMPARE(RecordFile(a.path, TSchedaProdotto, RecordFile::Lock::Shared).read(2).bytes(),
+                 a.old);
+        break;
+    case 2: {
+        const RecordReader reader(a.path, TSchedaProdotto, 3);
+        QCOMPARE(QByteArray(reader.record(1), 2502), a.old);
+        break;
+    }
+    case 3:
+        rollback::settle(a.path);
+        break;
+    }
+    QCOMPARE(a.second(), a.old);
+    // Emptied, not deleted: the next opening has nothing to do.
+    QVERIFY(QFile::exists(side));
+    QCOMPARE(QFileInfo(side).size(), 0);
+    test::writeFile(a.path, a.first + a.torn + a.last);
+    RecordFile(a.path, TSchedaProdotto).close();
+    QCOMPARE(a.second(), a.torn);
+}
+
+// A side file cut short while it was written (the rewrite had not begun), damaged, or not
+// made for this archive is never put back, only emptied.
+void TestStorage::onlyAWholeSideFileIsPutBack_data() {
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<bool>("putBack");
+    QTest::newRow("whole") << 0 << true;
+    QTest::newRow("last byte missing") << 1 << false;
+    QTest::newRow("a byte of the record changed") << 2 << false;
+    QTest::newRow("a byte of the checksum changed") << 3 << false;
+    QTest::newRow("made for an archive of another size") << 4 << false;
+    QTest::newRow("beyond the end") << 5 << false;
+    QTest::newRow("zeros") << 6 << false;
+}
+
+void TestStorage::onlyAWholeSideFileIsPutBack() {
+    QFETCH(int, damage);
+    QFETCH(bool, putBack);
+    TornArchive a;
+    QByteArray entry = a.oldEntry();
+    switch (damage) {
+    case 1:
+        entry.chop(1);
+        break;
+    case 2:
+        entry[entry.size() - 32 - 100] = 'x';
+        break;
+    case 3:
+        entry[entry.size() - 1] = char(entry[entry.size() - 1] ^ 1);
+        break;
+    case 4:
+        entry = rollback::encode({2502, 4 * 2502, a.old});
+        break;
+    case 5:
+        entry = rollback::encode({3 * 2502, 3 * 2502, a.old});
+        break;
+    case 6:
+        entry.fill('\0');
+        break;
+    }
+    test::writeFile(rollback::pathFor(a.path), entry);
+    RecordFile f(a.path, TSchedaProdotto, RecordFile::Lock::Shared);
+    QCOMPARE(f.count(), 3);
+    QCOMPARE(f.read(2).bytes(), putBack ? a.old : a.torn);
+    QCOMPARE(f.read(1).bytes(), a.first);
+    QCOMPARE(f.read(3).bytes(), a.last);
+    QCOMPARE(QFileInfo(rollback::pathFor(a.path)).size(), 0);
+}
+
+namespace {
+QList<bool> g_told; // what the lock-wait hook was told, in order
+}
+
+// The process-wide hook hears of a wait when the first try meets another holder's lock, and
+// of its end however it ends; an opening that does not wait tells nothing.
+void TestStorage::lockWaitsAreTold_data() {
+    QTest::addColumn<int>("heldMs"); // 0: not held
+    QTest::addColumn<int>("waitMs");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QList<bool>>("told");
+    QTest::newRow("free") << 0 << 5000 << true << QList<bool>{};
+    QTest::newRow("held for a while") << 300 << 5000 << true << QList<bool>{true, false};
+    QTest::newRow("held beyond the wait") << 600 << 150 << false << QList<bool>{true, false};
+    QTest::newRow("only tried") << 300 << 0 << false << QList<bool>{};
+}
+
+void TestStorage::lockWaitsAreTold() {
+    QFETCH(int, heldMs);
+    QFETCH(int, waitMs);
+    QFETCH(bool, opens);
+    QFETCH(QList<bool>, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Clienti.pro"));
+    test::writeFile(path, Record(TSchedaCliente).bytes());
+    g_told.clear();
+    osfile::setWaitHook([](bool waiting) { g_told << waiting; });
+    RecordFile::setLockWait(std::chrono::milliseconds(waitMs));
+    {
+        std::optional<test::HeldLock> held;
+        if (heldMs)
+            QVERIFY(held.emplace(path, std::chrono::milliseconds(heldMs)).locked());
+        if (opens) {
+            QCOMPARE(RecordFile(path, TSchedaCliente, RecordFile::Lock::Shared).count(), 1);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(ArchiveBusy, RecordFile(path, TSchedaCliente));
+        }
+    }
+    osfile::setWaitHook(nullptr);
+    RecordFile::setLockWait(std::chrono::milliseconds(5000));
+    QCOMPARE(g_told, told);
 }
 
 QTEST_GUILESS_MAIN(TestStorage)

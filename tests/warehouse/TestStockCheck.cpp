@@ -2,6 +2,7 @@
 #include "storage/Record.h"
 #include "storage/RecordFile.h"
 #include "storage/StorageError.h"
+#include "support/TestUtil.h"
 #include "warehouse/StockCheck.h"
 
 #include <QDir>
@@ -85,6 +86,33 @@ class TestStockCheck : public QObject {
             u"6 E1 abc 0 ? -"_qs,
         };
         QCOMPARE(seen, expected);
+    }
+
+    // Archives written by other programs keep tabs and control bytes around codes; they are
+    // blanks to every reader, so the movements of "A1" are the product's.
+    void controlBytesAroundACodeAreBlanks_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("trailing tab") << QByteArray("A1\t");
+        QTest::newRow("leading and trailing control bytes") << QByteArray("\x01"
+                                                                          "A1\r\n");
+        QTest::newRow("byte 32 and NUL") << QByteArray(" A1\0", 4);
+    }
+    void controlBytesAroundACodeAreBlanks() {
+        QFETCH(QByteArray, stored);
+        // Codice (25) at 0, Costo (12) at 26, Nome (50) at 39, Giacenza (4) at 90.
+        QByteArray sheet(2502, '\0');
+        sheet[0] = char(stored.size());
+        sheet.replace(1, stored.size(), stored);
+        sheet[90] = 1;
+        sheet[91] = '5';
+        test::writeFile(path("Magazzino.pro"), sheet);
+        movement(path("Operazioni_Carico.pro"), u"A1"_qs, u"7"_qs);
+        movement(path("Operazioni_Scarico.pro"), u"A1"_qs, u"2"_qs);
+
+        const StockCheck c = checkStock(path("Magazzino.pro"), path("Operazioni_Carico.pro"),
+                                        path("Operazioni_Scarico.pro"));
+        QCOMPARE(c.products, 1);
+        QCOMPARE(c.differences.size(), 0);
     }
 
     void missingFilesCountAsEmpty() {
