@@ -101,8 +101,7 @@ void ProductSheetOptions::btnStampaClick() {
         reject();
         return;
     }
-    auto sheet =
-        printing::productSheet(*m_sheet, m_withPhoto, m_photo, context().platform().now());
+    auto sheet = printing::productSheet(*m_sheet, m_withPhoto, m_photo, context().platform().now());
     if (const QString* warning = std::get_if<QString>(&sheet)) {
         context().platform().notice(this, NoticeKind::Warning, *warning);
         reject();

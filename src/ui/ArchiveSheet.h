@@ -53,8 +53,7 @@ class ArchiveSheet : public QObject {
     // reports success with reportSaved once its own after-save steps are done.
     Saved save();
     void reportSaved(Saved outcome);
-    using Reconcile = std::function<std::optional<Record>(const Record& stored,
-                                                          const Record& shown,
+    using Reconcile = std::function<std::optional<Record>(const Record& stored, const Record& shown,
                                                           const Record& built)>;
     Reconcile merge;
     Reconcile keep;

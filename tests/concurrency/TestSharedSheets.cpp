@@ -136,8 +136,9 @@ void registerMovement(QWidget* sheet, const QString& movement) {
             m->findChild<QPushButton*>(QStringLiteral("btnAggiorna"))->click();
         },
         &ran);
-    sheet->findChild<QAbstractButton*>(movement.startsWith(u'+') ? u"btnAggiungi"_s
-                                                                 : u"btnSottrai"_s)
+    sheet
+        ->findChild<QAbstractButton*>(movement.startsWith(u'+') ? u"btnAggiungi"_s
+                                                                : u"btnSottrai"_s)
         ->click();
     QVERIFY(ran);
 }
@@ -454,8 +455,8 @@ void TestSharedSheets::movementsOfARefusedSaveReachTheStock_data() {
     QTest::addColumn<QString>("nameB");
     QTest::addColumn<QStringList>("movementsB");
     QTest::addColumn<QByteArray>("stock");
-    QTest::newRow("a load and another change") << "Vite lunga" << QStringList{u"+7"_s}
-                                               << QByteArray("12");
+    QTest::newRow("a load and another change")
+        << "Vite lunga" << QStringList{u"+7"_s} << QByteArray("12");
     QTest::newRow("a load and an unload and another change")
         << "Vite lunga" << QStringList{u"+7"_s, u"-2"_s} << QByteArray("10");
     QTest::newRow("an unload and a new price") << "" << QStringList{u"-2"_s} << QByteArray("3");

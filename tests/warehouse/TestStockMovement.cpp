@@ -362,8 +362,7 @@ void TestStockMovement::kindDoesNotHangOnCaptions() {
         ->setText(load ? u"Quantità da sottrarre:"_s : u"Quantità da aggiungere:"_s);
     m.findChild<QLabel*>(u"titImporto"_s)
         ->setText(load ? u"Prezzo unitario:"_s : u"Costo unitario:"_s);
-    in(&m, "txtOperazione")
-        ->setText(load ? u"OPERAZIONE DI SCARICO"_s : u"OPERAZIONE DI CARICO"_s);
+    in(&m, "txtOperazione")->setText(load ? u"OPERAZIONE DI SCARICO"_s : u"OPERAZIONE DI CARICO"_s);
     in(&m, "txtAggiunta")->setText(u"5"_s);
     press(&m, "btnTotale");
     QCOMPARE(in(&m, "txtTotale")->text(), total);
