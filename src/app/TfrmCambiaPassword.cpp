@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -204,7 +205,9 @@ void TfrmCambiaPassword::showEvent(QShowEvent* event) {
         m_centred = true;
     }
     activateWindow();
-    FormShow();
+    // Opened, not restored after minimising: what was typed stays through a restore.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TfrmCambiaPassword::closeEvent(QCloseEvent* event) {

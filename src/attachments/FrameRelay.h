@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QObject>
 
-#include <atomic>
+#include <functional>
 #include <memory>
 
 class QVideoFrame;
@@ -14,23 +14,31 @@ namespace dp {
 // turns each into a picture; the camera's thread waits until that is done, so frames never
 // pile up. Closing the relay drops further frames and frees a waiting camera thread, so that
 // stopping the camera from the user-interface thread cannot wait on a thread waiting on it.
+// The camera's thread is given an inlet, never the relay itself: a frame still in flight when
+// the camera screen closes then reaches only the inlet, which outlives the relay and drops it.
 class FrameRelay final : public QObject {
     Q_OBJECT
   public:
     explicit FrameRelay(QObject* parent = nullptr); // lives on the user-interface thread
+    ~FrameRelay() override;
 
     void setOpen(bool open);
-    bool isOpen() const { return m_open->load(); }
-    // Callable from any thread.
-    void deliver(const QVideoFrame& frame);
+    bool isOpen() const;
+
+    using Inlet = std::function<void(const QVideoFrame&)>;
+    // Callable from any thread, also once the relay is gone.
+    Inlet inlet() const;
+    void deliver(const QVideoFrame& frame) { inlet()(frame); }
 
   Q_SIGNALS:
     void pictureReady(const QImage& picture);
 
   private:
+    struct Gate;
+    static void pass(const std::shared_ptr<Gate>& gate, const QVideoFrame& frame);
     void show(const QVideoFrame& frame);
-    // Shared with a waiting camera thread, which may still look at it after a stop.
-    std::shared_ptr<std::atomic<bool>> m_open = std::make_shared<std::atomic<bool>>(false);
+
+    std::shared_ptr<Gate> m_gate;
 };
 
 } // namespace dp

@@ -19,14 +19,31 @@ std::optional<QImage> pickPicture(AppContext& ctx, QWidget* parent) {
 }
 
 bool savePictureAs(AppContext& ctx, QWidget* parent, const QImage& picture) {
-    QString path = ctx.platform().saveFileName(
-        parent, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
-        QStringLiteral("Foto.jpg"), QStringLiteral("File Jpeg (*.jpg)"));
-    if (path.isEmpty())
-        return true;
-    QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (format.isEmpty())
-        path += QStringLiteral(".jpg");
+    QString proposed = QStringLiteral("Foto.jpg");
+    QString path;
+    QByteArray format;
+    for (;;) {
+        const QString chosen = ctx.platform().saveFileName(
+            parent,
+            QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+            proposed, QStringLiteral("File Jpeg (*.jpg)"));
+        if (chosen.isEmpty())
+            return true;
+        path = chosen;
+        format = QFileInfo(path).suffix().toLower().toLatin1();
+        if (format.isEmpty())
+            path += QStringLiteral(".jpg");
+        // The dialog asked about the name as chosen; a file it never named is asked about here,
+        // and a No brings the dialog back for another name.
+        if (path == chosen || !QFileInfo::exists(path) ||
+            ctx.platform().question(
+                parent, QStringLiteral("Attenzione: nella cartella scelta è già presente un file "
+                                       "di nome \"%1\".\r\n\r\nSi vuole sovrascrivere il file "
+                                       "esistente?")
+                            .arg(QFileInfo(path).fileName())))
+            break;
+        proposed = chosen;
+    }
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "jpeg";
     if (attachments::PhotoStore::writePicture(picture, path, format.constData()))

@@ -18,8 +18,9 @@ namespace photofiles {
 std::optional<QImage> pickPicture(AppContext& ctx, QWidget* parent);
 
 // Asks where to save, proposing "Foto.jpg", and writes the picture in the format its
-// extension names (JPEG when it names none). A failed write is reported and returns false;
-// the caller's picture stays as it was.
+// extension names (JPEG, with ".jpg" added, when it names none; replacing a file of that
+// final name is asked first). A failed write is reported and returns false; the caller's
+// picture stays as it was.
 bool savePictureAs(AppContext& ctx, QWidget* parent, const QImage& picture);
 
 } // namespace photofiles

@@ -31,10 +31,11 @@ bool QtCamera::start() {
         m_session = new QMediaCaptureSession;
         m_session->setCamera(m_camera);
         m_session->setVideoSink(m_sink);
-        // Frames arrive on the camera's thread; the relay takes them over from there.
+        // Frames arrive on the camera's thread; the relay takes them over from there. That
+        // thread holds only the inlet, which a frame still in flight at teardown may reach.
         connect(
-            m_sink, &QVideoSink::videoFrameChanged, m_relay,
-            [relay = m_relay](const QVideoFrame& frame) { relay->deliver(frame); },
+            m_sink, &QVideoSink::videoFrameChanged, m_sink,
+            [inlet = m_relay->inlet()](const QVideoFrame& frame) { inlet(frame); },
             Qt::DirectConnection);
         connect(m_camera, &QCamera::errorOccurred, this, [this](QCamera::Error error) {
             if (error == QCamera::NoError)

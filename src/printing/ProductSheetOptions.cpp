@@ -40,12 +40,8 @@ ProductSheetOptions::ProductSheetOptions(AppContext& ctx, QWidget* owner,
     group->addButton(optUno);
     group->addButton(optDue);
     connect(optUno, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setMemory(kWith);
-    });
-    connect(optDue, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setMemory(kWithout);
+        m_withPhoto = on;
+        setMemory(on ? kWith : kWithout);
     });
 
     // The copy of the sheet's photo and the blank picture that stands in for a missing one.
@@ -105,8 +101,7 @@ void ProductSheetOptions::btnStampaClick() {
         reject();
         return;
     }
-    auto sheet =
-        printing::productSheet(*m_sheet, memory() == kWith, m_photo, context().platform().now());
+    auto sheet = printing::productSheet(*m_sheet, m_withPhoto, m_photo, context().platform().now());
     if (const QString* warning = std::get_if<QString>(&sheet)) {
         context().platform().notice(this, NoticeKind::Warning, *warning);
         reject();

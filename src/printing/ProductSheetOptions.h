@@ -21,8 +21,8 @@ struct ProductOptionsConfig {
 };
 
 // The option screen of the product sheet's print and preview: with or without the photo.
-// The choice is held in lblMemory ("con" or "senza"); the photo of the sheet is copied into
-// the hidden imgLogo when the screen is made and again when it is shown.
+// The choice is held in a member and shown in lblMemory ("con" or "senza"); the photo of the
+// sheet is copied into the hidden imgLogo when the screen is made and again when it is shown.
 class ProductSheetOptions : public ToolDialog {
     Q_OBJECT
   public:
@@ -44,6 +44,7 @@ class ProductSheetOptions : public ToolDialog {
     const ProductOptionsConfig& m_config;
     printing::SheetSource* m_sheet;
     QImage m_photo;
+    bool m_withPhoto = true;
     QLabel* m_imgLogo = nullptr;
     QLabel* m_imgBianco = nullptr;
 };

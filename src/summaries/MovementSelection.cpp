@@ -298,10 +298,11 @@ void MovementSelection::fail(QWidget* focus) {
 void MovementSelection::btnVisualizzaClick() {
     m_dataInizio->clear();
     m_dataFine->clear();
+    // Both dates lie in the year typed; the year labels only show it.
+    const QString year = text::trim(m_anno->text());
     const IntervalCheck check =
         checkInterval({m_anno->text(), m_giornoInizio->currentText(), m_meseInizio->currentText(),
-                       m_annoInizio->text(), m_giornoFine->currentText(), m_meseFine->currentText(),
-                       m_annoFine->text()});
+                       year, m_giornoFine->currentText(), m_meseFine->currentText(), year});
     m_dataInizio->setText(check.start);
     m_dataFine->setText(check.end);
     if (!check.ok) {
@@ -334,14 +335,14 @@ void MovementSelection::btnVisualizzaClick() {
         return;
     }
 
-    m_file->setText(context().path(Journal::fileName(m_kind.kind)));
+    // The request goes to the list as built; the hidden labels show it.
+    const MovementRequest request{journalPath(), m_tipologia->text(), check.start, check.end};
     try {
         // Also when the button was pressed from the keyboard, the user sees that we are busy.
         m_attendere->show();
         m_attendere->repaint();
         auto list = std::make_unique<MovementSummaryList>(context(), this, m_kind);
-        list->setRequest(
-            {m_file->text(), m_tipologia->text(), m_dataInizio->text(), m_dataFine->text()});
+        list->setRequest(request);
         list->exec();
         m_attendere->hide();
     } catch (const std::exception& e) {
@@ -352,11 +353,17 @@ void MovementSelection::btnVisualizzaClick() {
     }
 }
 
+QString MovementSelection::journalPath() {
+    const QString path = context().path(Journal::fileName(m_kind.kind));
+    m_file->setText(path);
+    return path;
+}
+
 void MovementSelection::cmdEsportaClick() {
     setLinkColour(style::kLink);
-    m_file->setText(context().path(Journal::fileName(m_kind.kind)));
+    const QString path = journalPath();
     if (const auto* config = exports::findExportConfig(QString::fromLatin1(m_kind.exportClass)))
-        openExport(context(), this, *config, m_file->text());
+        openExport(context(), this, *config, path);
 }
 
 void MovementSelection::lnkEsportaClick() {

@@ -37,6 +37,8 @@ class MovementSelection final : public AreaScreen {
     void txtAnnoChanged();
     QComboBox* makeBox(const QString& name, const QStringList& items);
     void fail(QWidget* focus);
+    // The journal of this summary, also shown in lblFile.
+    QString journalPath();
 
     const summaries::MovementSummaryConfig& m_kind;
     QLineEdit* m_tipologia;

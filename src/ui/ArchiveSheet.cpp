@@ -206,11 +206,20 @@ ArchiveSheet::Saved ArchiveSheet::save() {
         if (!m_shown.isEmpty()) {
             const Record stored = file.read(p);
             if (stored.bytes() != m_shown) {
-                const std::optional<Record> merged =
-                    merge ? merge(stored, Record(m_layout, m_shown), r) : std::nullopt;
+                const Record shown(m_layout, m_shown);
+                const std::optional<Record> merged = merge ? merge(stored, shown, r) : std::nullopt;
                 if (!merged) {
+                    const std::optional<Record> kept = keep ? keep(stored, shown, r) : std::nullopt;
+                    if (kept)
+                        file.rewrite(p, *kept);
                     file.close();
-                    reportChangedElsewhere(m_ctx, m_screen);
+                    if (!kept) {
+                        reportChangedElsewhere(m_ctx, m_screen);
+                        return Saved::Failed;
+                    }
+                    // What the user sees next is what is stored, so nothing kept is added twice.
+                    showRecord(*kept, p);
+                    m_ctx.platform().notice(m_screen, NoticeKind::Warning, keptText);
                     return Saved::Failed;
                 }
                 out = *merged;

@@ -47,13 +47,17 @@ class ArchiveSheet : public QObject {
     // changed the stored record since this sheet showed it (or last saved it): the rewrite
     // compares the two under the exclusive lock and, when they differ, refuses with its
     // message and writes nothing, unless merge gives the record to write instead; the
-    // fields in which that record differs from the sheet are then shown. The caller reports success
-    // with reportSaved once its own after-save steps are done.
+    // fields in which that record differs from the sheet are then shown. A refused save
+    // still writes what keep gives, under the same lock, then shows that record and tells
+    // so with keptText (and returns Failed: the sheet as such was not saved). The caller
+    // reports success with reportSaved once its own after-save steps are done.
     Saved save();
     void reportSaved(Saved outcome);
-    std::function<std::optional<Record>(const Record& stored, const Record& shown,
-                                        const Record& built)>
-        merge;
+    using Reconcile = std::function<std::optional<Record>(const Record& stored, const Record& shown,
+                                                          const Record& built)>;
+    Reconcile merge;
+    Reconcile keep;
+    QString keptText;
 
     // Duplica: refused with its warning on a sheet not yet in the archive; otherwise the
     // sheet keeps its data but loses its attachments and its position, so that the next

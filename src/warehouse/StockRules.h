@@ -28,4 +28,13 @@ QString tooLargeText();
 // a number, or when the sum does not fit the stock field.
 std::optional<Record> mergeStock(const Record& stored, const Record& shown, const Record& built);
 
+// The movements of a sheet whose save is refused are in the journals already and must reach
+// the stored stock all the same: the stored product with its stock plus the change this
+// sheet's movements made. Nothing when the sheet made none, when a stock is not a number, or
+// when the sum does not fit the stock field.
+std::optional<Record> keepMovements(const Record& stored, const Record& shown, const Record& built);
+
+// The warning shown after keepMovements was written in place of a refused save.
+QString movementsKeptText();
+
 } // namespace dp::stock

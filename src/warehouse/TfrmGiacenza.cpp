@@ -184,6 +184,7 @@ TfrmGiacenza::TfrmGiacenza(AppContext& ctx, QWidget* owner)
 }
 
 void TfrmGiacenza::prepare(MovementKind kind, const Product& product) {
+    m_kind = kind;
     const bool load = kind == MovementKind::Load;
     m_lblAggiunta->setText(load ? kLoadLabel : kUnloadLabel);
     m_operazione->setText(load ? QStringLiteral("OPERAZIONE DI CARICO")
@@ -202,10 +203,6 @@ void TfrmGiacenza::prepare(MovementKind kind, const Product& product) {
     m_importo->setText(product.amount);
     m_titImporto->setText(load ? QStringLiteral("Costo unitario:")
                                : QStringLiteral("Prezzo unitario:"));
-}
-
-MovementKind TfrmGiacenza::kind() const {
-    return m_lblAggiunta->text() == kUnloadLabel ? MovementKind::Unload : MovementKind::Load;
 }
 
 void TfrmGiacenza::showEvent(QShowEvent* event) {

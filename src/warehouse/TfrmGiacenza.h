@@ -23,8 +23,8 @@ class TfrmGiacenza final : public ToolDialog {
     };
     void prepare(MovementKind kind, const Product& product);
 
-    // The kind is carried by the caption of the quantity label.
-    MovementKind kind() const;
+    // The kind given to prepare; the captions only show it.
+    MovementKind kind() const { return m_kind; }
     // The stock after the recorded movement; empty until one is recorded.
     QString newStock() const { return m_newStock; }
 
@@ -58,6 +58,7 @@ class TfrmGiacenza final : public ToolDialog {
     QPushButton* m_btnAggiorna;
     QPushButton* m_btnChiudi;
     QString m_newStock;
+    MovementKind m_kind = MovementKind::Load;
 };
 
 } // namespace dp

@@ -215,6 +215,10 @@ TfrmMagazzino::TfrmMagazzino(AppContext& ctx) : SheetFrame(ctx, kFrame) {
     field("txtDataSca")->installEventFilter(this);
     // Movements registered on two workstations add up instead of refusing the second save.
     archive().merge = stock::mergeStock;
+    // A refused save still brings this sheet's movements, already in the journals, into the
+    // stored stock.
+    archive().keep = stock::keepMovements;
+    archive().keptText = stock::movementsKeptText();
 
     onClick("btnNuovo", &TfrmMagazzino::btnNuovoClick);
     onClick("btnDuplica", &TfrmMagazzino::btnDuplicaClick);

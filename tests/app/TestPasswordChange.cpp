@@ -282,6 +282,19 @@ class TestPasswordChange : public QObject {
         QVERIFY(!ok()->isEnabled());
         QVERIFY(old()->hasFocus());
     }
+
+    // Minimised and restored while the user types: what was typed is still there.
+    void restoreKeepsWhatWasTyped() {
+        openChange();
+        fill(u"a"_s, u"b"_s, u"c"_s);
+        m_change->setWindowState(Qt::WindowMinimized);
+        m_change->setWindowState(Qt::WindowNoState);
+        QVERIFY(m_change->isVisible());
+        QCOMPARE(old()->text(), u"a"_s);
+        QCOMPARE(nuova()->text(), u"b"_s);
+        QCOMPARE(conferma()->text(), u"c"_s);
+        QVERIFY(ok()->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestPasswordChange)

@@ -89,7 +89,74 @@ class TestSheetPhotos : public QObject {
     void savingThePhotoToAFile();
     void unwritablePhotoFolderWarnsAndKeepsThePhoto();
     void cameraImportsIntoTheSheetAnnullaDoesNot();
+    void overwriteIsAskedForTheFileWritten_data();
+    void overwriteIsAskedForTheFileWritten();
 };
+
+void TestSheetPhotos::overwriteIsAskedForTheFileWritten_data() {
+    QTest::addColumn<bool>("camera");
+    QTest::newRow("the sheet's Salva") << false;
+    QTest::newRow("the camera's Salva foto su disco") << true;
+}
+
+void TestSheetPhotos::overwriteIsAskedForTheFileWritten() {
+    // A name typed without an extension gets ".jpg" after the save dialog has asked about the
+    // name as typed; the question about the file that is written is then asked here.
+    QFETCH(bool, camera);
+    PhotoSheet s;
+    const QString existing = s.path(QStringLiteral("Scaffale.jpg"));
+    QVERIFY(filled(QSize(10, 10), Qt::blue).save(existing, "JPEG"));
+    const QString ask = QStringLiteral(
+        "Attenzione: nella cartella scelta è già presente un file di nome \"Scaffale.jpg\"."
+        "\r\n\r\nSi vuole sovrascrivere il file esistente?");
+    FakeCamera* cam = new FakeCamera;
+    TfrmWebCam webcam(s.ctx, s.screen.get(), std::unique_ptr<Camera>(cam));
+    auto save = [&] {
+        if (camera) {
+            press(&webcam, "btnSalvaFotogramma");
+        } else {
+            s.click("btnSalvaFoto");
+        }
+    };
+    if (camera) {
+        press(&webcam, "btnAccendi");
+        cam->feed(filled(QSize(40, 30), Qt::green));
+        press(&webcam, "btnCattura");
+    } else {
+        s.photo()->setPicture(filled(QSize(40, 30), Qt::green));
+    }
+
+    // No: nothing written, and the dialog comes back for another name (cancelled here).
+    s.platform.fileAnswers.enqueue(s.path(QStringLiteral("Scaffale")));
+    s.platform.answers.enqueue(false);
+    save();
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastKind(), Kind::Question);
+    QCOMPARE(s.platform.lastText(), ask);
+    QCOMPARE(s.platform.fileDialogs.size(), 2);
+    QCOMPARE(QImage(existing, "JPEG").size(), QSize(10, 10));
+
+    // Yes: replaced.
+    s.platform.clear();
+    s.platform.fileAnswers.enqueue(s.path(QStringLiteral("Scaffale")));
+    s.platform.answers.enqueue(true);
+    save();
+    QCOMPARE(s.platform.shown.size(), 1);
+    QCOMPARE(s.platform.lastText(), ask);
+    QCOMPARE(QImage(existing, "JPEG").size(), QSize(40, 30));
+
+    // The name chosen with its extension: the save dialog asked already, nothing more here;
+    // and a new name is written without a question.
+    s.platform.clear();
+    for (const char* name : {"Scaffale.jpg", "Ripiano"})
+        s.platform.fileAnswers.enqueue(s.path(QString::fromLatin1(name)));
+    save();
+    save();
+    QVERIFY(s.platform.shown.isEmpty());
+    QCOMPARE(QImage(s.path(QStringLiteral("Ripiano.jpg")), "JPEG").size(), QSize(40, 30));
+    QVERIFY(!QFile::exists(s.path(QStringLiteral("Scaffale"))));
+    QVERIFY(!QFile::exists(s.path(QStringLiteral("Ripiano"))));
+}
 
 void TestSheetPhotos::bitmapIsStoredAsJpegEnlargedAndRemoved() {
     PhotoSheet s;

@@ -88,6 +88,13 @@ const QString kChangedElsewhere = QStringLiteral(
     "state salvate, per non cancellare quelle dell'altra postazione. Per vedere la scheda "
     "attuale, visualizzarla di nuovo (con i pulsanti di scorrimento o con una ricerca), poi "
     "ripetere le modifiche e premere Salva.");
+const QString kMovementsKept = QStringLiteral(
+    "Attenzione: dopo essere stata visualizzata qui, questa scheda è stata modificata su "
+    "un'altra postazione di lavoro.\n\r\n\rI carichi e gli scarichi registrati in questa "
+    "schermata sono stati aggiunti alla giacenza in archivio; le altre modifiche NON sono state "
+    "salvate, per non cancellare quelle dell'altra postazione. Ora è visualizzata la scheda "
+    "attuale: ripetere soltanto le altre modifiche, senza registrare di nuovo i movimenti, e "
+    "premere Salva.");
 const QString kRewritten =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
@@ -120,6 +127,22 @@ template <class Sheet> struct TwoWorkstations {
     }
 };
 
+// A load ("+5") or an unload ("-2") registered on the sheet through its movement screen.
+void registerMovement(QWidget* sheet, const QString& movement) {
+    bool ran = false;
+    whenModal(
+        [&](QWidget* m) {
+            m->findChild<QLineEdit*>(QStringLiteral("txtAggiunta"))->setText(movement.mid(1));
+            m->findChild<QPushButton*>(QStringLiteral("btnAggiorna"))->click();
+        },
+        &ran);
+    sheet
+        ->findChild<QAbstractButton*>(movement.startsWith(u'+') ? u"btnAggiungi"_s
+                                                                : u"btnSottrai"_s)
+        ->click();
+    QVERIFY(ran);
+}
+
 QString position(const SheetFixture& s) {
     return s.screen->findChild<QLabel*>(QStringLiteral("lblPosizione"))->text();
 }
@@ -142,6 +165,8 @@ class TestSharedSheets : public QObject {
     void linesReadWhileLockedAreBusy();
     void productSavedOnTwoWorkstations_data();
     void productSavedOnTwoWorkstations();
+    void movementsOfARefusedSaveReachTheStock_data();
+    void movementsOfARefusedSaveReachTheStock();
     void registrySavedOnTwoWorkstations_data();
     void registrySavedOnTwoWorkstations();
 };
@@ -380,8 +405,8 @@ void TestSharedSheets::productSavedOnTwoWorkstations_data() {
     QTest::newRow("the other changed more than the stock")
         << ""
         << "Vite lunga"
-        << "9"
-        << "" << true << QByteArray("12") << QByteArray("Vite lunga") << QByteArray("20,00");
+        << ""
+        << "22,00" << true << QByteArray("12") << QByteArray("Vite lunga") << QByteArray("20,00");
 }
 
 void TestSharedSheets::productSavedOnTwoWorkstations() {
@@ -412,6 +437,65 @@ void TestSharedSheets::productSavedOnTwoWorkstations() {
     QCOMPARE(bytesAt(record, off::Prezzo, 12), field(12, price));
     // A refused sheet keeps what the user did; a merged one shows the stock it stored.
     QCOMPARE(W::get(w.b.get(), "txtGiacenza"), refused ? stockShownB : QString::fromLatin1(stock));
+    if (refused)
+        QCOMPARE(W::get(w.b.get(), "txtPrezzo"), priceB);
+}
+
+void TestSharedSheets::movementsOfARefusedSaveReachTheStock_data() {
+    // Both workstations show the product with no stock and register their movements through
+    // the movement screen; A saves first, B then saves with `nameB` typed as well.
+    QTest::addColumn<QString>("nameB");
+    QTest::addColumn<QStringList>("movementsB");
+    QTest::addColumn<QByteArray>("stock");
+    QTest::newRow("a load and another change")
+        << "Vite lunga" << QStringList{u"+7"_s} << QByteArray("12");
+    QTest::newRow("a load and an unload and another change")
+        << "Vite lunga" << QStringList{u"+7"_s, u"-2"_s} << QByteArray("10");
+    QTest::newRow("an unload and a new price") << "" << QStringList{u"-2"_s} << QByteArray("3");
+}
+
+void TestSharedSheets::movementsOfARefusedSaveReachTheStock() {
+    QFETCH(QString, nameB);
+    QFETCH(QStringList, movementsB);
+    QFETCH(QByteArray, stock);
+    using W = TwoWorkstations<TfrmMagazzino>;
+    QByteArray stored = storedProduct("Vite");
+    stored.replace(off::Giacenza, 5, field(4, "0"));
+    W w(QStringLiteral("Magazzino.pro"), stored);
+    W::set(w.a.get(), "txtNome", QStringLiteral("Vite corta"));
+    registerMovement(w.a.get(), u"+5"_s);
+    W::click(w.a.get(), "btnSalva");
+    QCOMPARE(w.platformA.lastText(), kRewritten);
+
+    for (const QString& m : movementsB)
+        registerMovement(w.b.get(), m);
+    W::set(w.b.get(), "txtNome", nameB);
+    W::set(w.b.get(), "txtPrezzo", QStringLiteral("22,00"));
+    W::click(w.b.get(), "btnSalva");
+
+    // Every movement is in the journals and in the stored stock, and nothing else of B.
+    const QByteArray record = readFile(w.dir.filePath(QStringLiteral("Magazzino.pro")));
+    QCOMPARE(record.size(), 2502);
+    QCOMPARE(bytesAt(record, off::Giacenza, 4), field(4, stock));
+    QCOMPARE(bytesAt(record, off::Nome, 50), field(50, "Vite corta"));
+    QCOMPARE(bytesAt(record, off::Prezzo, 12), field(12, "20,00"));
+    QCOMPARE(readFile(w.dir.filePath(QStringLiteral("Operazioni_Carico.pro"))).size() +
+                 readFile(w.dir.filePath(QStringLiteral("Operazioni_Scarico.pro"))).size(),
+             (1 + movementsB.size()) * 462);
+    // B is told that its movements were kept and its other changes not, and that no movement
+    // is to be registered again; its sheet shows the record as it is now.
+    QCOMPARE(w.platformB.lastKind(), Kind::Warning);
+    QCOMPARE(w.platformB.lastText(), kMovementsKept);
+    QCOMPARE(W::get(w.b.get(), "txtGiacenza"), QString::fromLatin1(stock));
+    QCOMPARE(W::get(w.b.get(), "txtNome"), QStringLiteral("Vite corta"));
+    QCOMPARE(W::get(w.b.get(), "txtPrezzo"), QStringLiteral("20,00"));
+    // Saved again from there, the sheet is the stored record: nothing is added twice.
+    W::set(w.b.get(), "txtPrezzo", QStringLiteral("22,00"));
+    W::click(w.b.get(), "btnSalva");
+    QCOMPARE(w.platformB.lastText(), kRewritten);
+    const QByteArray again = readFile(w.dir.filePath(QStringLiteral("Magazzino.pro")));
+    QCOMPARE(bytesAt(again, off::Giacenza, 4), field(4, stock));
+    QCOMPARE(bytesAt(again, off::Prezzo, 12), field(12, "22,00"));
 }
 
 void TestSharedSheets::registrySavedOnTwoWorkstations_data() {

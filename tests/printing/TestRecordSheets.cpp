@@ -522,6 +522,8 @@ void TestRecordSheets::photoOrNotesBox() {
         optUno->click();
         QCOMPARE(memory->text(), QStringLiteral("con"));
     }
+    // The label shows the choice; text written into it makes none.
+    memory->setText(withPhoto ? QStringLiteral("senza") : QStringLiteral("con"));
     options.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
 
     QCOMPARE(platform.printDialogs, 1);

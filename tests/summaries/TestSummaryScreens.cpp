@@ -242,6 +242,9 @@ void TestSummaryScreens::selectionOpensTheListOfItsJournal() {
     pick(&s, "txtMeseInizio", QStringLiteral("Marzo"));
     pick(&s, "txtGiornoFine", QStringLiteral("15"));
     pick(&s, "txtMeseFine", QStringLiteral("Marzo"));
+    // The year labels show the year typed; text written into them is not the interval's.
+    child<QLabel>(&s, "lblAnnoInizio")->setText(QStringLiteral("2023"));
+    child<QLabel>(&s, "lblAnnoFine")->setText(QStringLiteral("2025"));
     auto* visualizza = child<QPushButton>(&s, "btnVisualizza");
     test::whileModal([&] { QTest::mouseClick(visualizza, Qt::LeftButton); },
                      [&](QWidget* list) {

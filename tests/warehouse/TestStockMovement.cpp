@@ -57,6 +57,8 @@ class TestStockMovement : public QObject {
     void journalFailureKeepsTheStock();
     void stockMustFitItsField_data();
     void stockMustFitItsField();
+    void kindDoesNotHangOnCaptions_data();
+    void kindDoesNotHangOnCaptions();
 };
 
 void TestStockMovement::movementFromTheSheet_data() {
@@ -334,6 +336,42 @@ void TestStockMovement::stockMustFitItsField() {
         QCOMPARE(m.newStock(), total);
         QCOMPARE(readFile(journal).size(), 462);
     }
+}
+
+void TestStockMovement::kindDoesNotHangOnCaptions_data() {
+    QTest::addColumn<bool>("load");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("journal");
+    QTest::newRow("load") << true << "17"
+                          << "Operazioni_Carico.pro";
+    QTest::newRow("unload") << false << "7"
+                            << "Operazioni_Scarico.pro";
+}
+
+void TestStockMovement::kindDoesNotHangOnCaptions() {
+    // A caption reworded (a translation, a new wording) changes nothing of what the movement
+    // does: here each kind shows the captions of the other.
+    QFETCH(bool, load);
+    QFETCH(QString, total);
+    QFETCH(QString, journal);
+    SheetFixture s;
+    TfrmGiacenza m(s.ctx, s.screen.get());
+    m.prepare(load ? MovementKind::Load : MovementKind::Unload,
+              {u"12"_s, u"V-10"_s, u"Ferramenta"_s, u"Vite"_s, u"Scatola"_s, u"12,50"_s});
+    m.findChild<QLabel*>(u"lblAggiunta"_s)
+        ->setText(load ? u"Quantità da sottrarre:"_s : u"Quantità da aggiungere:"_s);
+    m.findChild<QLabel*>(u"titImporto"_s)
+        ->setText(load ? u"Prezzo unitario:"_s : u"Costo unitario:"_s);
+    in(&m, "txtOperazione")->setText(load ? u"OPERAZIONE DI SCARICO"_s : u"OPERAZIONE DI CARICO"_s);
+    in(&m, "txtAggiunta")->setText(u"5"_s);
+    press(&m, "btnTotale");
+    QCOMPARE(in(&m, "txtTotale")->text(), total);
+    press(&m, "btnAggiorna");
+    QCOMPARE(m.kind(), load ? MovementKind::Load : MovementKind::Unload);
+    QCOMPARE(m.newStock(), total);
+    QCOMPARE(readFile(s.path(journal)).size(), 462);
+    QVERIFY(!QFileInfo::exists(
+        s.path(load ? u"Operazioni_Scarico.pro"_s : u"Operazioni_Carico.pro"_s)));
 }
 
 QTEST_MAIN(TestStockMovement)
