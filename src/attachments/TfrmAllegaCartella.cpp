@@ -207,7 +207,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
         field->setText(name);
         return;
     }
-    if (!m_folder.copyIn(picked, name)) {
+    if (m_folder.copyIn(picked, name) != attachments::AttachmentFolder::Copy::Copied) {
         platform.notice(this, NoticeKind::Error, kNotAttached.arg(name));
         return;
     }

@@ -9,6 +9,7 @@ add_library(dp_storage STATIC
   src/storage/RecordLayout.cpp
   src/storage/RecordReader.cpp
   src/storage/RecordRows.cpp
+  src/storage/SafeFile.cpp
   src/storage/StorageError.cpp
   src/storage/TextRows.cpp
   src/storage/TextValues.cpp
