@@ -100,11 +100,13 @@ bool lastErrorWasDiskFull() {
 #endif
 }
 
-bool isFull(const QString& folder) {
-    if (lastErrorWasDiskFull())
-        return true;
+bool nearlyFull(const QString& folder) {
     const qint64 left = available(folder);
     return left >= 0 && left < kNearlyFull;
+}
+
+bool isFull(const QString& folder) {
+    return lastErrorWasDiskFull() || nearlyFull(folder);
 }
 
 bool hasRoomFor(const QString& folder, qint64 bytes) {

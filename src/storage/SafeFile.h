@@ -49,6 +49,8 @@ namespace diskspace {
 qint64 available(const QString& folder);
 // Whether the last failed system call of this thread ran out of disk space.
 bool lastErrorWasDiskFull();
+// Whether hardly any room is left on the disk of `folder`.
+bool nearlyFull(const QString& folder);
 // Whether a write into `folder` that just failed failed for want of room: the system said
 // so, or hardly any room is left.
 bool isFull(const QString& folder);
