@@ -170,8 +170,8 @@ std::optional<QString> IniFile::read(const QString& path, QStringView section, Q
     return value(*content, section, key);
 }
 
-bool IniFile::write(const QString& path, QStringView section, QStringView key,
-                    const QString& value, WriteFailure* why) {
+bool IniFile::write(const QString& path, QStringView section, QStringView key, const QString& value,
+                    WriteFailure* why) {
     WriteFailure failure = WriteFailure::Other;
     const auto content = readAll(path);
     // Written beside, forced to the disk and renamed over, so that neither a failed write nor

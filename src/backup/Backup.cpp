@@ -423,12 +423,11 @@ Outcome restoreBackup(const QString& zipPath, const QString& programDir, const Q
         const QString target = joined(programDir, rel);
         QDir().mkpath(QFileInfo(target).absolutePath());
         SafeFile f(target);
-        const bool ok = f.open() &&
-                        readEntry(z.get(), zip_uint64_t(i),
-                                  [&](const char* d, qint64 len) {
-                                      return f.write(QByteArrayView(d, len));
-                                  }) &&
-                        f.commit();
+        const bool ok =
+            f.open() &&
+            readEntry(z.get(), zip_uint64_t(i),
+                      [&](const char* d, qint64 len) { return f.write(QByteArrayView(d, len)); }) &&
+            f.commit();
         if (!ok) {
             out.diskFull = f.failure() == WriteFailure::DiskFull;
             return undo(QStringLiteral("cannot write ") + target);

@@ -29,8 +29,8 @@ using SnapshotCopy = std::function<bool(const QString& source, const QString& ta
 struct Outcome {
     bool ok = false;
     bool cancelled = false;
-    QString path;   // the backup file written, or the folder the old data was moved to
-    QString detail; // what went wrong, for the log
+    QString path;          // the backup file written, or the folder the old data was moved to
+    QString detail;        // what went wrong, for the log
     bool diskFull = false; // it went wrong for want of room on the disk written to
     QStringList leftOut;   // program data the backup could not carry (see dataFiles)
 };

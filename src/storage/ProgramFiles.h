@@ -26,9 +26,9 @@ struct Entry {
 
 // In the order a backup stores them.
 inline constexpr Entry kData[] = {
-    {kProducts, Kind::File},     {kCustomers, Kind::File},      {kSuppliers, Kind::File},
-    {kLoadJournal, Kind::File},  {kUnloadJournal, Kind::File},  {kPassword, Kind::File},
-    {kPhotos, Kind::Folder},     {kAttachments, Kind::Folder},
+    {kProducts, Kind::File},    {kCustomers, Kind::File},     {kSuppliers, Kind::File},
+    {kLoadJournal, Kind::File}, {kUnloadJournal, Kind::File}, {kPassword, Kind::File},
+    {kPhotos, Kind::Folder},    {kAttachments, Kind::Folder},
 };
 
 inline QString name(const char* entry) {

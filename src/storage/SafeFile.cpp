@@ -18,8 +18,7 @@ namespace {
 constexpr qint64 kNearlyFull = 64 * 1024;
 } // namespace
 
-SafeFile::SafeFile(const QString& path)
-    : m_file(path), m_folder(QFileInfo(path).absolutePath()) {}
+SafeFile::SafeFile(const QString& path) : m_file(path), m_folder(QFileInfo(path).absolutePath()) {}
 
 SafeFile::~SafeFile() {
     if (m_open)

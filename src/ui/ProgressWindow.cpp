@@ -10,8 +10,8 @@ namespace dp {
 
 ProgressStep progressWindow(QWidget* parent, const QString& label, int delayMs) {
     constexpr int kSteps = 1000; // a bar of int steps, whatever the size of the work
-    auto dialog = std::make_shared<QProgressDialog>(label, QStringLiteral("Annulla"), 0, kSteps,
-                                                    parent);
+    auto dialog =
+        std::make_shared<QProgressDialog>(label, QStringLiteral("Annulla"), 0, kSteps, parent);
     dialog->setObjectName(QStringLiteral("dlgAvanzamento"));
     if (parent)
         dialog->setWindowTitle(parent->windowTitle());

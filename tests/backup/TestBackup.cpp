@@ -316,9 +316,9 @@ class TestBackup : public QObject {
 
         const Outcome b = writeBackup(m_program, m_target, kWhen);
         QVERIFY2(b.ok, qPrintable(b.detail));
-        QCOMPARE(b.leftOut, (QStringList{QStringLiteral("Magazzino.pro"),
-                                         QStringLiteral("Schedario"),
-                                         QStringLiteral("Documenti_Allegati/tubo")}));
+        QCOMPARE(b.leftOut,
+                 (QStringList{QStringLiteral("Magazzino.pro"), QStringLiteral("Schedario"),
+                              QStringLiteral("Documenti_Allegati/tubo")}));
     }
 
   private:

@@ -84,7 +84,8 @@ class TestWholeFileWrites : public QObject {
     void aFullDiskFailsTheWriteAndKeepsTheOldFile_data() {
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<QString>("file");
-        QTest::newRow("product photo") << Writer::Photo << QStringLiteral("Schedario/Prodotto_1.jpg");
+        QTest::newRow("product photo")
+            << Writer::Photo << QStringLiteral("Schedario/Prodotto_1.jpg");
         QTest::newRow("spreadsheet") << Writer::Spreadsheet << QStringLiteral("Magazzino.xls");
         QTest::newRow("pdf sheet") << Writer::Pdf << QStringLiteral("Cliente.pdf");
         QTest::newRow("password file") << Writer::PasswordFile << QStringLiteral("unins000.dll");

@@ -35,8 +35,8 @@ class SmallDisk {
 } // namespace dp::test
 
 // Skips the test function when the disk could not be mounted.
-#define DP_REQUIRE_SMALL_DISK(disk)                                                        \
-    do {                                                                                   \
-        if (!(disk).mounted())                                                             \
-            QSKIP(qPrintable(QStringLiteral("no small disk: ") + (disk).reason()));         \
+#define DP_REQUIRE_SMALL_DISK(disk)                                                                \
+    do {                                                                                           \
+        if (!(disk).mounted())                                                                     \
+            QSKIP(qPrintable(QStringLiteral("no small disk: ") + (disk).reason()));                \
     } while (false)
