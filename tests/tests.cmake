@@ -2,7 +2,7 @@
 # Every test runs through CTest on the offscreen platform, with a point-decimal C locale
 # so that nothing can lean on the system's number format.
 add_library(dp_testsupport STATIC tests/support/FakePlatform.cpp tests/support/Modal.cpp
-  tests/support/PdfText.cpp tests/support/TestUtil.cpp)
+  tests/support/PdfText.cpp tests/support/SmallDisk.cpp tests/support/TestUtil.cpp)
 target_link_libraries(dp_testsupport PUBLIC depotta_policy dp_ui_base Qt6::Test)
 target_include_directories(dp_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/tests)
 

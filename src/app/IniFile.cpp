@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -171,23 +170,18 @@ std::optional<QString> IniFile::read(const QString& path, QStringView section, Q
     return value(*content, section, key);
 }
 
-bool IniFile::write(const QString& path, QStringView section, QStringView key,
-                    const QString& value) {
+bool IniFile::write(const QString& path, QStringView section, QStringView key, const QString& value,
+                    WriteFailure* why) {
+    WriteFailure failure = WriteFailure::Other;
     const auto content = readAll(path);
-    if (!content)
-        return false;
     // Written beside, forced to the disk and renamed over, so that neither a failed write nor
     // a crash ever leaves half a file; a folder that allows no new file is a failure, never
     // a write in place.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = withValue(*content, section, key, value);
-    if (out.write(bytes) != bytes.size() || !out.flush() || !osfile::syncData(out.handle())) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit() && osfile::syncFolder(QFileInfo(path).absolutePath());
+    if (content)
+        failure = SafeFile::writeWhole(path, withValue(*content, section, key, value));
+    if (why)
+        *why = failure;
+    return failure == WriteFailure::None;
 }
 
 } // namespace dp::app

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SafeFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -24,9 +26,10 @@ class IniFile {
     // A missing file reads as empty; nullopt means the file exists but could not be read.
     static std::optional<QString> read(const QString& path, QStringView section, QStringView key);
     // Creates the file when missing; false when it could not be read or written, in which
-    // case the file keeps its previous content.
+    // case the file keeps its previous content and `why`, when given, says whether the disk
+    // was full.
     static bool write(const QString& path, QStringView section, QStringView key,
-                      const QString& value);
+                      const QString& value, WriteFailure* why = nullptr);
 };
 
 } // namespace dp::app

@@ -100,8 +100,10 @@ PasswordStore::StoreResult PasswordStore::store(const QString& newPassword) cons
     // anything else would be stored in a form no typed password can match again.
     if (!usable(plain))
         return StoreResult::Unusable;
-    return IniFile::write(m_path, kSection, kKey, scramble(plain)) ? StoreResult::Stored
-                                                                   : StoreResult::Failed;
+    WriteFailure why = WriteFailure::None;
+    if (IniFile::write(m_path, kSection, kKey, scramble(plain), &why))
+        return StoreResult::Stored;
+    return why == WriteFailure::DiskFull ? StoreResult::DiskFull : StoreResult::Failed;
 }
 
 } // namespace dp::app

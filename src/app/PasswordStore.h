@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/ProgramFiles.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -16,7 +18,7 @@ class PasswordStore {
 
     explicit PasswordStore(const QString& programDir); // with a trailing slash
 
-    static QString fileName() { return QStringLiteral("unins000.dll"); }
+    static QString fileName() { return programfiles::name(programfiles::kPassword); }
     QString filePath() const { return m_path; }
 
     // Two upper-case hex digits per character (its low byte), with the rolling key.
@@ -37,6 +39,7 @@ class PasswordStore {
         Stored,
         Unusable, // longer than kMaxLength or holding a character outside U+0001-U+00FF
         Failed,   // the file could not be read or written; it keeps its previous value
+        DiskFull, // the same, for want of room on the disk
     };
     // Stores the new password upper-cased and trimmed.
     StoreResult store(const QString& newPassword) const;

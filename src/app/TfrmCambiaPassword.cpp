@@ -45,6 +45,9 @@ const QString kDone = u"Modifica della password completata con successo."_s;
 const QString kFailed =
     u"Attenzione: si è verificato un errore durante la procedura di modifica della password. "
     u"Si consiglia di reinstallare il software."_s;
+const QString kDiskFull =
+    u"Attenzione: la password non è stata modificata perché il disco della cartella del "
+    u"programma è pieno. Liberare spazio sul disco e riprovare."_s;
 
 } // namespace
 
@@ -182,6 +185,9 @@ void TfrmCambiaPassword::cmdOKClick() {
         break;
     case app::PasswordStore::StoreResult::Failed:
         fail();
+        break;
+    case app::PasswordStore::StoreResult::DiskFull:
+        m_ctx.platform().message(this, kDiskFull);
         break;
     }
 }

@@ -1,19 +1,20 @@
 #include "attachments/AttachmentFolder.h"
 
+#include "storage/ProgramFiles.h"
+#include "storage/SafeFile.h"
 #include "storage/TextValues.h"
 #include "storage/Win1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace dp::attachments {
 
 AttachmentFolder::AttachmentFolder(const QString& programDir) : m_folder(programDir) {
     if (!m_folder.isEmpty() && !m_folder.endsWith(QLatin1Char('/')))
         m_folder += QLatin1Char('/');
-    m_folder += QStringLiteral("Documenti_Allegati/");
+    m_folder += programfiles::name(programfiles::kAttachments) + QLatin1Char('/');
 }
 
 QString AttachmentFolder::folder() const {
@@ -50,21 +51,46 @@ bool AttachmentFolder::makeFolder() const {
     return QDir().mkpath(m_folder);
 }
 
-bool AttachmentFolder::copyIn(const QString& source, const QString& name) const {
+bool AttachmentFolder::isRegularFile(const QString& path) {
+    // Follows a link to what it names; QFileInfo calls a pipe, a socket or a device neither a
+    // file nor a folder.
+    return QFileInfo(path).isFile();
+}
+
+AttachmentFolder::Copy AttachmentFolder::copyIn(const QString& source, const QString& name,
+                                                const Progress& progress) const {
+    if (!QFileInfo::exists(source))
+        return Copy::Failed;
+    if (!isRegularFile(source))
+        return Copy::NotAFile;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return false;
+        return Copy::Failed;
+    const qint64 total = in.size();
+    // The older file of that name stays until the new one is whole, so both must fit.
+    if (!diskspace::hasRoomFor(m_folder, total))
+        return Copy::NoRoom;
     // Written aside and renamed over the older file only once complete.
-    QSaveFile out(path(name));
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block;
-    while (!(block = in.read(1 << 20)).isEmpty())
-        if (out.write(block) != block.size())
-            return false;
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    return out.commit();
+    SafeFile out(path(name));
+    if (!out.open())
+        return out.failure() == WriteFailure::DiskFull ? Copy::NoRoom : Copy::Failed;
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = in.read(block.data(), block.size());
+        if (n < 0)
+            return Copy::Failed;
+        if (n == 0)
+            break;
+        if (!out.write(QByteArrayView(block.constData(), n)))
+            return out.failure() == WriteFailure::DiskFull ? Copy::NoRoom : Copy::Failed;
+        done += n;
+        if (progress && !progress(done, total))
+            return Copy::Cancelled;
+    }
+    if (out.commit())
+        return Copy::Copied;
+    return out.failure() == WriteFailure::DiskFull ? Copy::NoRoom : Copy::Failed;
 }
 
 } // namespace dp::attachments

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace dp::attachments {
 
 // The one folder, Documenti_Allegati under the program directory, where the attached files of
@@ -25,9 +27,23 @@ class AttachmentFolder {
     bool isAttached(const QString& source, const QString& name) const;
     // Creates the folder with its missing parents.
     bool makeFolder() const;
-    // Copies `source` into the folder under `name`, replacing a file there. All or nothing:
-    // a failed copy leaves any older file as it was.
-    bool copyIn(const QString& source, const QString& name) const;
+    // Only a file with content of its own can be attached: a folder, a device or a named
+    // pipe cannot (reading a pipe or a device would never end).
+    static bool isRegularFile(const QString& path);
+
+    enum class Copy {
+        Copied,
+        NotAFile,  // see isRegularFile; nothing was read
+        NoRoom,    // the disk of the folder has no room for it
+        Cancelled, // by the progress callback
+        Failed,    // unreadable, or the folder refused the file
+    };
+    // Called after every block with the bytes copied and the file's size; false cancels.
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
+    // Copies `source` into the folder under `name`, replacing a file there, in blocks. All or
+    // nothing: unless it is Copied, any older file of that name stays as it was and no part
+    // of the new one is left. Room is checked before the first byte is copied.
+    Copy copyIn(const QString& source, const QString& name, const Progress& progress = {}) const;
 
   private:
     QString m_folder;

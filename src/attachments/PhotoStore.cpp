@@ -1,12 +1,14 @@
 #include "attachments/PhotoStore.h"
 
+#include "storage/ProgramFiles.h"
+#include "storage/SafeFile.h"
+
 #include <QDir>
 #include <QFont>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace dp::attachments {
 
@@ -20,7 +22,7 @@ PhotoStore::PhotoStore(const QString& programDir) : m_dir(programDir) {
 }
 
 QString PhotoStore::folder() const {
-    return m_dir + QStringLiteral("Schedario");
+    return m_dir + programfiles::name(programfiles::kPhotos);
 }
 
 QString PhotoStore::filePath(qint64 position) const {
@@ -42,10 +44,10 @@ bool PhotoStore::writePicture(const QImage& picture, const QString& path, const 
     if (picture.isNull())
         return false;
     // Written aside and renamed, so that a failed write never leaves half a picture behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    SafeFile file(path);
+    if (!file.open())
         return false;
-    QImageWriter writer(&file, format);
+    QImageWriter writer(&file.device(), format);
     writer.setQuality(kJpegQuality);
     // JPEG and bitmap have no alpha: flatten transparent pictures on white, not on black.
     const QByteArray f = QByteArray(format).toLower();

@@ -5,6 +5,7 @@
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Platform.h"
+#include "ui/ProgressWindow.h"
 #include "ui/Style.h"
 
 #include <QFileInfo>
@@ -36,6 +37,18 @@ const QString kNotStorable = QStringLiteral(
     "Attenzione: il nome del file scelto contiene caratteri che non possono essere memorizzati "
     "nella scheda.\r\n\r\nRinominare il file usando soltanto lettere, cifre e i segni di "
     "punteggiatura più comuni, quindi riprovare.");
+const QString kNotAFile = QStringLiteral(
+    "Attenzione: \"%1\" non è un normale file salvato su disco (è una cartella, una periferica "
+    "o un canale di comunicazione) e non può essere allegato.\r\n\r\nScegliere un documento, "
+    "un'immagine o un altro file salvato su disco.");
+const QString kNoRoom = QStringLiteral(
+    "Attenzione: sul disco della cartella dei documenti allegati non c'è spazio libero "
+    "sufficiente per il file \"%1\".\r\n\r\nIl file non è stato allegato: liberare spazio sul "
+    "disco e riprovare.");
+const QString kCopying =
+    QStringLiteral("Copia del file \"%1\" nella cartella dei documenti allegati in corso...");
+// Smaller files are copied before anyone would notice the wait.
+constexpr qint64 kProgressFrom = 8 << 20;
 const QString kMissing = QStringLiteral(
     "Attenzione: il file \"%1\" non è presente nella cartella dei documenti allegati.");
 
@@ -190,6 +203,13 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
         break;
     }
 
+    using Copy = attachments::AttachmentFolder::Copy;
+    // Refused before anything is opened: reading a pipe or a device would never end.
+    if (QFileInfo::exists(picked) && !attachments::AttachmentFolder::isRegularFile(picked)) {
+        platform.notice(this, NoticeKind::Warning, kNotAFile.arg(name));
+        return;
+    }
+
     // The slot takes the new name only once the file is in the folder.
     QLineEdit* field = m_slots[slot].file;
     if (!m_folder.makeFolder()) {
@@ -207,11 +227,25 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
         field->setText(name);
         return;
     }
-    if (!m_folder.copyIn(picked, name)) {
+    const bool large = QFileInfo(picked).size() >= kProgressFrom;
+    switch (m_folder.copyIn(picked, name,
+                            large ? progressWindow(this, kCopying.arg(name), 0)
+                                  : attachments::AttachmentFolder::Progress())) {
+    case Copy::Copied:
+        field->setText(name);
+        break;
+    case Copy::Cancelled:
+        break;
+    case Copy::NotAFile:
+        platform.notice(this, NoticeKind::Warning, kNotAFile.arg(name));
+        break;
+    case Copy::NoRoom:
+        platform.notice(this, NoticeKind::Warning, kNoRoom.arg(name));
+        break;
+    case Copy::Failed:
         platform.notice(this, NoticeKind::Error, kNotAttached.arg(name));
-        return;
+        break;
     }
-    field->setText(name);
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {

@@ -1,8 +1,10 @@
 #include "backup/Backup.h"
 
 #include "storage/OsFile.h"
+#include "storage/ProgramFiles.h"
 #include "storage/RecordFile.h"
 #include "storage/Rollback.h"
+#include "storage/SafeFile.h"
 #include "storage/StorageError.h"
 
 #include <QCryptographicHash>
@@ -11,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -22,13 +23,6 @@
 namespace dp::backup {
 
 namespace {
-
-// Files of the program directory itself, in the order they are stored.
-const char* const kRootFiles[] = {
-    "Magazzino.pro",          "Clienti.pro",  "Fornitori.pro", "Operazioni_Carico.pro",
-    "Operazioni_Scarico.pro", "unins000.dll",
-};
-const char* const kFolders[] = {"Schedario", "Documenti_Allegati"};
 
 constexpr qint64 kChunk = 1 << 20;
 
@@ -49,27 +43,6 @@ QByteArray sha256OfFile(const QString& path, bool* ok) {
         return {};
     }
     return sha256Of(f, ok);
-}
-
-// A stored path may only name a data file: no absolute path, no way out of the folder.
-bool safeEntry(const QString& rel) {
-    if (rel.isEmpty() || rel.startsWith(QLatin1Char('/')) || rel.contains(QLatin1Char('\\')) ||
-        rel.contains(QLatin1Char(':')))
-        return false;
-    const QStringList parts = rel.split(QLatin1Char('/'));
-    for (const QString& p : parts)
-        if (p.isEmpty() || p == QLatin1String(".") || p == QLatin1String(".."))
-            return false;
-    if (parts.size() == 1) {
-        for (const char* f : kRootFiles)
-            if (rel == QLatin1String(f))
-                return true;
-        return false;
-    }
-    for (const char* d : kFolders)
-        if (parts.front() == QLatin1String(d))
-            return true;
-    return false;
 }
 
 struct ZipCloser {
@@ -157,8 +130,8 @@ bool lockedCopy(const QString& source, const QString& target) {
     if (osfile::lock(in.handle(), osfile::LockMode::Shared, RecordFile::lockWait()) ==
         osfile::LockResult::Busy)
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    SafeFile out(target);
+    if (!out.open())
         return false;
     QByteArray buf(kChunk, Qt::Uninitialized);
     for (;;) {
@@ -167,11 +140,27 @@ bool lockedCopy(const QString& source, const QString& target) {
             return false;
         if (n == 0)
             break;
-        if (out.write(buf.constData(), n) != n)
+        if (!out.write(QByteArrayView(buf.constData(), n)))
             return false;
     }
     return out.commit();
 }
+
+// Whether nothing but empty folders is left below `dir`.
+bool holdsNoFile(const QString& dir) {
+    QDirIterator it(dir, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isDir() || it.fileInfo().isSymLink())
+            return false;
+    }
+    return true;
+}
+
+// The checksums a backup's manifest gives, by path; checks the whole backup first.
+Outcome verifyInto(const QString& zipPath, const Progress& progress,
+                   QHash<QString, QByteArray>* sums);
 
 bool moveInto(const QString& from, const QString& to) {
     QDir().mkpath(QFileInfo(to).absolutePath());
@@ -180,21 +169,40 @@ bool moveInto(const QString& from, const QString& to) {
 
 } // namespace
 
-QStringList dataFiles(const QString& programDir) {
-    QStringList files;
+QStringList dataFiles(const QString& programDir, QStringList* leftOut) {
+    QStringList files, skipped;
     const QDir dir(programDir);
-    for (const char* f : kRootFiles)
-        if (QFileInfo(dir.filePath(QLatin1String(f))).isFile())
-            files << QLatin1String(f);
-    for (const char* d : kFolders) {
-        const QString root = dir.filePath(QLatin1String(d));
-        QStringList inFolder;
-        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            inFolder << dir.relativeFilePath(it.next());
+    for (const programfiles::Entry& e : programfiles::kData) {
+        const QString rel = programfiles::name(e.name);
+        const QFileInfo info(dir.filePath(rel));
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        if (e.kind == programfiles::Kind::File) {
+            (info.isFile() ? files : skipped) << rel;
+            continue;
+        }
+        if (!info.isDir()) {
+            skipped << rel;
+            continue;
+        }
+        QStringList inFolder, notFiles;
+        QDirIterator it(info.filePath(),
+                        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo f(it.next());
+            if (f.isFile())
+                inFolder << dir.relativeFilePath(f.filePath());
+            else if (!f.isDir())
+                notFiles << dir.relativeFilePath(f.filePath());
+        }
         inFolder.sort();
+        notFiles.sort();
         files << inFolder;
+        skipped << notFiles;
     }
+    if (leftOut)
+        *leftOut = skipped;
     return files;
 }
 
@@ -206,7 +214,7 @@ QString backupFileName(const QDateTime& when) {
 Outcome writeBackup(const QString& programDir, const QString& folder, const QDateTime& when,
                     const Progress& progress, const SnapshotCopy& copy) {
     Outcome out;
-    const QStringList files = dataFiles(programDir);
+    const QStringList files = dataFiles(programDir, &out.leftOut);
     const int n = int(files.size());
     const int total = 3 * n + 1;
     auto report = [&](int done) { return !progress || progress(done, total); };
@@ -227,6 +235,7 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
         bool hashed = false;
         const QByteArray sum = copied ? sha256OfFile(target, &hashed) : QByteArray();
         if (!copied || !hashed) {
+            out.diskFull = diskspace::isFull(folder);
             out.detail = QStringLiteral("cannot copy ") + source;
             return out;
         }
@@ -268,6 +277,7 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
         zip_register_cancel_callback_with_state(z.get(), onZipCancel, nullptr, &state);
         if (zip_close(z.get()) < 0) {
             out.cancelled = state.cancelled;
+            out.diskFull = !out.cancelled && diskspace::isFull(folder);
             out.detail = zipError(z.get());
             QFile::remove(partPath);
             return out; // the pointer still owns the archive and discards it
@@ -278,6 +288,7 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
     // Only a backup read back whole is worth telling the user about.
     Outcome check = verifyBackup(partPath, [&](int done, int) { return report(2 * n + done); });
     if (!check.ok) {
+        out.diskFull = !check.cancelled && diskspace::isFull(folder);
         QFile::remove(partPath);
         out.cancelled = check.cancelled;
         out.detail = QStringLiteral("the written backup does not read back: ") + check.detail;
@@ -296,6 +307,14 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
 }
 
 Outcome verifyBackup(const QString& zipPath, const Progress& progress) {
+    QHash<QString, QByteArray> sums;
+    return verifyInto(zipPath, progress, &sums);
+}
+
+namespace {
+
+Outcome verifyInto(const QString& zipPath, const Progress& progress,
+                   QHash<QString, QByteArray>* sums) {
     Outcome out;
     ZipPtr z = openZip(zipPath, ZIP_RDONLY | ZIP_CHECKCONS, &out.detail);
     if (!z)
@@ -320,7 +339,7 @@ Outcome verifyBackup(const QString& zipPath, const Progress& progress) {
             continue;
         const qsizetype sep = line.indexOf("  ");
         const QString rel = QString::fromUtf8(line.mid(sep + 2));
-        if (sep != 64 || !safeEntry(rel) || expected.contains(rel)) {
+        if (sep != 64 || !programfiles::isDataPath(rel) || expected.contains(rel)) {
             out.detail = QStringLiteral("bad manifest line: ") + QString::fromUtf8(line);
             return out;
         }
@@ -358,14 +377,18 @@ Outcome verifyBackup(const QString& zipPath, const Progress& progress) {
             return out;
         }
     }
+    *sums = expected;
     out.ok = true;
     out.path = zipPath;
     return out;
 }
 
+} // namespace
+
 Outcome restoreBackup(const QString& zipPath, const QString& programDir, const QDateTime& when,
                       const Progress& progress) {
-    Outcome out = verifyBackup(zipPath);
+    QHash<QString, QByteArray> sums;
+    Outcome out = verifyInto(zipPath, {}, &sums);
     if (!out.ok)
         return out;
     out.ok = false;
@@ -385,46 +408,57 @@ Outcome restoreBackup(const QString& zipPath, const QString& programDir, const Q
         out.detail = QString::fromStdString(e.what());
         return out;
     }
-    QStringList moved;
-    auto putBack = [&] {
+    QStringList moved, written;
+    auto undo = [&](const QString& detail) {
+        out.diskFull = out.diskFull || diskspace::isFull(programDir);
+        for (const QString& w : written)
+            QFile::remove(joined(programDir, w));
         for (const QString& rel : moved) {
             QFile::remove(joined(programDir, rel));
             moveInto(joined(aside, rel), joined(programDir, rel));
         }
+        // Kept when anything could not be moved back: it is the user's data.
+        if (holdsNoFile(aside))
+            QDir(aside).removeRecursively();
+        out.detail = detail;
+        return out;
     };
     for (const QString& rel : current) {
-        if (!moveInto(joined(programDir, rel), joined(aside, rel))) {
-            putBack();
-            out.detail = QStringLiteral("cannot move aside ") + rel;
-            return out;
-        }
+        if (!moveInto(joined(programDir, rel), joined(aside, rel)))
+            return undo(QStringLiteral("cannot move aside ") + rel);
         moved << rel;
     }
 
     const zip_int64_t count = zip_get_num_entries(z.get(), 0);
-    QStringList written;
+    const int total = 2 * int(sums.size());
     for (zip_int64_t i = 0; i < count; ++i) {
         const QString rel = entryName(z.get(), zip_uint64_t(i));
         if (rel == QLatin1String(kManifestName))
             continue;
         const QString target = joined(programDir, rel);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QSaveFile f(target);
+        SafeFile f(target);
         const bool ok =
-            f.open(QIODevice::WriteOnly) &&
+            f.open() &&
             readEntry(z.get(), zip_uint64_t(i),
-                      [&](const char* d, qint64 len) { return f.write(d, len) == len; }) &&
+                      [&](const char* d, qint64 len) { return f.write(QByteArrayView(d, len)); }) &&
             f.commit();
         if (!ok) {
-            for (const QString& w : written)
-                QFile::remove(joined(programDir, w));
-            putBack();
-            out.detail = QStringLiteral("cannot write ") + target;
-            return out;
+            out.diskFull = f.failure() == WriteFailure::DiskFull;
+            return undo(QStringLiteral("cannot write ") + target);
         }
         written << rel;
         if (progress)
-            progress(int(written.size()), int(count - 1));
+            progress(int(written.size()), total);
+    }
+    // Only what reads back as it was backed up is a restore.
+    int checked = 0;
+    for (const QString& rel : std::as_const(written)) {
+        bool read = false;
+        if (sha256OfFile(joined(programDir, rel), &read) != sums.value(rel) || !read)
+            return undo(QStringLiteral("restored file does not read back: ") + rel);
+        if (progress)
+            progress(int(written.size()) + ++checked, total);
     }
     if (moved.isEmpty())
         QDir(aside).removeRecursively();

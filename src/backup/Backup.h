@@ -9,8 +9,10 @@
 namespace dp::backup {
 
 // What a backup holds, relative to the program directory: the archives, the two journals,
-// the password file and every file of the photo and attachment folders.
-QStringList dataFiles(const QString& programDir);
+// the password file and every file of the photo and attachment folders. What is there under
+// those names but cannot be carried (an archive that is a folder, a named pipe among the
+// attachments) goes into `leftOut`.
+QStringList dataFiles(const QString& programDir, QStringList* leftOut = nullptr);
 
 // The manifest inside every backup: one line per file, "<sha-256 in hex>  <path>", the
 // format `sha256sum -c` reads, so a copy can also be checked without the program.
@@ -27,8 +29,10 @@ using SnapshotCopy = std::function<bool(const QString& source, const QString& ta
 struct Outcome {
     bool ok = false;
     bool cancelled = false;
-    QString path;   // the backup file written, or the folder the old data was moved to
-    QString detail; // what went wrong, for the log
+    QString path;          // the backup file written, or the folder the old data was moved to
+    QString detail;        // what went wrong, for the log
+    bool diskFull = false; // it went wrong for want of room on the disk written to
+    QStringList leftOut;   // program data the backup could not carry (see dataFiles)
 };
 
 // "Depotta_Backup_yyyy-MM-dd_HH-mm-ss.zip".
@@ -45,7 +49,8 @@ Outcome verifyBackup(const QString& zipPath, const Progress& progress = {});
 
 // Checks the backup, moves the current data into "Dati_precedenti_yyyy-MM-dd_HH-mm-ss" in
 // the program directory (so a wrong restore can be undone by hand), then writes the backup's
-// files in place. If writing fails, the moved data is put back.
+// files in place and reads each back against its checksum. If anything fails, the written
+// files are removed and the moved data is put back.
 Outcome restoreBackup(const QString& zipPath, const QString& programDir, const QDateTime& when,
                       const Progress& progress = {});
 

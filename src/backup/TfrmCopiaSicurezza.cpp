@@ -3,20 +3,17 @@
 #include "ui/AppContext.h"
 #include "ui/Icons.h"
 #include "ui/Platform.h"
+#include "ui/ProgressWindow.h"
 #include "ui/Style.h"
 #include "ui/TfrmGuida.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <memory>
 
 Q_LOGGING_CATEGORY(lcBackup, "depotta.backup")
 
@@ -31,6 +28,14 @@ const QString kCreateFailed = QStringLiteral(
     "Attenzione: non è stato possibile scrivere la copia di sicurezza nella cartella "
     "scelta.\n\r\n\r"
     "Accertarsi che la cartella sia accessibile in scrittura e che lo spazio sia sufficiente.");
+const QString kCreatedLeavingOut = QStringLiteral(
+    "La copia di sicurezza è stata scritta e verificata, ma NON contiene questi dati del "
+    "programma, che non sono file ordinari (per esempio una cartella al posto di un "
+    "archivio):\n\r%1\n\r\n\rControllare la cartella di installazione del programma.\n\r\n\r");
+const QString kCreateDiskFull = QStringLiteral(
+    "Attenzione: non è stato possibile scrivere la copia di sicurezza perché sul disco della "
+    "cartella scelta non c'è spazio libero sufficiente.\n\r\n\rLiberare spazio sul disco o "
+    "scegliere un'altra cartella, per esempio su una chiavetta USB.");
 const QString kNotABackup = QStringLiteral(
     "Attenzione: il file scelto non è una copia di sicurezza integra di Depotta e non può essere "
     "ripristinato.\n\r\n\rI dati attuali non sono stati modificati.");
@@ -40,6 +45,10 @@ const QString kRestoreQuestion = QStringLiteral(
     "saranno spostati in una cartella \"Dati_precedenti_\" del programma, da cui si possono "
     "recuperare.\n\r\n\rPrima di continuare chiudere il programma sulle altre postazioni.");
 const QString kRestored = QStringLiteral("Il ripristino è terminato.");
+const QString kRestoreDiskFull = QStringLiteral(
+    "Attenzione: non è stato possibile ripristinare la copia di sicurezza perché sul disco "
+    "della cartella del programma non c'è spazio libero sufficiente.\n\r\n\rI dati attuali "
+    "sono stati lasciati come erano. Liberare spazio sul disco e riprovare.");
 const QString kRestoreFailed = QStringLiteral(
     "Attenzione: non è stato possibile ripristinare la copia di sicurezza.\n\r\n\rI dati attuali "
     "sono stati lasciati come erano.");
@@ -99,20 +108,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
 }
 
 backup::Progress TfrmCopiaSicurezza::progressDialog(const QString& label) {
-    auto dialog = std::make_shared<QProgressDialog>(label, QStringLiteral("Annulla"), 0, 100, this);
-    dialog->setObjectName(QStringLiteral("dlgAvanzamento"));
-    dialog->setWindowTitle(windowTitle());
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setMinimumDuration(300);
-    dialog->setValue(0);
-    return [dialog](int done, int total) {
-        dialog->setMaximum(qMax(1, total));
-        dialog->setValue(qMin(done, total));
-        if (done >= total)
-            dialog->reset();
-        QApplication::processEvents();
-        return !dialog->wasCanceled();
-    };
+    return progressWindow(this, label);
 }
 
 void TfrmCopiaSicurezza::cmdCreaClick() {
@@ -128,7 +124,17 @@ void TfrmCopiaSicurezza::cmdCreaClick() {
         return;
     if (!out.ok) {
         qCWarning(lcBackup) << "backup into" << folder << "failed:" << out.detail;
-        p.notice(this, NoticeKind::Error, kCreateFailed);
+        p.notice(this, NoticeKind::Error, out.diskFull ? kCreateDiskFull : kCreateFailed);
+        return;
+    }
+    if (!out.leftOut.isEmpty()) {
+        qCWarning(lcBackup) << "backup left out" << out.leftOut;
+        QStringList lines;
+        for (const QString& rel : out.leftOut)
+            lines << QStringLiteral("- ") + QDir::toNativeSeparators(rel);
+        p.notice(this, NoticeKind::Warning,
+                 kCreatedLeavingOut.arg(lines.join(QStringLiteral("\n\r"))) +
+                     QDir::toNativeSeparators(out.path));
         return;
     }
     p.notice(this, NoticeKind::Information, kCreated + QDir::toNativeSeparators(out.path));
@@ -157,7 +163,7 @@ void TfrmCopiaSicurezza::cmdRipristinaClick() {
                               progressDialog(QStringLiteral("Ripristino in corso...")));
     if (!out.ok) {
         qCWarning(lcBackup) << "restore of" << zip << "failed:" << out.detail;
-        p.notice(this, NoticeKind::Error, kRestoreFailed);
+        p.notice(this, NoticeKind::Error, out.diskFull ? kRestoreDiskFull : kRestoreFailed);
         return;
     }
     p.notice(this, NoticeKind::Information,

@@ -1,6 +1,7 @@
 #include "export/ExportConfig.h"
 
 #include "storage/Layouts.h"
+#include "storage/ProgramFiles.h"
 
 namespace dp::exports {
 
@@ -96,13 +97,13 @@ constexpr ExportColumn kMovements[] = {
 
 const ExportConfig kConfigs[] = {
     {ExportArchive::Products, "TfrmExpMagazzino", " Esporta magazzino prodotti in Microsoft Excel",
-     &TSchedaProdotto, "Magazzino.pro", "Magazzino.xls", "Magazzino Prodotti",
+     &TSchedaProdotto, programfiles::kProducts, "Magazzino.xls", "Magazzino Prodotti",
      HelpTopic::EsportaMagazzino, kProducts, Prodotto::Pagamento, "Modalitò di pagamento"},
     {ExportArchive::Customers, "TfrmExpClienti", " Esporta archivio clienti in Microsoft Excel",
-     &TSchedaCliente, "Clienti.pro", "Clienti.xls", "Riepilogo Clienti", HelpTopic::EsportaClienti,
-     kCustomers},
+     &TSchedaCliente, programfiles::kCustomers, "Clienti.xls", "Riepilogo Clienti",
+     HelpTopic::EsportaClienti, kCustomers},
     {ExportArchive::Suppliers, "TfrmExpFornitori", " Esporta archivio fornitori in Microsoft Excel",
-     &TSchedaFornitore, "Fornitori.pro", "Fornitori.xls", "Riepilogo Fornitori",
+     &TSchedaFornitore, programfiles::kSuppliers, "Fornitori.xls", "Riepilogo Fornitori",
      HelpTopic::EsportaFornitori, kSuppliers},
     {ExportArchive::LoadJournal, "TfrmExpCarico",
      " Esporta archivio movimenti di carico merce in Microsoft Excel", &TMovimento, nullptr,

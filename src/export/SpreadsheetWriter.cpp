@@ -1,9 +1,9 @@
 #include "export/SpreadsheetWriter.h"
 
+#include "storage/SafeFile.h"
 #include "storage/Win1252.h"
 
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -167,12 +167,12 @@ SpreadsheetWriter::Result SpreadsheetWriter::write(QIODevice& device, const Expo
 SpreadsheetWriter::Result SpreadsheetWriter::save(const QString& path, const ExportConfig& config,
                                                   const TextRows& rows,
                                                   const ExportProgress& progress) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    SafeFile file(path);
+    if (!file.open())
         return Result::Failed;
-    const Result r = write(file, config, rows, progress);
+    const Result r = write(file.device(), config, rows, progress);
     if (r != Result::Written) {
-        file.cancelWriting();
+        file.cancel();
         return r;
     }
     return file.commit() ? Result::Written : Result::Failed;

@@ -1,11 +1,11 @@
 #include "report/PdfExport.h"
 
 #include "report/ReportDocument.h"
+#include "storage/SafeFile.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace dp::report {
 
@@ -97,14 +97,7 @@ bool writePdf(const PageSource& document, const QString& path, const PdfInfo& in
     if (!entries.isEmpty())
         addInfoEntries(pdf, entries);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(pdf) != pdf.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::writeWhole(path, pdf) == WriteFailure::None;
 }
 
 } // namespace dp::report

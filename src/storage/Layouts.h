@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/ProgramFiles.h"
 #include "storage/RecordLayout.h"
 
 #include <array>
@@ -44,7 +45,7 @@ inline constexpr std::array<FieldDef, 24> kFields{{
     {"File03", 250},      {"Desc01", 250},   {"Desc02", 250},   {"Desc03", 250},
 }};
 } // namespace Prodotto
-inline constexpr RecordLayout TSchedaProdotto{"TSchedaProdotto", "Magazzino.pro",
+inline constexpr RecordLayout TSchedaProdotto{"TSchedaProdotto", programfiles::kProducts,
                                               Prodotto::kFields};
 
 namespace Movimento {
@@ -60,8 +61,8 @@ inline constexpr std::array<FieldDef, 9> kFields{{
     {"Aggiunta", 10},
     {"Note", 250},
 }};
-inline constexpr const char* kLoadFile = "Operazioni_Carico.pro";
-inline constexpr const char* kUnloadFile = "Operazioni_Scarico.pro";
+inline constexpr const char* kLoadFile = programfiles::kLoadJournal;
+inline constexpr const char* kUnloadFile = programfiles::kUnloadJournal;
 } // namespace Movimento
 // The movement layout serves two journals; its file name is chosen by the caller.
 inline constexpr RecordLayout TMovimento{"TMovimento", "", Movimento::kFields};
@@ -120,7 +121,8 @@ inline constexpr std::array<FieldDef, 38> kFields{{
     {"Desc02", 250},    {"Desc03", 250},
 }};
 } // namespace Cliente
-inline constexpr RecordLayout TSchedaCliente{"TSchedaCliente", "Clienti.pro", Cliente::kFields};
+inline constexpr RecordLayout TSchedaCliente{"TSchedaCliente", programfiles::kCustomers,
+                                             Cliente::kFields};
 
 namespace Fornitore {
 enum Field : int {
@@ -166,7 +168,7 @@ inline constexpr std::array<FieldDef, 30> kFields{{
     {"Desc02", 250},    {"Desc03", 250},
 }};
 } // namespace Fornitore
-inline constexpr RecordLayout TSchedaFornitore{"TSchedaFornitore", "Fornitori.pro",
+inline constexpr RecordLayout TSchedaFornitore{"TSchedaFornitore", programfiles::kSuppliers,
                                                Fornitore::kFields};
 
 static_assert(TSchedaProdotto.size() == 2502);

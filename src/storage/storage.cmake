@@ -3,12 +3,14 @@ add_library(dp_storage STATIC
   src/storage/Journal.cpp
   src/storage/KeptLines.cpp
   src/storage/OsFile.cpp
+  src/storage/ProgramFiles.cpp
   src/storage/Record.cpp
   src/storage/RecordFile.cpp
   src/storage/RecordLayout.cpp
   src/storage/RecordReader.cpp
   src/storage/RecordRows.cpp
   src/storage/Rollback.cpp
+  src/storage/SafeFile.cpp
   src/storage/StorageError.cpp
   src/storage/TextRows.cpp
   src/storage/TextValues.cpp

@@ -1,5 +1,6 @@
 #include "ui/Messages.h"
 
+#include "storage/SafeFile.h"
 #include "storage/StorageError.h"
 #include "ui/AppContext.h"
 
@@ -11,6 +12,11 @@ namespace dp {
 const QString kArchiveErrorText = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
     "i privilegi di scrittura nella cartella di installazione del programma.");
+
+const QString kArchiveFullText = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio perché il disco della "
+    "cartella di installazione del programma è pieno.\n\r\n\rLiberare spazio sul disco e "
+    "riprovare.");
 
 const QString kArchiveBusyText = QStringLiteral(
     "Attenzione: l'archivio è momentaneamente in uso su un'altra postazione di lavoro.\n\r\n\r"
@@ -37,7 +43,10 @@ void reportChangedElsewhere(AppContext& ctx, QWidget* parent) {
 }
 
 void reportArchiveError(AppContext& ctx, QWidget* parent) {
-    ctx.platform().notice(parent, NoticeKind::Error, kArchiveErrorText);
+    // Told by the room left, not by the error: by now the failed call's code is long gone.
+    ctx.platform().notice(parent, NoticeKind::Error,
+                          diskspace::nearlyFull(ctx.programDir()) ? kArchiveFullText
+                                                                  : kArchiveErrorText);
 }
 
 void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& error) {

@@ -17,9 +17,10 @@ void reportArchiveError(AppContext& ctx, QWidget* parent, const StorageError& er
 // The same when only the outcome was kept: `busy` when another workstation kept it locked.
 void reportArchiveError(AppContext& ctx, QWidget* parent, bool busy);
 
-// The notices of a failed archive action: the archive cannot be reached, or another
-// workstation keeps it busy.
+// The notices of a failed archive action: the archive cannot be reached, the disk of the
+// program directory is full, or another workstation keeps it busy.
 extern const QString kArchiveErrorText;
+extern const QString kArchiveFullText;
 extern const QString kArchiveBusyText;
 
 // A sheet saved over a record that another workstation changed after the sheet showed it.

@@ -10,6 +10,7 @@ add_library(dp_ui_base STATIC
   src/ui/Icons.cpp
   src/ui/LineListModel.cpp
   src/ui/LinkLabel.cpp
+  src/ui/ProgressWindow.cpp
   src/ui/ListScreen.cpp
   src/ui/QtPlatform.cpp
   src/ui/SheetFrame.cpp

@@ -56,8 +56,8 @@ void TfrmVerificaGiacenze::FormShow() {
     stock::StockCheck check;
     try {
         check = stock::checkStock(archivePath(),
-                                  context().path(QStringLiteral("Operazioni_Carico.pro")),
-                                  context().path(QStringLiteral("Operazioni_Scarico.pro")));
+                                  context().path(programfiles::name(programfiles::kLoadJournal)),
+                                  context().path(programfiles::name(programfiles::kUnloadJournal)));
     } catch (const StorageError& e) {
         logStorageError(e);
         reportIncomplete(true, {}, isArchiveBusy(e));

@@ -2,6 +2,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "support/FakePlatform.h"
+#include "support/SmallDisk.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -43,7 +44,9 @@ class TestPasswordChange : public QObject {
     std::unique_ptr<TfrmAvvio> m_menu;
     std::unique_ptr<TfrmCambiaPassword> m_change;
 
-    QString file() const { return m_dir->filePath(u"unins000.dll"_s); }
+    QString m_program;
+
+    QString file() const { return m_program + u"/unins000.dll"_s; }
     QLineEdit* edit(QWidget* screen, const char16_t* name) const {
         return screen->findChild<QLineEdit*>(QString::fromUtf16(name));
     }
@@ -79,11 +82,11 @@ class TestPasswordChange : public QObject {
         QVERIFY(edit(m_login.get(), u"txtPassword")->hasFocus());
     }
 
-  private Q_SLOTS:
-    void init() {
-        dp::test::failOnQtWarnings();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_platform = std::make_unique<FakePlatform>(m_dir->path());
+    // The three screens over a program directory holding the initial password file.
+    void startIn(const QString& program) {
+        cleanup();
+        m_program = program;
+        m_platform = std::make_unique<FakePlatform>(program);
         m_ctx = std::make_unique<AppContext>(*m_platform);
         m_login = std::make_unique<TfrmPassword>(*m_ctx);
         m_menu = std::make_unique<TfrmAvvio>(*m_ctx);
@@ -92,6 +95,13 @@ class TestPasswordChange : public QObject {
              {(QWidget*)m_login.get(), (QWidget*)m_menu.get(), (QWidget*)m_change.get()})
             m_ctx->registerScreen(w);
         writeFile(file(), kDepotta);
+    }
+
+  private Q_SLOTS:
+    void init() {
+        dp::test::failOnQtWarnings();
+        m_dir = std::make_unique<QTemporaryDir>();
+        startIn(m_dir->path());
     }
     void cleanup() {
         m_change.reset();
@@ -250,6 +260,23 @@ class TestPasswordChange : public QObject {
         }
         QCOMPARE(m_platform->shown.size(), 1);
         QCOMPARE(m_platform->lastText(), kFailed);
+        QCOMPARE(readFile(file()), kDepotta);
+        QVERIFY(m_change->isVisible());
+    }
+
+    // A full disk is told as such, not as a broken installation to reinstall.
+    void fullDisk() {
+        SmallDisk disk;
+        DP_REQUIRE_SMALL_DISK(disk);
+        startIn(disk.path());
+        QVERIFY(disk.fill(0));
+        openChange();
+        fill(u"DEPOTTA"_s, u"NUOVA1"_s, u"NUOVA1"_s);
+        QTest::mouseClick(ok(), Qt::LeftButton);
+        QCOMPARE(m_platform->shown.size(), 1);
+        QCOMPARE(m_platform->lastText(),
+                 u"Attenzione: la password non è stata modificata perché il disco della cartella "
+                 u"del programma è pieno. Liberare spazio sul disco e riprovare."_s);
         QCOMPARE(readFile(file()), kDepotta);
         QVERIFY(m_change->isVisible());
     }

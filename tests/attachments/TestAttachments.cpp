@@ -2,6 +2,7 @@
 #include "attachments/TfrmAllegaCartella.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
+#include "support/SmallDisk.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -9,10 +10,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +75,11 @@ class TestAttachments : public QObject {
     void failedAttachKeepsTheSlot();
     void refusedNameCopiesNothing_data();
     void refusedNameCopiesNothing();
+    void whatIsNotAFileIsRefused_data();
+    void whatIsNotAFileIsRefused();
+    void noRoomIsRefusedBeforeCopying();
+    void largeFileCopiesWithAProgressWindow_data();
+    void largeFileCopiesWithAProgressWindow();
     void openHandsTheFileLocation();
     void openMissingFileSaysSo();
     void removeKeepsDescriptionAndFile();
@@ -264,6 +273,104 @@ void TestAttachments::refusedNameCopiesNothing() {
     QVERIFY2(f.platform.lastText().startsWith(start), qPrintable(f.platform.lastText()));
     QCOMPARE(f.edit("txtFile01")->text(), QString());
     QVERIFY(!QFileInfo::exists(f.attached(name)));
+}
+
+void TestAttachments::whatIsNotAFileIsRefused_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << QStringLiteral("pipe");
+    QTest::newRow("device") << QStringLiteral("device");
+    QTest::newRow("folder") << QStringLiteral("folder");
+}
+
+// Picking a pipe or a device used to read it on the screen's thread for ever.
+void TestAttachments::whatIsNotAFileIsRefused() {
+    QFETCH(QString, kind);
+    DialogFixture f;
+    AttachmentSlots held;
+    held.files[0] = QStringLiteral("vecchio.pdf");
+    f.dialog.prepare(QStringLiteral("clienti"), held);
+    QString picked = f.elsewhere.path() + QStringLiteral("/tubo");
+    if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(picked).constData(), 0600), 0);
+    else if (kind == QLatin1String("device"))
+        picked = QStringLiteral("/dev/null");
+    else
+        QVERIFY(QDir().mkpath(picked));
+    f.browse(1, picked);
+
+    QCOMPARE(f.platform.shown.size(), 1);
+    QCOMPARE(f.platform.lastKind(), FakePlatform::Kind::Warning);
+    QCOMPARE(f.platform.lastText(),
+             u"Attenzione: \"%1\" non è un normale file salvato su disco (è una cartella, una "
+             u"periferica o un canale di comunicazione) e non può essere allegato.\r\n\r\n"
+             u"Scegliere un documento, un'immagine o un altro file salvato su disco."_s.arg(
+                 QFileInfo(picked).fileName()));
+    QCOMPARE(f.edit("txtFile01")->text(), QStringLiteral("vecchio.pdf"));
+    QCOMPARE(QDir(f.attached(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestAttachments::noRoomIsRefusedBeforeCopying() {
+    SmallDisk disk;
+    DP_REQUIRE_SMALL_DISK(disk);
+    QTemporaryDir elsewhere;
+    const QString picked = elsewhere.filePath(QStringLiteral("scansione.tif"));
+    writeFile(picked, QByteArray(1 << 20, 'S'));
+    FakePlatform platform(disk.path());
+    AppContext ctx(platform);
+    TfrmAllegaCartella dialog(ctx, nullptr);
+    QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("Documenti_Allegati")));
+    QVERIFY(disk.fill(256 * 1024));
+
+    platform.fileAnswers.enqueue(picked);
+    dialog.findChild<QPushButton*>(u"btnSfoglia01"_s)->click();
+    QCOMPARE(platform.shown.size(), 1);
+    QCOMPARE(platform.lastKind(), FakePlatform::Kind::Warning);
+    QCOMPARE(platform.lastText(),
+             u"Attenzione: sul disco della cartella dei documenti allegati non c'è spazio libero "
+             u"sufficiente per il file \"scansione.tif\".\r\n\r\nIl file non è stato allegato: "
+             u"liberare spazio sul disco e riprovare."_s);
+    QCOMPARE(dialog.findChild<QLineEdit*>(u"txtFile01"_s)->text(), QString());
+    QCOMPARE(QDir(disk.path() + u"/Documenti_Allegati"_s)
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(disk.available() >= 256 * 1024); // not a byte was copied
+}
+
+void TestAttachments::largeFileCopiesWithAProgressWindow_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("copied to the end") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+void TestAttachments::largeFileCopiesWithAProgressWindow() {
+    QFETCH(bool, cancel);
+    DialogFixture f;
+    const QString picked = f.source(QStringLiteral("video.mp4"), "inizio");
+    {
+        QFile grow(picked);
+        QVERIFY(grow.open(QIODevice::ReadWrite));
+        QVERIFY(grow.resize(24 << 20)); // sparse: quick to make, as long to copy as any
+    }
+    bool shown = false;
+    const auto watch = watchModal([&](QWidget* w) {
+        auto* progress = qobject_cast<QProgressDialog*>(w);
+        if (!progress || progress->objectName() != QLatin1String("dlgAvanzamento"))
+            return;
+        shown = true;
+        if (cancel)
+            progress->cancel();
+    });
+    f.browse(1, picked);
+
+    QVERIFY(shown);
+    QVERIFY(f.platform.shown.isEmpty());
+    QCOMPARE(f.edit("txtFile01")->text(), cancel ? QString() : QStringLiteral("video.mp4"));
+    const QStringList left = QDir(f.attached(QString()))
+                                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, cancel ? QStringList() : QStringList{QStringLiteral("video.mp4")});
+    if (!cancel)
+        QCOMPARE(QFileInfo(f.attached(QStringLiteral("video.mp4"))).size(), qint64(24 << 20));
 }
 
 void TestAttachments::openHandsTheFileLocation() {

@@ -1,13 +1,22 @@
+#include "app/PasswordStore.h"
+#include "attachments/AttachmentFolder.h"
+#include "attachments/PhotoStore.h"
 #include "backup/Backup.h"
+#include "storage/Journal.h"
+#include "storage/Layouts.h"
 #include "storage/OsFile.h"
 #include "storage/RecordFile.h"
+#include "support/SmallDisk.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <zip.h>
 
 using namespace dp;
@@ -219,6 +228,97 @@ class TestBackup : public QObject {
         QVERIFY(b.detail.contains(QStringLiteral("Clienti.pro")));
         QCOMPARE(QDir(m_target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
+    }
+
+    // Every file the program keeps, each written by the code that writes it, is carried by
+    // the backup: an archive added without its place in the list would be lost by a restore.
+    void everyFileTheProgramKeepsIsCarried() {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("programma/"));
+        QDir().mkpath(program);
+        for (const RecordLayout* layout : {&TSchedaProdotto, &TSchedaCliente, &TSchedaFornitore})
+            RecordFile(program + layout->file(), *layout).append(Record(*layout));
+        for (MovementKind kind : {MovementKind::Load, MovementKind::Unload})
+            Journal(program, kind).append(Record(TMovimento));
+        QCOMPARE(app::PasswordStore(program).store(QStringLiteral("nuova")),
+                 app::PasswordStore::StoreResult::Stored);
+        QImage photo(20, 10, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        QVERIFY(attachments::PhotoStore(program).store(photo, 1));
+        const QString source = dir.filePath(QStringLiteral("listino.pdf"));
+        put(source, "%PDF-1.4");
+        const attachments::AttachmentFolder attached(program);
+        QVERIFY(attached.makeFolder());
+        QCOMPARE(attached.copyIn(source, QStringLiteral("listino.pdf")),
+                 attachments::AttachmentFolder::Copy::Copied);
+
+        QStringList kept;
+        QDirIterator it(program, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            kept << QDir(program).relativeFilePath(it.next());
+        kept.sort();
+        const QStringList expected = {
+            QStringLiteral("Clienti.pro"),
+            QStringLiteral("Documenti_Allegati/listino.pdf"),
+            QStringLiteral("Fornitori.pro"),
+            QStringLiteral("Magazzino.pro"),
+            QStringLiteral("Operazioni_Carico.pro"),
+            QStringLiteral("Operazioni_Scarico.pro"),
+            QStringLiteral("Schedario/Prodotto_1.jpg"),
+            QStringLiteral("unins000.dll"),
+        };
+        QCOMPARE(kept, expected);
+
+        const Outcome b = writeBackup(program, m_target, kWhen);
+        QVERIFY2(b.ok, qPrintable(b.detail));
+        QCOMPARE(b.leftOut, QStringList());
+        QVERIFY(restoreBackup(b.path, m_other, kWhen).ok);
+        for (const QString& rel : expected)
+            QCOMPARE(get(QDir(m_other).filePath(rel)), get(program + rel));
+    }
+
+    // A restore onto a disk that fills up half way must not report success over files cut
+    // short: the journal and the password file are written last, in the last few kilobytes.
+    void aRestoreOntoAFullDiskFailsAndPutsTheDataBack() {
+        test::SmallDisk disk;
+        DP_REQUIRE_SMALL_DISK(disk);
+        const QByteArray products(1 << 20, 'M');
+        const QByteArray journal(30 * 462, 'J');
+        put(QDir(m_program).filePath(QStringLiteral("Magazzino.pro")), products);
+        put(QDir(m_program).filePath(QStringLiteral("Operazioni_Carico.pro")), journal);
+        const Outcome b = writeBackup(m_program, m_target, kWhen);
+        QVERIFY2(b.ok, qPrintable(b.detail));
+
+        const QString program = disk.path() + QStringLiteral("/programma");
+        fill(program);
+        // Room for the product archive and one page more: the rest does not fit.
+        QVERIFY(disk.fill(products.size() + 4096));
+        const Outcome r = restoreBackup(b.path, program, kWhen);
+        QVERIFY(!r.ok);
+        QVERIFY(r.diskFull);
+        for (const auto& [rel, bytes] : kData)
+            QCOMPARE(get(QDir(program).filePath(rel)), bytes);
+        QCOMPARE(dataFiles(program).size(), kData.size());
+        QCOMPARE(QDir(program).entryList({QStringLiteral("Dati_precedenti_*")}, QDir::Dirs),
+                 QStringList());
+    }
+
+    // What the backup cannot carry is named, not passed over: an archive that is a folder,
+    // a folder that is a file, a named pipe among the attachments.
+    void whatIsNotARegularFileIsLeftOutAndNamed() {
+        const QDir program(m_program);
+        QVERIFY(QFile::remove(program.filePath(QStringLiteral("Magazzino.pro"))));
+        QVERIFY(program.mkpath(QStringLiteral("Magazzino.pro/dentro")));
+        QVERIFY(QDir(program.filePath(QStringLiteral("Schedario"))).removeRecursively());
+        put(program.filePath(QStringLiteral("Schedario")), "not a folder");
+        const QString pipe = program.filePath(QStringLiteral("Documenti_Allegati/tubo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+        const Outcome b = writeBackup(m_program, m_target, kWhen);
+        QVERIFY2(b.ok, qPrintable(b.detail));
+        QCOMPARE(b.leftOut,
+                 (QStringList{QStringLiteral("Magazzino.pro"), QStringLiteral("Schedario"),
+                              QStringLiteral("Documenti_Allegati/tubo")}));
     }
 
   private:

@@ -1,5 +1,6 @@
 #include "backup/TfrmCopiaSicurezza.h"
 #include "support/FakePlatform.h"
+#include "support/SmallDisk.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
@@ -105,6 +106,59 @@ class TestBackupScreen : public QObject {
         QCOMPARE(fake.lastKind(), FakePlatform::Kind::Error);
         QVERIFY(fake.lastText().startsWith(
             QStringLiteral("Attenzione: non è stato possibile scrivere la copia di sicurezza")));
+    }
+
+    // An archive the backup cannot carry is named in the notice, which no longer says that
+    // everything was written.
+    void whatWasLeftOutIsNamed() {
+        QTemporaryDir program;
+        put(program.filePath(QStringLiteral("Clienti.pro")), QByteArray(3151, 'C'));
+        QVERIFY(QDir(program.path()).mkpath(QStringLiteral("Magazzino.pro")));
+        FakePlatform fake(program.path());
+        AppContext ctx(fake);
+        TfrmCopiaSicurezza screen(ctx, nullptr);
+        fake.fileAnswers.enqueue(m_copies.path());
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^backup left out .*Magazzino")));
+        click(screen, "cmdCrea");
+        QCOMPARE(fake.lastKind(), FakePlatform::Kind::Warning);
+        QVERIFY2(fake.lastText().contains(QStringLiteral("\n\r- Magazzino.pro")),
+                 qPrintable(fake.lastText()));
+        QVERIFY(!fake.lastText().contains(QStringLiteral("ogni file")));
+    }
+
+    // A restore that fills the disk is not reported as done, and the user is told why.
+    void aRestoreOntoAFullDiskSaysSo() {
+        test::SmallDisk disk;
+        DP_REQUIRE_SMALL_DISK(disk);
+        QTemporaryDir source;
+        put(source.filePath(QStringLiteral("Magazzino.pro")), QByteArray(1 << 20, 'M'));
+        put(source.filePath(QStringLiteral("Operazioni_Carico.pro")), QByteArray(30 * 462, 'J'));
+        put(source.filePath(QStringLiteral("unins000.dll")), "[Accesso]\r\nValore=6403E729\r\n");
+        FakePlatform fromSource(source.path());
+        AppContext sourceCtx(fromSource);
+        TfrmCopiaSicurezza backup(sourceCtx, nullptr);
+        fromSource.fileAnswers.enqueue(m_copies.path());
+        click(backup, "cmdCrea");
+        QCOMPARE(fromSource.lastKind(), FakePlatform::Kind::Information);
+        const QString zip =
+            m_copies.filePath(QStringLiteral("Depotta_Backup_2024-03-05_14-05-09.zip"));
+
+        const QString program = disk.path() + QLatin1Char('/');
+        put(program + QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=11\r\n");
+        QVERIFY(disk.fill((1 << 20) + 4096));
+        FakePlatform fake(program);
+        AppContext ctx(fake);
+        TfrmCopiaSicurezza screen(ctx, nullptr);
+        fake.fileAnswers.enqueue(zip);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^restore of .* failed: ")));
+        click(screen, "cmdRipristina"); // Yes
+        QCOMPARE(fake.lastKind(), FakePlatform::Kind::Error);
+        QVERIFY2(fake.lastText().contains(QStringLiteral("spazio libero")),
+                 qPrintable(fake.lastText()));
+        QCOMPARE(get(program + QStringLiteral("unins000.dll")),
+                 QByteArray("[Accesso]\r\nValore=11\r\n"));
     }
 };
 

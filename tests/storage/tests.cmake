@@ -8,3 +8,5 @@ dp_add_test(test_concurrency tests/storage/TestConcurrency.cpp LIBS dp_storage)
 target_compile_definitions(test_concurrency PRIVATE
   DP_ARCHIVE_WORKER="$<TARGET_FILE:dp_archive_worker>")
 add_dependencies(test_concurrency dp_archive_worker)
+dp_add_test(test_whole_file_writes tests/storage/TestWholeFileWrites.cpp
+  LIBS dp_storage dp_attachments_core dp_export_core dp_report_core dp_app_core)
