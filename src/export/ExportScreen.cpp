@@ -176,6 +176,8 @@ void ExportScreen::cmdEsportaClick() {
     Platform& p = context().platform();
     if (!m_model->rows() || !p.question(this, kAskExport))
         return;
+    // A retry after a failed export reads the archive afresh.
+    m_model->rows()->forgetFailure();
     exports::SpreadsheetWriter::Result result;
     {
         Progress progress(this,

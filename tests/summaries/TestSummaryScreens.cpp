@@ -7,6 +7,7 @@
 #include "summaries/TfrmMenuRiepilogo.h"
 #include "summaries/TfrmRiepilogo.h"
 #include "support/FakePlatform.h"
+#include "support/LockHolder.h"
 #include "support/Modal.h"
 #include "support/PdfText.h"
 #include "support/TestUtil.h"
@@ -90,6 +91,7 @@ class TestSummaryScreens : public QObject {
     void enterAloneWalksToTheListAndFinds();
     void listStopsAtAnUnreadableDate();
     void listPrinting();
+    void listOfABusyJournalIsNotPrinted();
 
     void inventoryFromTheSelection();
     void inventoryEmptyArchive();
@@ -412,6 +414,33 @@ void TestSummaryScreens::listPrinting() {
             .simplified()));
     QVERIFY(text.contains(QStringLiteral("TOTALE MOVIMENTI:  2").simplified()));
     QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2024").simplified()));
+}
+
+// A list whose lines cannot be read now is not printed with blank lines: the notice says the
+// journal is busy; once it is free, a new print prints the lines.
+void TestSummaryScreens::listOfABusyJournalIsNotPrinted() {
+    const QString journal = path(QStringLiteral("Operazioni_Scarico.pro"));
+    const QString pdf = path(QStringLiteral("stampa.pdf"));
+    m_fake->printToPdf = pdf;
+    addMovement(journal, QStringLiteral("10/03/2024"), QStringLiteral("XAB-1"));
+    MovementSummaryList list(*m_ctx, nullptr, kUnloadSummary);
+    list.setRequest(
+        {journal, QString(), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")});
+    list.show();
+    {
+        test::LockHolder other(journal);
+        QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
+        QCOMPARE(m_fake->printDialogs, 0);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
+        QCOMPARE(m_fake->lastText(),
+                 QStringLiteral("Attenzione: l'archivio è momentaneamente in uso su un'altra "
+                                "postazione di lavoro.\n\r\n\rL'operazione non è stata "
+                                "eseguita: riprovare tra qualche istante."));
+    }
+    QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
+    QCOMPARE(m_fake->printDialogs, 1);
+    QVERIFY(test::pdfText(pdf).simplified().contains(QStringLiteral("Cod. art. XAB-1")));
 }
 
 void TestSummaryScreens::inventoryFromTheSelection() {
