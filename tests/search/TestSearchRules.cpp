@@ -373,6 +373,16 @@ class TestSearchRules : public QObject {
         QCOMPARE(list.positions.first(), 6);
     }
 
+    // The warning that ends a list quotes the bad field with its control bytes made visible.
+    void stopReasonShowsControlBytes() {
+        const QString path = m_dir->filePath(u"Magazzino.pro"_s);
+        test::writeFile(path, recordBytes(TSchedaProdotto, {{Prodotto::Giacenza, "1\x1b"
+                                                                                 "2\x7f"},
+                                                            {Prodotto::Avviso, "0"}}));
+        const RecordList list = listRecords(path, lowStockList().rule, lowStockList().format);
+        QCOMPARE(list.stopReason, u"un valore di giacenza non numerico (\"1\u241B2\u2421\")"_s);
+    }
+
     void missingArchiveIsCreatedEmpty() {
         const QString path = m_dir->filePath(u"Clienti.pro"_s);
         const RecordList list =

@@ -92,6 +92,8 @@ class TestSummaryScreens : public QObject {
     void listStopsAtAnUnreadableDate();
     void listPrinting();
     void listOfABusyJournalIsNotPrinted();
+    void controlBytesInAWarningAreShownReadably_data();
+    void controlBytesInAWarningAreShownReadably();
 
     void inventoryFromTheSelection();
     void inventoryEmptyArchive();
@@ -441,6 +443,42 @@ void TestSummaryScreens::listOfABusyJournalIsNotPrinted() {
     QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
     QCOMPARE(m_fake->printDialogs, 1);
     QVERIFY(test::pdfText(pdf).simplified().contains(QStringLiteral("Cod. art. XAB-1")));
+}
+
+// A warning that quotes a bad field shows its control bytes as symbols a user can read.
+void TestSummaryScreens::controlBytesInAWarningAreShownReadably_data() {
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("movement date") << false << QStringLiteral("(\"03\u241B03\u24002024\")");
+    QTest::newRow("product cost") << true << QStringLiteral("(\"1\u241B5\u2409\u2400x\")");
+}
+void TestSummaryScreens::controlBytesInAWarningAreShownReadably() {
+    QFETCH(bool, inventory);
+    QFETCH(QString, quoted);
+    std::unique_ptr<QWidget> list;
+    if (inventory) {
+        addProduct(path(QStringLiteral("Magazzino.pro")), QStringLiteral("A"), QString(),
+                   QStringLiteral("1"),
+                   QString::fromLatin1("1\x1b"
+                                       "5\t\0x",
+                                       6));
+        list = std::make_unique<TfrmRiepilogo>(*m_ctx, nullptr);
+    } else {
+        const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
+        addMovement(journal,
+                    QString::fromLatin1("03\x1b"
+                                        "03\0"
+                                        "2024",
+                                        10),
+                    QStringLiteral("A1"));
+        auto summary = std::make_unique<MovementSummaryList>(*m_ctx, nullptr, kLoadSummary);
+        summary->setRequest(
+            {journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+        list = std::move(summary);
+    }
+    list->show();
+    QTRY_COMPARE(m_fake->shown.size(), 1);
+    QVERIFY2(m_fake->lastText().contains(quoted), qPrintable(m_fake->lastText()));
 }
 
 void TestSummaryScreens::inventoryFromTheSelection() {
