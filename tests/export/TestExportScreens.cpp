@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -174,6 +175,7 @@ class TestExportScreens : public QObject {
     void unreadableArchiveIsReportedAndNotExported();
     void journalLostAfterOpeningIsNotExported();
     void exportAfterABusyJournalStartsClean();
+    void annullaWhileLoadingClosesTheScreen();
     void hoverHints();
     void openersShowTheirExport_data();
     void openersShowTheirExport();
@@ -516,6 +518,35 @@ void TestExportScreens::exportAfterABusyJournalStartsClean() {
     QCOMPARE(m_fake->shown.size(), 2);
     QCOMPARE(m_fake->lastText(), kAskOpen);
     QCOMPARE(test::readFile(xls).count("<tr>"), 6001);
+}
+
+// "Annulla" on the progress of a long reading stops it and closes the screen. The archive is
+// large but sparse (empty records), so that the reading lasts long enough for the progress
+// to show; it is stopped at its start.
+void TestExportScreens::annullaWhileLoadingClosesTheScreen() {
+    {
+        QFile f(path(QStringLiteral("Magazzino.pro")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(TSchedaProdotto.size()) * 800000));
+    }
+    bool cancelled = false, leftOpen = false;
+    {
+        const auto watch = test::watchModal([&](QWidget* w) {
+            if (auto* p = qobject_cast<QProgressDialog*>(w)) {
+                if (p->isVisible() && !cancelled) {
+                    cancelled = true;
+                    p->cancel();
+                }
+            } else if (cancelled && qobject_cast<ExportScreen*>(w)) {
+                leftOpen = true;
+                w->close();
+            }
+        });
+        openExport(*m_ctx, nullptr, exportConfig(ExportArchive::Products));
+    }
+    QVERIFY(cancelled);
+    QVERIFY(!leftOpen);
+    QVERIFY(m_fake->shown.isEmpty());
 }
 
 void TestExportScreens::hoverHints() {
