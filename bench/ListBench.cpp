@@ -46,6 +46,12 @@ int main(int argc, char** argv) {
         qFatal("no temporary folder");
     const QString customers = dir.filePath(QStringLiteral("Clienti.pro"));
     const QString products = dir.filePath(QStringLiteral("Magazzino.pro"));
+    // Companies without a surname: every line begins with the same 30 blanks, so every sort
+    // key ties and the lines decide.
+    QTemporaryDir companiesDir;
+    if (!companiesDir.isValid())
+        qFatal("no temporary folder");
+    const QString companies = companiesDir.filePath(QStringLiteral("Clienti.pro"));
     std::printf("Machine: %s\n", qPrintable(bench::machine()));
     std::printf("Generating %lld customers and %lld products in %s ...\n", records, records,
                 qPrintable(dir.path()));
@@ -70,6 +76,12 @@ int main(int argc, char** argv) {
         r.setText(Cliente::Questioni, u"Nessuna");
         r.setText(Cliente::Note, u"Cliente abituale, preferisce essere chiamato al mattino");
         r.setText(Cliente::Ricontatta, i % 3 ? kNo : kSi);
+    });
+    bench::generate(companies, TSchedaCliente, records, [&](Record& r, qint64 i) {
+        r.setText(Cliente::Recapito, QStringLiteral("333 %1").arg(number((i * 7919) % records, 7)));
+        r.setText(Cliente::ComuneRes, towns[i % towns.size()]);
+        r.setText(Cliente::Ditta, QStringLiteral("Ditta %1 srl").arg(number(i, 6)));
+        r.setText(Cliente::Note, u"Cliente abituale, preferisce essere chiamato al mattino");
     });
     bench::generate(products, TSchedaProdotto, records, [&](Record& r, qint64 i) {
         r.setText(Prodotto::Codice, QStringLiteral("ART-%1").arg(number((i * 7919) % records, 6)));
@@ -103,12 +115,14 @@ int main(int argc, char** argv) {
 
     Case cases[] = {{"search, all criteria blank, 100% listed", customers},
                     {"search, Cognome and Comune di residenza", customers},
-                    {"low-stock list", products}};
+                    {"low-stock list", products},
+                    {"search, all blank, companies (all keys tie)", companies}};
     const std::function<void()> work[] = {
         fill(customers, SearchCriteria(fields, blank).rule(), search.format),
         fill(customers, SearchCriteria(fields, two).rule(), search.format),
-        fill(products, lowStockList().rule, lowStockList().format)};
-    for (int i = 0; i < 3; ++i) {
+        fill(products, lowStockList().rule, lowStockList().format),
+        fill(companies, SearchCriteria(fields, blank).rule(), search.format)};
+    for (int i = 0; i < 4; ++i) {
         Case& c = cases[i];
         model.clear();
         bench::resetPeak();
@@ -131,8 +145,14 @@ int main(int argc, char** argv) {
         const double ratio = c.seconds / c.block;
         std::printf("%-42s %8lld %8.3f %7.3f %7.1fx %9.0f\n", c.what, c.lines, c.seconds, c.block,
                     ratio, c.peak);
-        ok = ok && ratio <= 10 && c.peak < 300;
+        // Ties read their records once more: that list is held to the untied one instead.
+        const bool tied = &c == &cases[3];
+        ok = ok && (tied || ratio <= 10) && c.peak < 300;
     }
+    const double untied = cases[3].seconds / cases[0].seconds;
+    std::printf("%-42s %8.1fx  (target within 10x)\n", "every key tied, against the first search",
+                untied);
+    ok = ok && untied <= 10;
     // "Trova" with a key no line holds walks every line of the all-blank search: each line
     // made again from its record, read where the sort put it.
     work[0]();
@@ -144,7 +164,8 @@ int main(int argc, char** argv) {
     });
     std::printf("%-42s %8d %8.3f   (no target)\n", "Trova without a match, every line walked",
                 model.rowCount(), find);
-    std::printf("Targets (within 10x the block read, peak under 300 MB): %s\n",
+    std::printf("Targets (within 10x the block read, ties within 10x the untied search, peak "
+                "under 300 MB): %s\n",
                 ok ? "met" : "NOT met");
     return ok ? 0 : 1;
 }

@@ -79,7 +79,7 @@ void CellSnapshot::cell(qsizetype row, int column, QByteArray& out) const {
 }
 
 SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath,
-                          const std::function<void(qint64, qint64)>& progress) {
+                          const std::function<bool(qint64, qint64)>& progress) {
     if (config.journal())
         return journalRows(config, archivePath);
     SnapshotLoad out;
@@ -95,8 +95,10 @@ SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath
                 rows.append(recordCell(config, c, view.data(), scratch));
                 rows.endCell();
             }
-            if (progress && position % 4096 == 0)
-                progress(position, total);
+            if (progress && position % 4096 == 0 && !progress(position, total)) {
+                out.cancelled = true;
+                return false;
+            }
             return true;
         });
     } catch (const StorageError& e) {

@@ -23,14 +23,16 @@ struct SnapshotLoad {
     // The archive could not be opened or read; the rows read before stay.
     bool accessFailed = false;
     bool busy = false; // because another workstation kept it locked
+    bool cancelled = false; // the user stopped the reading ("Annulla"); the rows are partial
 };
 
 // The export rows of the archive as it is now. A journal, only ever appended to, is counted
 // and its cells are built from its records when shown or written, so that the grid of a
 // million movements is ready at once; the other archives, whose records are rewritten in
 // place, are read once, in blocks, into a snapshot of their cells. A missing archive is
-// created empty. `progress(done, total)` is called now and then while a snapshot is taken.
+// created empty. `progress(done, total)` is called now and then while a snapshot is taken;
+// when it returns false, the reading stops there and the load is cancelled.
 SnapshotLoad takeSnapshot(const ExportConfig& config, const QString& archivePath,
-                          const std::function<void(qint64, qint64)>& progress = {});
+                          const std::function<bool(qint64, qint64)>& progress = {});
 
 } // namespace dp::exports

@@ -1,15 +1,16 @@
 #include "export/ExportGridModel.h"
 
-#include "storage/Win1252.h"
+#include "storage/PendingRows.h"
 
 namespace dp {
 
 ExportGridModel::ExportGridModel(const exports::ExportConfig& config, QObject* parent)
-    : QAbstractTableModel(parent), m_config(config) {}
+    : QAbstractTableModel(parent), m_config(config), m_pending(new PendingRows(this)) {}
 
 void ExportGridModel::setRows(std::shared_ptr<const TextRows> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    m_pending->clear();
     endResetModel();
 }
 
@@ -35,10 +36,9 @@ QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
         return {};
     if (column < 0)
         return QString::number(index.row() + 1);
-    // A journal that has become unreadable gives empty cells.
-    m_buffer.resize(0);
-    m_rows->cell(index.row(), column, m_buffer);
-    return win1252::decode(m_buffer.constData(), m_buffer.size());
+    // A journal that has become unreadable gives empty cells; one locked now, cells not yet
+    // read: painting never waits for the lock.
+    return m_pending->text(*m_rows, index, column, m_buffer);
 }
 
 QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -9,6 +9,8 @@
 
 namespace dp {
 
+class PendingRows;
+
 // The export grid: the column "N." with the 1-based record number, then one column per
 // exported field, over the export's rows; cells are made and decoded only when shown.
 class ExportGridModel final : public QAbstractTableModel {
@@ -29,6 +31,7 @@ class ExportGridModel final : public QAbstractTableModel {
     const exports::ExportConfig& m_config;
     std::shared_ptr<const TextRows> m_rows;
     mutable QByteArray m_buffer;
+    PendingRows* m_pending;
 };
 
 } // namespace dp

@@ -156,8 +156,12 @@ void ExportScreen::FormShow() {
     exports::SnapshotLoad load;
     {
         Progress progress(this, QStringLiteral("Lettura dell'archivio in corso. Attendere..."));
-        load = exports::takeSnapshot(m_config, archivePath(),
-                                     [&](qint64 done, qint64 total) { progress(done, total); });
+        load = exports::takeSnapshot(m_config, archivePath(), std::ref(progress));
+    }
+    if (load.cancelled) {
+        // Closed once shown: a modal screen closed while it opens would never leave exec().
+        QTimer::singleShot(0, this, &ExportScreen::close);
+        return;
     }
     m_model->setRows(std::move(load.rows));
     // A grid that could not be filled is never written as if it were the archive.
@@ -176,6 +180,8 @@ void ExportScreen::cmdEsportaClick() {
     Platform& p = context().platform();
     if (!m_model->rows() || !p.question(this, kAskExport))
         return;
+    // A retry after a failed export reads the archive afresh.
+    m_model->rows()->forgetFailure();
     exports::SpreadsheetWriter::Result result;
     {
         Progress progress(this,

@@ -28,6 +28,10 @@ constexpr qreal kMinZoom = 0.1;
 constexpr qreal kMaxZoom = 4.0;
 constexpr qreal kZoomStep = 1.25;
 constexpr int kCacheBytes = 48 << 20; // drawn pages kept for scrolling back and forth
+// A page bigger than this (a high zoom, a high-density screen) is drawn only where it is in
+// sight, at each repaint: a whole page at 400 % would take some 57 MB, four times that at a
+// device pixel ratio of 2.
+constexpr qint64 kWholePageBytes = 16 << 20;
 
 } // namespace
 
@@ -100,7 +104,16 @@ class PreviewPages final : public QAbstractScrollArea {
                 break;
             const QRect box(QPoint(left, y), size);
             painter.fillRect(box.translated(3, 3), QColor(0x50, 0x50, 0x50));
-            painter.drawImage(box, page(i, size));
+            const qreal ratio = devicePixelRatioF();
+            if (qint64(std::ceil(size.width() * ratio)) * qint64(std::ceil(size.height() * ratio)) *
+                    4 <=
+                kWholePageBytes) {
+                painter.drawImage(box, page(i, size));
+            } else {
+                const QRect part = box.intersected(viewport()->rect());
+                if (!part.isEmpty())
+                    painter.drawImage(part, render(i, part.topLeft() - box.topLeft(), part.size()));
+            }
         }
     }
     void keyPressEvent(QKeyEvent* event) override {
@@ -159,13 +172,21 @@ class PreviewPages final : public QAbstractScrollArea {
         horizontalScrollBar()->setPageStep(viewport()->width());
         horizontalScrollBar()->setSingleStep(std::max(1, size.width() / 20));
     }
-    // The page drawn at this size, laid out from the document when not kept.
+    // The page drawn whole at this size, laid out from the document when not kept.
     QImage page(int index, const QSize& size) {
         if (const QImage* kept = m_cache.object(index))
             return *kept;
+        QImage image = render(index, QPoint(0, 0), size);
+        const int bytes = int(std::min<qsizetype>(image.sizeInBytes(), INT_MAX));
+        if (bytes <= kCacheBytes)
+            m_cache.insert(index, new QImage(image), bytes);
+        return image;
+    }
+    // The part of the page at the current zoom that starts `offset` from its corner and is
+    // `size` big (view pixels), in the screen's own pixels.
+    QImage render(int index, const QPoint& offset, const QSize& size) const {
         const qreal ratio = devicePixelRatioF();
         QImage image(size * ratio, QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
         const qreal dpi = pixelsPerMm(m_zoom) * 25.4 * ratio;
         const int dotsPerMeter = int(std::lround(dpi / 0.0254));
         image.setDotsPerMeterX(dotsPerMeter);
@@ -176,11 +197,9 @@ class PreviewPages final : public QAbstractScrollArea {
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setRenderHint(QPainter::TextAntialiasing);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.translate(-QPointF(offset) * ratio);
             report::paintPage(m_document.layoutPage(index), m_document.pageLayout(), painter, dpi);
         }
-        const int bytes = int(std::min<qsizetype>(image.sizeInBytes(), INT_MAX));
-        if (bytes <= kCacheBytes)
-            m_cache.insert(index, new QImage(image), bytes);
         return image;
     }
 

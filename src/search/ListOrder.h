@@ -23,8 +23,9 @@ struct SortKey {
 SortKey sortKey(QByteArrayView line, quint32 item);
 
 // Sorts the keys into the list order; items whose lines compare equal keep their order.
-// Only where two keys tie is `lineOf(item, out)` asked to append the items' lines to `out`:
-// no line is kept.
+// Only items whose keys tie with another's are asked for their lines: `lineOf(item, out)`
+// appends the item's line to `out`, once for each such item, in ascending item order (file
+// order, so that their records are read in blocks). Those lines are kept until the sort ends.
 void sortByLine(std::vector<SortKey>& keys,
                 const std::function<void(quint32 item, QByteArray& out)>& lineOf);
 

@@ -69,7 +69,10 @@ void RecordListBase::pickLine(int row, RecordReceiver& receiver) {
 void RecordListBase::btnStampaClick() {
     report::ListReportConfig request;
     request.title = m_printTitle;
+    model()->startWalk();
     request.lines = model()->lines();
+    if (refuseUnreadable())
+        return;
     request.printDate = context().platform().now().date();
     report::printWithDialog(context(), this, report::prepareList(request));
 }

@@ -6,6 +6,7 @@
 #include "storage/RecordRows.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace dp::search {
@@ -82,10 +83,19 @@ RecordList listRecords(const QString& archivePath, const SelectionRule& rule,
     try {
         auto reader = std::make_shared<RecordReader>(archivePath, format.layout(), scan.counted,
                                                      RecordReader::Access::Random);
+        // Tied lines are asked for in file order, read through a reader of their own in blocks.
+        std::optional<RecordReader> ties;
         sortByLine(scan.keys, [&](quint32 item, QByteArray& line) {
-            if (const char* r = reader->record(item))
+            if (!ties)
+                ties.emplace(archivePath, format.layout(), scan.counted);
+            if (const char* r = ties->record(item))
                 format.append(r, line);
         });
+        // A tie that could not be read sorts as an empty line; the list says it is incomplete.
+        if (ties && ties->failed()) {
+            out.accessFailed = true;
+            out.busy = ties->busy();
+        }
         std::vector<quint32> picked(scan.keys.size());
         out.positions.resize(qsizetype(scan.keys.size()));
         for (size_t i = 0; i < scan.keys.size(); ++i) {

@@ -30,7 +30,8 @@ std::optional<double> number(const RecordView& r, int field, const QString& what
     const auto v = text::parseNumber(s);
     if (!v && why) {
         *why = s.isEmpty() ? what + QStringLiteral(" mancante")
-                           : what + QStringLiteral(" non numerico (\"") + s + QStringLiteral("\")");
+                           : what + QStringLiteral(" non numerico (\"") + text::visibleControls(s) +
+                                 QStringLiteral("\")");
     }
     return v;
 }

@@ -31,7 +31,7 @@ RecordReader::RecordReader(const QString& path, const RecordLayout& layout, qint
     m_blocks.resize(m_random ? 1 : kBlocks);
 }
 
-const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
+const RecordReader::Block* RecordReader::load(qint64 blockNumber, bool* busyNow) const {
     const qint64 first = blockNumber * m_perBlock;
     Block* slot = &m_blocks.front();
     for (Block& b : m_blocks) {
@@ -46,14 +46,18 @@ const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
     const qint64 want = records * m_layout.size();
     slot->first = -1;
     slot->bytes.resize(want);
-    // Once a block failed, the lock is only tried: no wait on every row of a list.
+    // Once a block of this walk failed, the lock is only tried: no wait on every row.
     const int fd = m_file.handle();
+    const bool tryOnly = busyNow || m_failed;
     switch (osfile::lock(fd, osfile::LockMode::Shared,
-                         m_failed ? std::chrono::milliseconds(0) : RecordFile::lockWait())) {
+                         tryOnly ? std::chrono::milliseconds(0) : RecordFile::lockWait())) {
     case osfile::LockResult::Locked:
         break;
     case osfile::LockResult::Busy:
-        m_failed = m_busy = true;
+        if (busyNow)
+            *busyNow = true;
+        else
+            m_failed = m_busy = true;
         return nullptr;
     case osfile::LockResult::Failed:
         m_failed = true;
@@ -80,18 +84,31 @@ const RecordReader::Block* RecordReader::load(qint64 blockNumber) const {
     return slot;
 }
 
-const char* RecordReader::record(qint64 index) const {
+const char* RecordReader::read(qint64 index, bool* busyNow) const {
     if (index < 0 || index >= m_count)
         return nullptr;
     // Rows are mostly asked for in order: the block of the last one is looked at first.
     const Block* b = m_last;
     if (m_random || !b || b->first < 0 || index < b->first || index >= b->first + m_perBlock) {
-        b = load(index / m_perBlock);
+        b = load(index / m_perBlock, busyNow);
         if (!b)
             return nullptr;
         m_last = b;
     }
     return b->bytes.constData() + (index - b->first) * m_layout.size();
+}
+
+const char* RecordReader::record(qint64 index) const {
+    return read(index, nullptr);
+}
+
+const char* RecordReader::tryRecord(qint64 index, bool& busyNow) const {
+    busyNow = false;
+    return read(index, &busyNow);
+}
+
+void RecordReader::forgetFailure() const {
+    m_failed = m_busy = false;
 }
 
 } // namespace dp

@@ -21,8 +21,9 @@ namespace dp {
 // The file stays open for the life of the reader, but its shared lock is held only around
 // each block read, so that other workstations can still append and save between reads. A
 // lock kept by another program for longer than RecordFile::lockWait() fails the block, as
-// busy; after one failure the lock is only tried, so that a list drawn row by row does not
-// wait on every row.
+// busy; after one failure the lock is only tried until forgetFailure(), so that a walk over
+// every row does not wait on every row. A view that paints reads with tryRecord(), which
+// never waits.
 class RecordReader {
   public:
     // How rows are asked for: mostly in file order (a journal's list, a grid), or in any
@@ -42,8 +43,14 @@ class RecordReader {
     // The bytes of the record at the 0-based index, valid until the next call; nullptr for
     // an index out of range or a block that could not be read.
     const char* record(qint64 index) const;
-    // Whether a block could not be read since the reader was opened.
+    // The same without waiting for a lock another program holds: nullptr with `busyNow` set
+    // when it is held now. That is no failure: the record is to be asked for again later.
+    const char* tryRecord(qint64 index, bool& busyNow) const;
+    // Whether a block could not be read since the reader was opened or forgetFailure().
     bool failed() const { return m_failed; }
+    // A new walk over the records (an export, a print, a find) starts clean: the failures of
+    // the walks before are forgotten, and the lock is waited for again.
+    void forgetFailure() const;
     // Whether the last block that could not be read was kept locked by another program.
     bool busy() const { return m_busy; }
 
@@ -53,7 +60,9 @@ class RecordReader {
         quint64 lastUse = 0;
         QByteArray bytes;
     };
-    const Block* load(qint64 blockNumber) const;
+    const char* read(qint64 index, bool* busyNow) const;
+    // busyNow: only try the lock, and tell a held one there instead of failing.
+    const Block* load(qint64 blockNumber, bool* busyNow) const;
 
     mutable QFile m_file;
     const RecordLayout& m_layout;

@@ -37,6 +37,16 @@ void RecordRows::cell(qsizetype row, int column, QByteArray& out) const {
         m_format->write(r, position(row), column, out);
 }
 
+bool RecordRows::tryCell(qsizetype row, int column, QByteArray& out) const {
+    const qint64 p = position(row);
+    if (!p)
+        return true;
+    bool busyNow = false;
+    if (const char* r = m_reader->tryRecord(p - 1, busyNow))
+        m_format->write(r, p, column, out);
+    return !busyNow;
+}
+
 QString RecordRows::header(int column) const {
     return m_format ? m_format->header(column) : QString();
 }

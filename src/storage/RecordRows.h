@@ -44,11 +44,16 @@ class RecordRows final : public TextRows {
 
     int columnCount() const override;
     void cell(qsizetype row, int column, QByteArray& out) const override;
+    bool tryCell(qsizetype row, int column, QByteArray& out) const override;
     QString header(int column) const override;
     Qt::Alignment alignment(int column) const override;
     qsizetype maxLength(int column) const override;
     bool failed() const override { return m_reader && m_reader->failed(); }
     bool busy() const override { return m_reader && m_reader->busy(); }
+    void forgetFailure() const override {
+        if (m_reader)
+            m_reader->forgetFailure();
+    }
     // What the scan found out about the longest cell of a column, when the format cannot say.
     void setMaxLength(int column, qsizetype length);
 

@@ -29,6 +29,12 @@ class TextRows {
     // Appends the bytes of one cell to `out` (which it does not clear). A row that cannot be
     // read (its file failed meanwhile) gives no bytes.
     virtual void cell(qsizetype row, int column, QByteArray& out) const = 0;
+    // The same for a view that paints, which must never wait for a lock: false, with nothing
+    // appended, when another program holds the row's file locked now; ask again later.
+    virtual bool tryCell(qsizetype row, int column, QByteArray& out) const {
+        cell(row, column, out);
+        return true;
+    }
     // A grid's column heading and alignment; a list has none.
     virtual QString header(int column) const;
     virtual Qt::Alignment alignment(int column) const;
@@ -40,6 +46,9 @@ class TextRows {
     virtual bool failed() const { return false; }
     // Whether that failure was another workstation keeping the file locked.
     virtual bool busy() const { return false; }
+    // A new walk over every row (an export, a print, a find) starts clean: forgets the
+    // failures of the walks before.
+    virtual void forgetFailure() const {}
 
     // Cell `column` of the row as text; line() is cell 0.
     QString cellText(qsizetype row, int column) const;

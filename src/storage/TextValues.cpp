@@ -40,6 +40,16 @@ QString lowerAscii(QStringView s) {
     return r;
 }
 
+QString visibleControls(QStringView s) {
+    QString r = s.toString();
+    for (QChar& c : r)
+        if (c.unicode() < 32)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 127)
+            c = QChar(0x2421);
+    return r;
+}
+
 QString formatDate(const QDate& d) {
     return QStringLiteral("%1/%2/%3")
         .arg(d.day(), 2, 10, QLatin1Char('0'))

@@ -21,6 +21,10 @@ bool isBlank(QStringView s);
 // Case folding of the ASCII letters only; accented letters are left alone.
 QString upperAscii(QStringView s);
 QString lowerAscii(QStringView s);
+// Stored text quoted in a message box: each control character (NUL, ESC, a line break...)
+// shown as its visible symbol (U+2400-U+241F, U+2421 for DEL), so that the box shows what the
+// record holds instead of cutting or garbling it.
+QString visibleControls(QStringView s);
 
 QString formatDate(const QDate& date);         // 05/03/2024
 std::optional<QDate> parseDate(QStringView s); // strict dd/mm/yyyy, real calendar date

@@ -3,6 +3,7 @@ add_library(dp_storage STATIC
   src/storage/Journal.cpp
   src/storage/KeptLines.cpp
   src/storage/OsFile.cpp
+  src/storage/PendingRows.cpp
   src/storage/ProgramFiles.cpp
   src/storage/Record.cpp
   src/storage/RecordFile.cpp

@@ -34,7 +34,7 @@ QString notANumber(bool stock, const QString& text) {
     if (text.isEmpty())
         return what + QStringLiteral(" mancante");
     return what + (stock ? QStringLiteral(" non numerica") : QStringLiteral(" non numerico")) +
-           QStringLiteral(" (\"") + text + QStringLiteral("\")");
+           QStringLiteral(" (\"") + text::visibleControls(text) + QStringLiteral("\")");
 }
 
 void writeLine(QByteArray& out, const char* r, double value) {

@@ -150,9 +150,10 @@ QStringList movementMemo(const QStringList& lines, const QString& intervallo,
 }
 
 QString movementStopText(qint64 position, const QString& badDate) {
-    const QString what = badDate.isEmpty()
-                             ? QStringLiteral("non ha la data")
-                             : QStringLiteral("ha una data non valida (\"%1\")").arg(badDate);
+    const QString what =
+        badDate.isEmpty()
+            ? QStringLiteral("non ha la data")
+            : QStringLiteral("ha una data non valida (\"%1\")").arg(text::visibleControls(badDate));
     return QStringLiteral("Attenzione: il movimento in posizione %1 dell'archivio %2.\n\r\n\r"
                           "Il riepilogo è incompleto: elenca soltanto i movimenti registrati "
                           "prima di quella posizione.")

@@ -76,6 +76,8 @@ void MovementSummaryList::btnStampaClick() {
     }
     if (!p.question(this, QStringLiteral("Si vuole stampare il presente riepilogo?")))
         return;
+    if (!linesReadable())
+        return;
     report::ListReportConfig request;
     request.title = QString::fromUtf8(m_kind.printTitlePrefix) + text::trim(m_titTipologia->text());
     // The list's own lines, each made as its page is printed, then the closing lines.

@@ -98,6 +98,7 @@ void FindInList::find() {
     if (auto* lines = qobject_cast<LineListModel*>(model)) {
         // Each line is made in the model's one buffer and compared there; nothing is kept.
         keyBytes = byteKey(key);
+        lines->startWalk();
         matches = [lines, &keyBytes](int row) { return lines->lineContains(row, keyBytes); };
     } else {
         matches = [&](int row) {

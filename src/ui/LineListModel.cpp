@@ -1,18 +1,29 @@
 #include "ui/LineListModel.h"
 
 #include "storage/KeptLines.h"
+#include "storage/PendingRows.h"
 #include "storage/Win1252.h"
 
 #include <limits>
 
 namespace dp {
 
-LineListModel::LineListModel(QObject* parent) : QAbstractTableModel(parent) {}
+LineListModel::LineListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_pending(new PendingRows(this)) {
+    // Rows locked for as long as an action would wait are told as a busy archive.
+    connect(m_pending, &PendingRows::stillBusy, this, [this] {
+        if (m_failureTold)
+            return;
+        m_failureTold = true;
+        Q_EMIT rowsFailed(true);
+    });
+}
 
 void LineListModel::setRows(std::shared_ptr<const TextRows> rows) {
     beginResetModel();
     m_rows = std::move(rows);
     m_failureTold = false;
+    m_pending->clear();
     endResetModel();
 }
 
@@ -54,11 +65,12 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     switch (role) {
-    case Qt::DisplayRole:
-        m_buffer.resize(0);
-        m_rows->cell(index.row(), index.column(), m_buffer);
+    case Qt::DisplayRole: {
+        // Drawn while the view paints: never waits for a lock.
+        const QString text = m_pending->text(*m_rows, index, index.column(), m_buffer);
         noticeFailure();
-        return win1252::decode(m_buffer.constData(), m_buffer.size());
+        return text;
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_rows->alignment(index.column()));
     case Qt::SizeHintRole:
@@ -86,6 +98,13 @@ QStringList LineListModel::lines() const {
     for (int i = 0; i < rowCount(); ++i)
         out.append(line(i));
     return out;
+}
+
+void LineListModel::startWalk() {
+    if (!m_rows)
+        return;
+    m_rows->forgetFailure();
+    m_failureTold = false;
 }
 
 bool LineListModel::lineContains(int row, const ByteKey& key) const {

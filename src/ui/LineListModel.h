@@ -11,11 +11,14 @@
 
 namespace dp {
 
+class PendingRows;
+
 // The model of a large list (one line a row) or grid (a few cells a row) over TextRows:
 // kept lines, or rows built from records only for what the view shows (RecordRows). The
 // text of a cell is made when the view asks for it, in one reused buffer, and decoded from
-// Windows-1252 then. Used with a QListView with uniform item sizes (or a QTableView), so
-// a list of a million lines stays light and quick.
+// Windows-1252 then; a row whose file is locked at that moment shows as not yet read and
+// fills in later (PendingRows), as the view must never wait. Used with a QListView with uniform
+// item sizes (or a QTableView), so a list of a million lines stays light and quick.
 class LineListModel final : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -44,6 +47,9 @@ class LineListModel final : public QAbstractTableModel {
     // Whether the line, its ASCII letters lower-cased, contains the key; an empty key is
     // never contained. Built lines are made in one reused buffer and not kept.
     bool lineContains(int row, const ByteKey& key) const;
+    // A walk over every line (a find, a print) starts clean: rows that failed before are
+    // read again, waiting for the lock, and a new failure is told again.
+    void startWalk();
 
   Q_SIGNALS:
     // Some row could not be read from its file (busy: another workstation kept it locked);
@@ -54,6 +60,7 @@ class LineListModel final : public QAbstractTableModel {
     void noticeFailure() const;
 
     std::shared_ptr<const TextRows> m_rows;
+    PendingRows* m_pending;
     QSize m_itemSize;
     mutable QByteArray m_buffer;
     mutable bool m_failureTold = false;

@@ -162,6 +162,26 @@ void ListScreen::reportIncomplete(bool accessFailed, const QString& stopText, bo
     });
 }
 
+bool ListScreen::linesReadable() {
+    m_lines->startWalk();
+    if (const auto rows = m_lines->rows()) {
+        QByteArray line;
+        for (qsizetype i = 0, n = rows->count(); i < n && !rows->failed(); ++i) {
+            line.resize(0);
+            rows->cell(i, 0, line);
+        }
+    }
+    return !refuseUnreadable();
+}
+
+bool ListScreen::refuseUnreadable() {
+    const auto rows = m_lines->rows();
+    if (!rows || !rows->failed())
+        return false;
+    reportArchiveError(context(), this, rows->busy());
+    return true;
+}
+
 void ListScreen::pickLine(int, RecordReceiver&) {}
 
 void ListScreen::lstRecordsDblClick() {

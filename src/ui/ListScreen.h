@@ -81,6 +81,13 @@ class ListScreen : public ToolDialog {
     // that the archive is busy on another workstation, the archive error when it could not
     // be read otherwise, else `stopText`.
     void reportIncomplete(bool accessFailed, const QString& stopText, bool busy = false);
+    // Before a print, which must never print blank lines for rows it could not read: whether
+    // every line of the screen's model can be read now, walked afresh. If not, the notice
+    // is shown at once.
+    bool linesReadable();
+    // After a walk begun with model()->startWalk(): whether some line could not be read;
+    // then the notice is shown at once.
+    bool refuseUnreadable();
 
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

@@ -21,6 +21,7 @@ class TestExportFile : public QObject {
     void textColumnsKeepLeadingZeros();
     void escaping_data();
     void escaping();
+    void annullaStopsTheSnapshot();
 };
 
 void TestExportFile::joinedCells_data() {
@@ -109,6 +110,26 @@ void TestExportFile::escaping() {
     QByteArray out("<td>");
     SpreadsheetWriter::appendEscaped(out, stored);
     QCOMPARE(out, "<td>" + written);
+}
+
+// "Annulla" on the progress of a long snapshot (its callback says no) stops the reading there.
+void TestExportFile::annullaStopsTheSnapshot() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Magazzino.pro"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(TSchedaProdotto.size()) * 10000)); // empty records
+    }
+    int calls = 0;
+    const SnapshotLoad load =
+        takeSnapshot(exportConfig(ExportArchive::Products), path, [&](qint64 done, qint64 total) {
+            ++calls;
+            return done < total / 4;
+        });
+    QCOMPARE(calls, 1);
+    QVERIFY(load.cancelled);
+    QVERIFY(load.rows->count() < 10000);
 }
 
 QTEST_GUILESS_MAIN(TestExportFile)

@@ -8,6 +8,7 @@
 #include "storage/RecordFile.h"
 #include "summaries/MovementSelection.h"
 #include "support/FakePlatform.h"
+#include "support/LockHolder.h"
 #include "support/Modal.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
@@ -16,7 +17,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -171,6 +174,8 @@ class TestExportScreens : public QObject {
     void fileHoldsTheArchiveAsItWasAtOpening();
     void unreadableArchiveIsReportedAndNotExported();
     void journalLostAfterOpeningIsNotExported();
+    void exportAfterABusyJournalStartsClean();
+    void annullaWhileLoadingClosesTheScreen();
     void hoverHints();
     void openersShowTheirExport_data();
     void openersShowTheirExport();
@@ -483,6 +488,65 @@ void TestExportScreens::journalLostAfterOpeningIsNotExported() {
                             "installazione del programma."));
     QCOMPARE(test::readFile(xls), QByteArray("the export of yesterday"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+// An export that met the journal locked by another workstation does not poison the retry the
+// notice asks for. Meanwhile the grid shows its cells as not yet read, without waiting.
+void TestExportScreens::exportAfterABusyJournalStartsClean() {
+    const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
+    QByteArray many;
+    for (int i = 0; i < 3000; ++i)
+        many += twoMovements();
+    test::writeFile(journal, many);
+    const QString xls = path(QStringLiteral("Registro_Carico.xls"));
+    auto s = screen(ExportArchive::LoadJournal);
+    {
+        test::LockHolder other(journal, std::chrono::milliseconds(300));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(s->model()->index(5000, 3).data().toString(), QStringLiteral("\u2026"));
+        QVERIFY(clock.elapsed() < 100);
+        clickExport(s.get());
+        QCOMPARE(m_fake->shown.size(), 2);
+        QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
+        QVERIFY(m_fake->lastText().contains(QStringLiteral("momentaneamente in uso")));
+        QVERIFY(!QFile::exists(xls));
+    }
+    m_fake->clear();
+    m_fake->answers << true << false;
+    clickExport(s.get());
+    QCOMPARE(m_fake->shown.size(), 2);
+    QCOMPARE(m_fake->lastText(), kAskOpen);
+    QCOMPARE(test::readFile(xls).count("<tr>"), 6001);
+}
+
+// "Annulla" on the progress of a long reading stops it and closes the screen. The archive is
+// large but sparse (empty records), so that the reading lasts long enough for the progress
+// to show; it is stopped at its start.
+void TestExportScreens::annullaWhileLoadingClosesTheScreen() {
+    {
+        QFile f(path(QStringLiteral("Magazzino.pro")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(TSchedaProdotto.size()) * 800000));
+    }
+    bool cancelled = false, leftOpen = false;
+    {
+        const auto watch = test::watchModal([&](QWidget* w) {
+            if (auto* p = qobject_cast<QProgressDialog*>(w)) {
+                if (p->isVisible() && !cancelled) {
+                    cancelled = true;
+                    p->cancel();
+                }
+            } else if (cancelled && qobject_cast<ExportScreen*>(w)) {
+                leftOpen = true;
+                w->close();
+            }
+        });
+        openExport(*m_ctx, nullptr, exportConfig(ExportArchive::Products));
+    }
+    QVERIFY(cancelled);
+    QVERIFY(!leftOpen);
+    QVERIFY(m_fake->shown.isEmpty());
 }
 
 void TestExportScreens::hoverHints() {

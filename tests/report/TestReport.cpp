@@ -10,17 +10,22 @@
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPageRanges>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace dp;
 using namespace dp::report;
@@ -86,6 +91,25 @@ class CountedRows final : public TextRows {
     qsizetype m_count;
 };
 
+// The process's peak memory in kB, from the kernel's count (Linux); -1 where it cannot say.
+qint64 peakKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+// Starts the peak again from what the process holds now; -1 where that cannot be done.
+qint64 resetPeakKb() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return -1;
+    clear.close();
+    return peakKb();
+}
+
 // The closing lines of a summary of a million movements.
 const QStringList kClosing = {
     QStringLiteral("- - - - - - - - - - - - - - - -"),
@@ -125,6 +149,7 @@ class TestReport : public QObject {
     void pagedListEqualsThePreparedOne_data();
     void pagedListEqualsThePreparedOne();
     void previewOfAMillionLinesDrawsOnlyWhatIsInSight();
+    void previewAtHighZoomDrawsOnlyWhatIsInSight();
     void longPrintShowsProgressAndCanBeCancelled();
     void fixedSheetObjectsByName();
 };
@@ -528,6 +553,60 @@ void TestReport::previewOfAMillionLinesDrawsOnlyWhatIsInSight() {
              qPrintable(QString::number(askedForFirst)));
     QCOMPARE(atEnd, 19607);
     QVERIFY2(askedForLast > 0 && askedForLast <= 3 * 51, qPrintable(QString::number(askedForLast)));
+}
+
+// At a high zoom the preview draws the part of a page in sight, not the whole page (at 400 %
+// some 57 MB here, four times that on a high-density screen), and that part is the page as
+// drawn whole.
+void TestReport::previewAtHighZoomDrawsOnlyWhatIsInSight() {
+    QTemporaryDir dir;
+    test::FakePlatform platform(dir.path());
+    AppContext ctx(platform);
+    const ListReport list(listConfig({}), std::make_shared<CountedRows>(200));
+    QImage shown;
+    QPoint pageAt;
+    qreal dpi = 0;
+    qint64 risePeakKb = -1;
+    test::whileModal([&] { showPreview(ctx, nullptr, list); },
+                     [&](QWidget* modal) {
+                         auto* dialog = qobject_cast<PreviewDialog*>(modal);
+                         QVERIFY(dialog);
+                         dialog->setZoomFactor(4.0);
+                         auto* pages =
+                             dialog->findChild<QAbstractScrollArea*>(QStringLiteral("pnlPagine"));
+                         QVERIFY(pages);
+                         pages->horizontalScrollBar()->setValue(700);
+                         pages->verticalScrollBar()->setValue(300);
+                         dpi = 4.0 * pages->logicalDpiX();
+                         // Where the page's corner is in the view: 16 pixels of ground.
+                         pageAt = QPoint(16 - 700, 16 - 300);
+                         const qint64 before = resetPeakKb();
+                         shown = pages->viewport()->grab().toImage();
+                         if (before >= 0)
+                             risePeakKb = peakKb() - before;
+                     });
+    QVERIFY(!shown.isNull());
+    if (risePeakKb >= 0)
+        QVERIFY2(risePeakKb < 30 * 1024,
+                 qPrintable(QStringLiteral("peak rose by %1 MB").arg(risePeakKb / 1024)));
+
+    const QSizeF mm = list.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    QImage whole(QSize(int(std::lround(mm.width() * dpi / 25.4)),
+                       int(std::lround(mm.height() * dpi / 25.4))),
+                 QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
+    whole.setDotsPerMeterX(dotsPerMeter);
+    whole.setDotsPerMeterY(dotsPerMeter);
+    whole.fill(Qt::white);
+    {
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        paintPage(list.layoutPage(0), list.pageLayout(), painter, dpi);
+    }
+    const QImage expected = whole.copy(QRect(-pageAt, shown.size()));
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), expected);
 }
 
 void TestReport::longPrintShowsProgressAndCanBeCancelled() {

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace dp;
 using namespace dp::search;
 using dp::test::field;
@@ -245,6 +247,45 @@ class TestSearchRules : public QObject {
         QCOMPARE(linesAsked > 0, tiesBeyondTheKey);
     }
 
+    // Keys that tie are settled by lines made once each, in file order: a list of many ties
+    // reads each record once, and a record that changes between two reads (saved on another
+    // workstation, or a read that fails and then succeeds) cannot make the comparisons
+    // contradict each other.
+    void tiesMakeEachLineOnce_data() {
+        QTest::addColumn<bool>("changing");
+        QTest::newRow("records as they are") << false;
+        QTest::newRow("a record changes at every read") << true;
+    }
+    void tiesMakeEachLineOnce() {
+        QFETCH(bool, changing);
+        const int n = 3000;
+        const QByteArray blank(30, ' '); // companies without a surname
+        std::vector<SortKey> keys;
+        for (int i = 0; i < n; ++i)
+            keys.push_back(sortKey(blank, quint32(i)));
+        std::vector<int> asked(n, 0);
+        std::vector<QByteArray> given(n);
+        int calls = 0;
+        sortByLine(keys, [&](quint32 item, QByteArray& out) {
+            ++calls;
+            const int version = changing ? calls : 0;
+            const QByteArray line =
+                blank + QByteArray::number((item * 7919 + version * 104729) % 1000000);
+            if (asked[item]++ == 0)
+                given[item] = line;
+            out.append(line);
+        });
+        QCOMPARE(calls, n);
+        QVERIFY(std::all_of(asked.begin(), asked.end(), [](int a) { return a == 1; }));
+        std::vector<bool> seen(n, false);
+        for (size_t i = 0; i < keys.size(); ++i) {
+            QVERIFY(!seen[keys[i].item]);
+            seen[keys[i].item] = true;
+            if (i > 0)
+                QVERIFY(compareLines(given[keys[i - 1].item], given[keys[i].item]) <= 0);
+        }
+    }
+
     // Low stock over a hand-written archive: the boundary, negative and decimal stocks, and a
     // record whose stock is no number ending the list there.
     void lowStockList_() {
@@ -330,6 +371,16 @@ class TestSearchRules : public QObject {
         QVERIFY(list.lines->line(0).contains(u"Zeta"_s));
         QVERIFY(!list.lines->line(0).contains(u"Bravo"_s));
         QCOMPARE(list.positions.first(), 6);
+    }
+
+    // The warning that ends a list quotes the bad field with its control bytes made visible.
+    void stopReasonShowsControlBytes() {
+        const QString path = m_dir->filePath(u"Magazzino.pro"_s);
+        test::writeFile(path, recordBytes(TSchedaProdotto, {{Prodotto::Giacenza, "1\x1b"
+                                                                                 "2\x7f"},
+                                                            {Prodotto::Avviso, "0"}}));
+        const RecordList list = listRecords(path, lowStockList().rule, lowStockList().format);
+        QCOMPARE(list.stopReason, u"un valore di giacenza non numerico (\"1\u241B2\u2421\")"_s);
     }
 
     void missingArchiveIsCreatedEmpty() {

@@ -5,12 +5,14 @@
 #include "storage/RecordFile.h"
 #include "storage/RecordRows.h"
 #include "support/FakePlatform.h"
+#include "support/LockHolder.h"
 #include "support/TestUtil.h"
 #include "ui/AppContext.h"
 #include "ui/FindInList.h"
 #include "ui/LineListModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -18,6 +20,9 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <chrono>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -116,6 +121,8 @@ class TestFindInList : public QObject {
     void walk();
     void emptyListIsReported();
     void enterMovesToTheButton();
+    void paintingNeverWaitsForALock();
+    void findAfterAFailureStartsClean();
 };
 
 void TestFindInList::modelIsSound() {
@@ -217,6 +224,44 @@ void TestFindInList::enterMovesToTheButton() {
     QVERIFY(h.button->hasFocus());
     h.find->reset();
     QVERIFY(h.key->text().isEmpty());
+}
+
+// The view never waits for a lock while it paints: a row whose file another workstation keeps
+// locked shows at once as not yet read, and fills in when the lock is let go. A lock that
+// short is no failure to tell.
+void TestFindInList::paintingNeverWaitsForALock() {
+    Harness h(Lines::FromRecords, kLines);
+    auto* model = static_cast<LineListModel*>(h.list->model());
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    QSignalSpy failed(model, &LineListModel::rowsFailed);
+    test::LockHolder other(h.dir.filePath(u"righe.pro"_s), std::chrono::milliseconds(2000));
+    QElapsedTimer clock;
+    clock.start();
+    const QString shown = model->index(1, 0).data().toString();
+    QVERIFY2(clock.elapsed() < 100, qPrintable(u"data() took %1 ms"_s.arg(clock.elapsed())));
+    QCOMPARE(shown, u"\u2026"_s);
+    other.release();
+    QTRY_VERIFY(!changed.isEmpty());
+    QCOMPARE(model->index(1, 0).data().toString(), kLines[1]);
+    QCOMPARE(failed.size(), 0);
+}
+
+// Each "Trova" starts clean: after a walk that met the file locked, the next one waits for the
+// lock again (let go here while it waits) and finds the line instead of blank lines.
+void TestFindInList::findAfterAFailureStartsClean() {
+    Harness h(Lines::FromRecords, kLines);
+    auto* model = static_cast<LineListModel*>(h.list->model());
+    QSignalSpy failed(model, &LineListModel::rowsFailed);
+    test::LockHolder other(h.dir.filePath(u"righe.pro"_s), std::chrono::milliseconds(400));
+    QCOMPARE(h.press(u"bianchi"_s), 0); // nothing found; the first line selected
+    QCOMPARE(failed.size(), 1);
+    std::thread letGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        osfile::unlock(other.handle());
+    });
+    const int found = h.press(u"bianchi"_s);
+    letGo.join();
+    QCOMPARE(found, 1);
 }
 
 QTEST_MAIN(TestFindInList)

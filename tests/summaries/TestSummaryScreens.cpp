@@ -7,6 +7,7 @@
 #include "summaries/TfrmMenuRiepilogo.h"
 #include "summaries/TfrmRiepilogo.h"
 #include "support/FakePlatform.h"
+#include "support/LockHolder.h"
 #include "support/Modal.h"
 #include "support/PdfText.h"
 #include "support/TestUtil.h"
@@ -90,6 +91,9 @@ class TestSummaryScreens : public QObject {
     void enterAloneWalksToTheListAndFinds();
     void listStopsAtAnUnreadableDate();
     void listPrinting();
+    void listOfABusyJournalIsNotPrinted();
+    void controlBytesInAWarningAreShownReadably_data();
+    void controlBytesInAWarningAreShownReadably();
 
     void inventoryFromTheSelection();
     void inventoryEmptyArchive();
@@ -415,6 +419,69 @@ void TestSummaryScreens::listPrinting() {
             .simplified()));
     QVERIFY(text.contains(QStringLiteral("TOTALE MOVIMENTI:  2").simplified()));
     QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2024").simplified()));
+}
+
+// A list whose lines cannot be read now is not printed with blank lines: the notice says the
+// journal is busy; once it is free, a new print prints the lines.
+void TestSummaryScreens::listOfABusyJournalIsNotPrinted() {
+    const QString journal = path(QStringLiteral("Operazioni_Scarico.pro"));
+    const QString pdf = path(QStringLiteral("stampa.pdf"));
+    m_fake->printToPdf = pdf;
+    addMovement(journal, QStringLiteral("10/03/2024"), QStringLiteral("XAB-1"));
+    MovementSummaryList list(*m_ctx, nullptr, kUnloadSummary);
+    list.setRequest(
+        {journal, QString(), QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")});
+    list.show();
+    {
+        test::LockHolder other(journal);
+        QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
+        QCOMPARE(m_fake->printDialogs, 0);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(m_fake->lastKind(), FakePlatform::Kind::Warning);
+        QCOMPARE(m_fake->lastText(),
+                 QStringLiteral("Attenzione: l'archivio è momentaneamente in uso su un'altra "
+                                "postazione di lavoro.\n\r\n\rL'operazione non è stata "
+                                "eseguita: riprovare tra qualche istante."));
+    }
+    QTest::mouseClick(child<QPushButton>(&list, "btnStampa"), Qt::LeftButton);
+    QCOMPARE(m_fake->printDialogs, 1);
+    QVERIFY(test::pdfText(pdf).simplified().contains(QStringLiteral("Cod. art. XAB-1")));
+}
+
+// A warning that quotes a bad field shows its control bytes as symbols a user can read.
+void TestSummaryScreens::controlBytesInAWarningAreShownReadably_data() {
+    QTest::addColumn<bool>("inventory");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("movement date") << false << QStringLiteral("(\"03\u241B03\u24002024\")");
+    QTest::newRow("product cost") << true << QStringLiteral("(\"1\u241B5\u2409\u2400x\")");
+}
+void TestSummaryScreens::controlBytesInAWarningAreShownReadably() {
+    QFETCH(bool, inventory);
+    QFETCH(QString, quoted);
+    std::unique_ptr<QWidget> list;
+    if (inventory) {
+        addProduct(path(QStringLiteral("Magazzino.pro")), QStringLiteral("A"), QString(),
+                   QStringLiteral("1"),
+                   QString::fromLatin1("1\x1b"
+                                       "5\t\0x",
+                                       6));
+        list = std::make_unique<TfrmRiepilogo>(*m_ctx, nullptr);
+    } else {
+        const QString journal = path(QStringLiteral("Operazioni_Carico.pro"));
+        addMovement(journal,
+                    QString::fromLatin1("03\x1b"
+                                        "03\0"
+                                        "2024",
+                                        10),
+                    QStringLiteral("A1"));
+        auto summary = std::make_unique<MovementSummaryList>(*m_ctx, nullptr, kLoadSummary);
+        summary->setRequest(
+            {journal, QString(), QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")});
+        list = std::move(summary);
+    }
+    list->show();
+    QTRY_COMPARE(m_fake->shown.size(), 1);
+    QVERIFY2(m_fake->lastText().contains(quoted), qPrintable(m_fake->lastText()));
 }
 
 void TestSummaryScreens::inventoryFromTheSelection() {
