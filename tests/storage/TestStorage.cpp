@@ -5,7 +5,7 @@
 #include "storage/RecordReader.h"
 #include "storage/Rollback.h"
 #include "storage/Win1252.h"
-#include "support/HeldLock.h"
+#include "support/LockHolder.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -528,9 +528,10 @@ void TestStorage::lockWaitsAreTold() {
     osfile::setWaitHook([](bool waiting) { g_told << waiting; });
     RecordFile::setLockWait(std::chrono::milliseconds(waitMs));
     {
-        std::optional<test::HeldLock> held;
+        std::optional<test::LockHolder> held;
         if (heldMs)
-            QVERIFY(held.emplace(path, std::chrono::milliseconds(heldMs)).locked());
+            held.emplace(path, std::chrono::milliseconds(waitMs))
+                .releaseAfter(std::chrono::milliseconds(heldMs));
         if (opens) {
             QCOMPARE(RecordFile(path, TSchedaCliente, RecordFile::Lock::Shared).count(), 1);
         } else {

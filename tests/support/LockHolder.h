@@ -8,11 +8,14 @@
 
 #include <chrono>
 #include <stdexcept>
+#include <thread>
 
 namespace dp::test {
 
 // Another workstation keeping a file locked: an exclusive lock on an opening of its own, held
-// until release() or the end of the scope. Meanwhile a wait for a lock lasts only `wait`.
+// until release(), the end of the scope, or the time given to releaseAfter(), whose thread lets
+// it go while this one waits (the locks belong to the opening, so this process's other
+// openings wait for it as for another program's). Meanwhile a wait for a lock lasts `wait`.
 class LockHolder {
   public:
     explicit LockHolder(const QString& path,
@@ -25,6 +28,8 @@ class LockHolder {
         RecordFile::setLockWait(wait);
     }
     ~LockHolder() {
+        if (m_releaser.joinable())
+            m_releaser.join();
         release();
         RecordFile::setLockWait(m_before);
     }
@@ -38,9 +43,17 @@ class LockHolder {
         m_file.close();
     }
 
+    void releaseAfter(std::chrono::milliseconds hold) {
+        m_releaser = std::thread([this, hold] {
+            std::this_thread::sleep_for(hold);
+            release();
+        });
+    }
+
   private:
     QFile m_file;
     std::chrono::milliseconds m_before;
+    std::thread m_releaser;
 };
 
 } // namespace dp::test

@@ -1,7 +1,7 @@
 #include "storage/Layouts.h"
 #include "storage/OsFile.h"
 #include "storage/RecordFile.h"
-#include "support/HeldLock.h"
+#include "support/LockHolder.h"
 #include "support/TestUtil.h"
 #include "ui/WaitCursor.h"
 
@@ -47,8 +47,8 @@ class TestWaitCursor : public QObject {
             g_cursors << overrideShape();
         });
         {
-            const test::HeldLock held(archive(), std::chrono::milliseconds(300));
-            QVERIFY(held.locked());
+            test::LockHolder held(archive(), std::chrono::milliseconds(5000));
+            held.releaseAfter(std::chrono::milliseconds(300));
             QCOMPARE(RecordFile(archive(), TSchedaProdotto).count(), 1);
         }
         QCOMPARE(g_cursors, (QList<int>{Qt::WaitCursor, -1}));
@@ -63,8 +63,8 @@ class TestWaitCursor : public QObject {
             waits += waiting;
             waitcursor::onLockWait(waiting);
         });
-        const test::HeldLock held(archive(), std::chrono::milliseconds(300));
-        QVERIFY(held.locked());
+        test::LockHolder held(archive(), std::chrono::milliseconds(5000));
+        held.releaseAfter(std::chrono::milliseconds(300));
         std::atomic<bool> done{false};
         std::thread reminders([&] {
             RecordFile(archive(), TSchedaProdotto, RecordFile::Lock::Shared).close();
