@@ -43,6 +43,9 @@ const QString kAskOpen = QStringLiteral(
 const QString kExportFailed =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
                    "che il file di Excel non sia già aperto.");
+const QString kExportDiskFull = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati perché il disco della cartella di "
+    "installazione del programma è pieno.\n\r\n\rLiberare spazio sul disco e riprovare.");
 
 QToolButton* picture(QWidget* parent, const char* name, const QString& caption, Icon which) {
     auto* b = new QToolButton(parent);
@@ -191,6 +194,10 @@ void ExportScreen::cmdEsportaClick() {
     }
     if (result == exports::SpreadsheetWriter::Result::Cancelled)
         return;
+    if (result == exports::SpreadsheetWriter::Result::DiskFull) {
+        p.message(this, kExportDiskFull);
+        return;
+    }
     if (result == exports::SpreadsheetWriter::Result::Failed) {
         // A journal that could no longer be read is the archive's fault, not the file's.
         if (m_model->rows()->failed())

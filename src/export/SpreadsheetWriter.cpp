@@ -3,6 +3,7 @@
 #include "storage/SafeFile.h"
 #include "storage/Win1252.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <vector>
@@ -168,14 +169,22 @@ SpreadsheetWriter::Result SpreadsheetWriter::save(const QString& path, const Exp
                                                   const TextRows& rows,
                                                   const ExportProgress& progress) {
     SafeFile file(path);
+    const auto failed = [&file] {
+        return file.failure() == WriteFailure::DiskFull ? Result::DiskFull : Result::Failed;
+    };
     if (!file.open())
-        return Result::Failed;
-    const Result r = write(file.device(), config, rows, progress);
+        return failed();
+    Result r = write(file.device(), config, rows, progress);
+    // Told apart before the partial file is cancelled, which gives its room back; rows that
+    // could not be read are the archive's failure, not the disk's.
+    if (r == Result::Failed && !rows.failed() &&
+        diskspace::isFull(QFileInfo(path).absolutePath()))
+        r = Result::DiskFull;
     if (r != Result::Written) {
         file.cancel();
         return r;
     }
-    return file.commit() ? Result::Written : Result::Failed;
+    return file.commit() ? Result::Written : failed();
 }
 
 } // namespace dp::exports

@@ -20,7 +20,8 @@ using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
 // are escaped (& < >), so every cell reads back as stored.
 class SpreadsheetWriter {
   public:
-    enum class Result { Written, Failed, Cancelled };
+    // DiskFull: the file did not fit on its disk (a failure the user can act on).
+    enum class Result { Written, Failed, DiskFull, Cancelled };
 
     // Writes the whole file to `device`, row after row of `rows`; fails when a row could not
     // be read, so that a file missing rows is never taken for the archive.

@@ -121,6 +121,22 @@ class TestWholeFileWrites : public QObject {
                      .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QFileInfo(path).fileName()});
     }
+
+    // The export can say why: the disk is full, not the spreadsheet file held open.
+    void aFullDiskIsToldApartFromOtherFailures() {
+        test::SmallDisk disk;
+        DP_REQUIRE_SMALL_DISK(disk);
+        const auto save = [&](const QString& path) {
+            return exports::SpreadsheetWriter::save(
+                path, exports::exportConfig(exports::ExportArchive::Products), FewRows());
+        };
+        QVERIFY(disk.fill(0));
+        QCOMPARE(save(disk.path() + QStringLiteral("/Magazzino.xls")),
+                 exports::SpreadsheetWriter::Result::DiskFull);
+        disk.empty();
+        QCOMPARE(save(disk.path() + QStringLiteral("/manca/Magazzino.xls")),
+                 exports::SpreadsheetWriter::Result::Failed);
+    }
 };
 
 QTEST_MAIN(TestWholeFileWrites)
