@@ -69,7 +69,12 @@ QString generale() {
         u"postazione; si richiama la scheda, si ripetono le modifiche e si salva di nuovo. "
         u"Nella scheda prodotto i movimenti registrati su due postazioni si sommano: se "
         u"l'altra postazione ha cambiato soltanto la giacenza, il salvataggio aggiunge alla "
-        u"giacenza in archivio i movimenti registrati sulla scheda."_s,
+        u"giacenza in archivio i movimenti registrati sulla scheda; se ha cambiato anche "
+        u"altro, le altre modifiche non vengono salvate, ma i movimenti già registrati "
+        u"vengono aggiunti lo stesso alla giacenza in archivio e la scheda mostra quella "
+        u"attuale: si ripetono soltanto le altre modifiche, senza registrare di nuovo i "
+        u"movimenti. Se il disco è pieno, il programma lo dice e non salva nulla: la "
+        u"scheda resta sullo schermo e gli archivi restano come erano."_s,
         u"L'accesso al programma è protetto da una password, la stessa per tutti gli "
         u"utenti. Al primo accesso la password è %1. Maiuscole e minuscole non fanno "
         u"differenza: la password si può digitare anche in lettere minuscole. Per "
