@@ -57,9 +57,15 @@ QString zipError(zip_t* z) {
     return QString::fromUtf8(zip_strerror(z));
 }
 
+// libzip takes file names in UTF-8 on every platform (on Windows it widens them itself); the
+// local encoding there is the ANSI code page, in which an accented name is another file.
+QByteArray zipFileName(const QString& path) {
+    return path.toUtf8();
+}
+
 ZipPtr openZip(const QString& path, int flags, QString* detail) {
     int err = 0;
-    zip_t* z = zip_open(QFile::encodeName(path).constData(), flags, &err);
+    zip_t* z = zip_open(zipFileName(path).constData(), flags, &err);
     if (!z) {
         zip_error_t e;
         zip_error_init_with_code(&e, err);
@@ -254,7 +260,7 @@ Outcome writeBackup(const QString& programDir, const QString& folder, const QDat
         if (!z)
             return out;
         for (const QString& rel : files) {
-            const QByteArray staged = QFile::encodeName(joined(staging.path(), rel));
+            const QByteArray staged = zipFileName(joined(staging.path(), rel));
             zip_source_t* src = zip_source_file_create(staged.constData(), 0, -1, nullptr);
             if (!src ||
                 zip_file_add(z.get(), rel.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8) < 0) {

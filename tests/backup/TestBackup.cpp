@@ -84,9 +84,11 @@ class TestBackup : public QObject {
   private Q_SLOTS:
     void init() {
         const QString base = m_dir.path() + QStringLiteral("/") + QString::number(qrand16());
-        m_program = base + QStringLiteral("/program");
-        m_target = base + QStringLiteral("/copie");
-        m_other = base + QStringLiteral("/nuova");
+        // Accented folders, as an Italian user names them: the ZIP library is handed its file
+        // names in UTF-8, which the local encoding is not everywhere.
+        m_program = base + QStringLiteral("/programma Per\u00F2");
+        m_target = base + QStringLiteral("/copie di sicurezza \u00E0 \u20AC");
+        m_other = base + QStringLiteral("/nuova cit\u00E0");
         QDir().mkpath(m_program);
         QDir().mkpath(m_target);
         QDir().mkpath(m_other);
