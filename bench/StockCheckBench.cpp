@@ -5,6 +5,7 @@
 
 #include "BenchSupport.h"
 #include "search/Reminders.h"
+#include "storage/Journal.h"
 #include "storage/Layouts.h"
 #include "warehouse/StockCheck.h"
 
@@ -28,8 +29,8 @@ int main(int argc, char** argv) {
     if (!dir.isValid())
         qFatal("no temporary folder");
     const QString archive = dir.filePath(TSchedaProdotto.file());
-    const QString loads = dir.filePath(QString::fromLatin1(Movimento::kLoadFile));
-    const QString unloads = dir.filePath(QString::fromLatin1(Movimento::kUnloadFile));
+    const QString loads = dir.filePath(Journal::fileName(MovementKind::Load));
+    const QString unloads = dir.filePath(Journal::fileName(MovementKind::Unload));
     const QString customers = dir.filePath(TSchedaCliente.file());
     std::printf("Machine: %s\n", qPrintable(bench::machine()));
     std::printf("Generating %lld products, %lld customers and %lld movements in %s ...\n", products,

@@ -28,7 +28,7 @@ class FrameRelay final : public QObject {
     using Inlet = std::function<void(const QVideoFrame&)>;
     // Callable from any thread, also once the relay is gone.
     Inlet inlet() const;
-    void deliver(const QVideoFrame& frame) { inlet()(frame); }
+    void deliver(const QVideoFrame& frame) { pass(m_gate, frame); }
 
   Q_SIGNALS:
     void pictureReady(const QImage& picture);

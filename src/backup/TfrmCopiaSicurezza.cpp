@@ -107,10 +107,6 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(AppContext& ctx, QWidget* owner)
             [this] { showHelp(context(), this, HelpTopic::Generale); });
 }
 
-backup::Progress TfrmCopiaSicurezza::progressDialog(const QString& label) {
-    return progressWindow(this, label);
-}
-
 void TfrmCopiaSicurezza::cmdCreaClick() {
     Platform& p = context().platform();
     const QString folder = p.existingFolder(
@@ -119,7 +115,7 @@ void TfrmCopiaSicurezza::cmdCreaClick() {
         return;
     const backup::Outcome out = backup::writeBackup(
         context().programDir(), folder, p.now(),
-        progressDialog(QStringLiteral("Copia di sicurezza in corso...")), m_copy);
+        progressWindow(this, QStringLiteral("Copia di sicurezza in corso...")), m_copy);
     if (out.cancelled)
         return;
     if (!out.ok) {
@@ -148,7 +144,7 @@ void TfrmCopiaSicurezza::cmdRipristinaClick() {
     if (zip.isEmpty())
         return;
     const backup::Outcome check = backup::verifyBackup(
-        zip, progressDialog(QStringLiteral("Verifica della copia in corso...")));
+        zip, progressWindow(this, QStringLiteral("Verifica della copia in corso...")));
     if (check.cancelled)
         return;
     if (!check.ok) {
@@ -160,7 +156,7 @@ void TfrmCopiaSicurezza::cmdRipristinaClick() {
         return;
     const backup::Outcome out =
         backup::restoreBackup(zip, context().programDir(), p.now(),
-                              progressDialog(QStringLiteral("Ripristino in corso...")));
+                              progressWindow(this, QStringLiteral("Ripristino in corso...")));
     if (!out.ok) {
         qCWarning(lcBackup) << "restore of" << zip << "failed:" << out.detail;
         p.notice(this, NoticeKind::Error, out.diskFull ? kRestoreDiskFull : kRestoreFailed);

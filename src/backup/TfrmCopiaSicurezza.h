@@ -22,7 +22,6 @@ class TfrmCopiaSicurezza final : public ToolDialog {
     void cmdRipristinaClick();
 
   private:
-    backup::Progress progressDialog(const QString& label);
     backup::SnapshotCopy m_copy;
 };
 

@@ -1,6 +1,7 @@
 #include "storage/Journal.h"
 
 #include "storage/Layouts.h"
+#include "storage/ProgramFiles.h"
 #include "storage/RecordFile.h"
 
 namespace dp {
@@ -9,8 +10,8 @@ Journal::Journal(const QString& programDir, MovementKind kind)
     : m_path(programDir + fileName(kind)), m_kind(kind) {}
 
 QString Journal::fileName(MovementKind kind) {
-    return QString::fromLatin1(kind == MovementKind::Load ? Movimento::kLoadFile
-                                                          : Movimento::kUnloadFile);
+    return programfiles::name(kind == MovementKind::Load ? programfiles::kLoadJournal
+                                                         : programfiles::kUnloadJournal);
 }
 
 qint64 Journal::append(const Record& movement) const {

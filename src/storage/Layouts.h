@@ -61,8 +61,6 @@ inline constexpr std::array<FieldDef, 9> kFields{{
     {"Aggiunta", 10},
     {"Note", 250},
 }};
-inline constexpr const char* kLoadFile = programfiles::kLoadJournal;
-inline constexpr const char* kUnloadFile = programfiles::kUnloadJournal;
 } // namespace Movimento
 // The movement layout serves two journals; its file name is chosen by the caller.
 inline constexpr RecordLayout TMovimento{"TMovimento", "", Movimento::kFields};

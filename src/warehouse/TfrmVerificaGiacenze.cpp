@@ -1,5 +1,6 @@
 #include "warehouse/TfrmVerificaGiacenze.h"
 
+#include "storage/Journal.h"
 #include "storage/Layouts.h"
 #include "storage/StorageError.h"
 #include "storage/Win1252.h"
@@ -56,8 +57,8 @@ void TfrmVerificaGiacenze::FormShow() {
     stock::StockCheck check;
     try {
         check = stock::checkStock(archivePath(),
-                                  context().path(programfiles::name(programfiles::kLoadJournal)),
-                                  context().path(programfiles::name(programfiles::kUnloadJournal)));
+                                  context().path(Journal::fileName(MovementKind::Load)),
+                                  context().path(Journal::fileName(MovementKind::Unload)));
     } catch (const StorageError& e) {
         logStorageError(e);
         reportIncomplete(true, {}, isArchiveBusy(e));
